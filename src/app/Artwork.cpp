@@ -1,0 +1,49 @@
+#include "Artwork.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+namespace Artwork {
+namespace {
+
+QString path(const QString &name, bool doubled)
+{
+    return QStringLiteral(":/resources/art/") + name + (doubled ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+}
+
+} // namespace
+
+QPixmap pixmap(const QString &name, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 0)
+        devicePixelRatio = qApp ? qApp->devicePixelRatio() : 1.0;
+    if (devicePixelRatio > 1.0 && QFile::exists(path(name, true))) {
+        QPixmap p(path(name, true));
+        p.setDevicePixelRatio(2.0);
+        return p;
+    }
+    return QPixmap(path(name, false));
+}
+
+QIcon icon(const QString &name)
+{
+    QIcon icon;
+    if (QFile::exists(path(name, false)))
+        icon.addFile(path(name, false));
+    if (QFile::exists(path(name, true)))
+        icon.addFile(path(name, true));
+    return icon;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const char *name : {"icon16", "icon", "icon48", "icon64", "icon128", "icon256"}) {
+        const QString file = path(QString::fromLatin1(name), false);
+        if (QFile::exists(file))
+            icon.addFile(file);
+    }
+    return icon;
+}
+
+} // namespace Artwork

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "SingleForm.h"
+
+#include <QDialog>
+#include <QList>
+
+class QLabel;
+class QPushButton;
+
+// The ranking screen. Its labels are the ranking while the program runs:
+// they are loaded from the ranking files before every display or insertion.
+class Form4 : public QDialog, public SingleForm<Form4>
+{
+    Q_OBJECT
+public:
+    static constexpr int FormNumber = 4;
+
+    Form4();
+    void load() {}
+
+    void fileread();
+    bool filesave();
+
+    QList<QLabel *> Label1; // names of rows 0..4
+    QList<QLabel *> Label2; // score texts of rows 0..4
+    QList<QLabel *> RankMarkers; // Image4 .. Image8
+    QLabel *Image1 = nullptr, *Image2 = nullptr, *Image3 = nullptr;
+    QPushButton *Command1 = nullptr;
+};

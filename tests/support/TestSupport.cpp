@@ -1,0 +1,116 @@
+#include "TestSupport.h"
+
+#include "MMControl.h"
+#include "SettingsFile.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest/qtestspontaneevent.h>
+
+TestEnvironment::TestEnvironment()
+{
+    Module1::ResetForTests();
+    Module1::InstallFontSubstitutions();
+    Module1::SetProgramDir(m_dir.path());
+    qApp->setQuitOnLastWindowClosed(false);
+    Module1::SetMsgResponder([this](const Module1::MsgBoxCall &call) {
+        messages.append(call);
+        if (onMessage)
+            onMessage(call);
+        if (call.buttons == Module1::MsgButtons::Ok)
+            return Module1::MsgAnswer::Ok;
+        return answers.isEmpty() ? Module1::MsgAnswer::Yes : answers.takeFirst();
+    });
+    MMControl::SetCommandLog([this](const QString &command, const QString &file) {
+        soundCommands.append(file.isEmpty() ? command : command + u' ' + file);
+    });
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    TestSupport::closeAllScreens();
+    MMControl::SetCommandLog(nullptr);
+    Module1::ResetForTests();
+}
+
+QString TestEnvironment::path(const QString &relative) const
+{
+    return QDir(m_dir.path()).filePath(relative);
+}
+
+QStringList TestEnvironment::messageTexts() const
+{
+    QStringList texts;
+    for (const auto &m : messages)
+        texts << m.text;
+    return texts;
+}
+
+void TestEnvironment::writeFile(const QString &relative, const QByteArray &bytes) const
+{
+    QDir().mkpath(QFileInfo(path(relative)).absolutePath());
+    QFile f(path(relative));
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path(relative)));
+    f.write(bytes);
+}
+
+QByteArray TestEnvironment::readFile(const QString &relative) const
+{
+    QFile f(path(relative));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void TestEnvironment::writeDefaultFiles() const
+{
+    writeFile(QStringLiteral("Plumeno.config"), SettingsFile::serialize(SettingsFile::Defaults));
+    writeFile(QStringLiteral("DATA/Data1.data"), "AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n");
+    writeFile(QStringLiteral("DATA/Data2.data"), "150000\r\n130000\r\n100000\r\n70000\r\n50000\r\n");
+}
+
+namespace TestSupport {
+
+void closeAllScreens()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName().startsWith(u"Form"))
+            w->close();
+    // Let the deferred deletions run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+bool userClose(QWidget *window)
+{
+    QPointer<QWidget> guard(window);
+    QCloseEvent event;
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    qApp->notify(window, &event);
+    const bool accepted = event.isAccepted();
+    if (accepted && guard)
+        guard->close();
+    return accepted;
+}
+
+void answerNextDialog(const QString &text, int delayMs)
+{
+    QTimer::singleShot(delayMs, qApp, [text] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            // Not open yet: try again shortly.
+            answerNextDialog(text, 5);
+            return;
+        }
+        QWidget *edit = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+} // namespace TestSupport

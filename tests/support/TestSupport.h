@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Module1.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// What every screen test needs: a fresh program directory, the shared state
+// of a fresh start, message boxes answered and recorded, sound commands
+// recorded instead of played.
+class TestEnvironment
+{
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+
+    QString dir() const { return m_dir.path(); }
+    QString path(const QString &relative) const;
+
+    // Message boxes: every call is recorded; Yes/No questions get the next
+    // queued answer (Yes when none is queued).
+    QList<Module1::MsgBoxCall> messages;
+    QList<Module1::MsgAnswer> answers;
+    std::function<void(const Module1::MsgBoxCall &)> onMessage;
+    QStringList messageTexts() const;
+
+    QStringList soundCommands; // "Close", "Open <file name>", "Play"
+
+    void writeFile(const QString &relative, const QByteArray &bytes) const;
+    QByteArray readFile(const QString &relative) const;
+    void writeDefaultFiles() const; // settings and ranking as a first start leaves them
+
+private:
+    QTemporaryDir m_dir;
+};
+
+namespace TestSupport {
+
+// Closes every screen and lets Qt delete them.
+void closeAllScreens();
+
+// Delivers a close by the user (the close box) to a window; returns whether
+// the window accepted it, and if so closes it as the window system would.
+bool userClose(QWidget *window);
+
+// Answers the next modal dialog (Form5, Form6) by typing text and Enter.
+void answerNextDialog(const QString &text, int delayMs = 0);
+
+} // namespace TestSupport
