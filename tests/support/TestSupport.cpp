@@ -28,7 +28,10 @@ TestEnvironment::TestEnvironment()
         return answers.isEmpty() ? Module1::MsgAnswer::Yes : answers.takeFirst();
     });
     MMControl::SetCommandLog([this](const QString &command, const QString &file) {
-        soundCommands.append(file.isEmpty() ? command : command + u' ' + file);
+        const QString entry = file.isEmpty() ? command : command + u' ' + file;
+        soundCommands.append(entry);
+        if (onSound)
+            onSound(entry);
     });
 }
 
@@ -100,17 +103,28 @@ bool userClose(QWidget *window)
 
 void answerNextDialog(const QString &text, int delayMs)
 {
+    answerNextDialog(std::function<QString()>([text] { return text; }), delayMs);
+}
+
+void answerNextDialog(std::function<QString()> text, int delayMs)
+{
     QTimer::singleShot(delayMs, qApp, [text] {
-        QWidget *dialog = QApplication::activeModalWidget();
+        QWidget *dialog = openDialog();
         if (!dialog) {
-            // Not open yet: try again shortly.
-            answerNextDialog(text, 5);
+            // Not open yet: look again shortly.
+            answerNextDialog(text, 2);
             return;
         }
         QWidget *edit = dialog->focusWidget() ? dialog->focusWidget() : dialog;
-        QTest::keyClicks(edit, text);
+        QTest::keyClicks(edit, text());
         QTest::keyClick(edit, Qt::Key_Return);
     });
+}
+
+QWidget *openDialog()
+{
+    QWidget *dialog = QApplication::activeModalWidget();
+    return dialog && dialog->isVisible() ? dialog : nullptr;
 }
 
 } // namespace TestSupport

@@ -31,6 +31,7 @@ public:
     QStringList messageTexts() const;
 
     QStringList soundCommands; // "Close", "Open <file name>", "Play"
+    std::function<void(const QString &command)> onSound;
 
     void writeFile(const QString &relative, const QByteArray &bytes) const;
     QByteArray readFile(const QString &relative) const;
@@ -51,5 +52,10 @@ bool userClose(QWidget *window);
 
 // Answers the next modal dialog (Form5, Form6) by typing text and Enter.
 void answerNextDialog(const QString &text, int delayMs = 0);
+// The same, with the text worked out when the dialog has opened.
+void answerNextDialog(std::function<QString()> text, int delayMs = 0);
+
+// The modal dialog open now, or nullptr.
+QWidget *openDialog();
 
 } // namespace TestSupport

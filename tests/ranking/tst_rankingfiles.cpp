@@ -1,0 +1,128 @@
+#include "Form4.h"
+#include "RankingFiles.h"
+#include "TestSupport.h"
+
+#include <QLabel>
+#include <QTest>
+
+class TestRankingFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("lone CR") << QByteArray("a\rb") << QStringList{"a", "b"};
+        QTest::newRow("lone LF is text") << QByteArray("a\nb\r\nc") << QStringList{"a\nb", "c"};
+        QTest::newRow("first five only") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n")
+                                         << QStringList{"1", "2", "3", "4", "5"};
+        QTest::newRow("empty sixth line ignored") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n\r\n")
+                                                  << QStringList{"1", "2", "3", "4", "5"};
+        QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
+        QTest::newRow("shift-jis") << QByteArray("\x8e\x52\x93\x63\x91\xbe\x98\x59\r\n") << QStringList{"山田太郎"};
+    }
+    void readLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QTEST(RankingFiles::readLines(bytes), "lines");
+    }
+
+    void defaultFilesAreExact()
+    {
+        QCOMPARE(RankingFiles::fileBytes(RankingFiles::defaultNames(), false),
+                 QByteArray("AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n"));
+        QCOMPARE(RankingFiles::fileBytes(RankingFiles::defaultNames(), false).size(), 50);
+        QCOMPARE(RankingFiles::fileBytes(RankingFiles::defaultScores(), false).size(), 38);
+    }
+
+    void encodesNamesInCodePage932()
+    {
+        QCOMPARE(RankingFiles::encode(QStringLiteral("山田太郎")), QByteArray("\x8e\x52\x93\x63\x91\xbe\x98\x59"));
+        QVERIFY(RankingFiles::encodable(QStringLiteral("ﾔﾏﾀﾞ")));
+        QVERIFY(!RankingFiles::encodable(QStringLiteral("😀")));
+    }
+
+    void ensureCreatesMissingFilesWithOneMessage()
+    {
+        TestEnvironment env;
+        env.writeFile("DATA/Data1.data", "kept?\r\n");
+        Module1::EnsureRankingFiles();
+        QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルが確認できません。自動生成します。"});
+        QCOMPARE(env.messages[0].title, QStringLiteral("自動生成"));
+        // Both files are rewritten, the names file that existed too.
+        QCOMPARE(env.readFile("DATA/Data1.data"), QByteArray("AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n"));
+        QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("150000\r\n130000\r\n100000\r\n70000\r\n50000\r\n"));
+
+        env.messages.clear();
+        env.writeFile("DATA/Data2.data", "1\r\n");
+        Module1::EnsureRankingFiles();
+        QVERIFY(env.messages.isEmpty());
+        QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("1\r\n"));
+    }
+
+    void resetRanking()
+    {
+        TestEnvironment env;
+        env.writeFile("DATA/Data1.data", "X\r\n");
+        env.writeFile("DATA/Data2.data", "9\r\n");
+        env.answers = {Module1::MsgAnswer::No};
+        Module1::ResetRanking();
+        QCOMPARE(env.messageTexts(), (QStringList{"ランキングを初期化します。よろしいですか？", "キャンセルしました。"}));
+        QCOMPARE(env.messages[1].title, QStringLiteral("キャンセル報告"));
+        QCOMPARE(env.readFile("DATA/Data1.data"), QByteArray("X\r\n"));
+
+        env.messages.clear();
+        env.answers = {Module1::MsgAnswer::Yes};
+        Module1::ResetRanking();
+        QCOMPARE(env.messageTexts(), (QStringList{"ランキングを初期化します。よろしいですか？", "初期化しました。"}));
+        QCOMPARE(env.messages[1].title, QStringLiteral("初期化報告"));
+        QCOMPARE(env.readFile("DATA/Data2.data").size(), 38);
+    }
+
+    void resetRankingWithFilesMissingCreatesThemFirst()
+    {
+        TestEnvironment env;
+        env.answers = {Module1::MsgAnswer::No};
+        Module1::ResetRanking();
+        QCOMPARE(env.messageTexts(), (QStringList{"ランキングファイルが確認できません。自動生成します。",
+                                                  "ランキングを初期化します。よろしいですか？", "キャンセルしました。"}));
+    }
+
+    void screenRoundTripKeepsJapaneseNamesAndOddCharacters()
+    {
+        TestEnvironment env;
+        const QByteArray names = RankingFiles::encode(QStringLiteral("山田太郎\r\na,b\r\n\"q\"\r\n  sp\r\nｶﾅ\r\nsixth\r\nseventh\r\n"));
+        env.writeFile("DATA/Data1.data", names);
+        env.writeFile("DATA/Data2.data", "5\r\n4\r\n3\r\n2\r\n1\r\n");
+        Form4 *screen = Form4::instance();
+        screen->fileread();
+        QCOMPARE(screen->Label1[0]->text(), QStringLiteral("山田太郎"));
+        QCOMPARE(screen->Label1[2]->text(), QStringLiteral("\"q\""));
+        QCOMPARE(screen->Label1[3]->text(), QStringLiteral("  sp"));
+        QVERIFY(screen->filesave());
+        // Five lines and the empty sixth; the seven-line file loses lines 6 and 7.
+        QCOMPARE(env.readFile("DATA/Data1.data"),
+                 RankingFiles::encode(QStringLiteral("山田太郎\r\na,b\r\n\"q\"\r\n  sp\r\nｶﾅ\r\n\r\n")));
+        QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("5\r\n4\r\n3\r\n2\r\n1\r\n\r\n"));
+        screen->fileread();
+        QCOMPARE(screen->Label2[4]->text(), QStringLiteral("1"));
+        QCOMPARE(screen->Label1[4]->text(), QStringLiteral("ｶﾅ"));
+    }
+
+    void shortFilesReadAsEmptyRows()
+    {
+        TestEnvironment env;
+        env.writeFile("DATA/Data1.data", "only\r\n");
+        env.writeFile("DATA/Data2.data", "");
+        Form4 *screen = Form4::instance();
+        screen->fileread();
+        QCOMPARE(screen->Label1[0]->text(), QStringLiteral("only"));
+        QCOMPARE(screen->Label1[1]->text(), QString());
+        QCOMPARE(screen->Label2[0]->text(), QString());
+    }
+};
+
+QTEST_MAIN(TestRankingFiles)
+#include "tst_rankingfiles.moc"

@@ -1,0 +1,275 @@
+#include "Form1.h"
+#include "Form5.h"
+#include "PictureButton.h"
+#include "RoundTimer.h"
+#include "TestSupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+Form1 *openTraining(TestEnvironment &env, const QString &digits, const QString &terms, const QString &interval)
+{
+    env.writeDefaultFiles();
+    Module1::SetDefaultSettings();
+    Form1 *form = Form1::instance();
+    form->show();
+    form->Combo1->setEditText(digits);
+    form->Combo2->setEditText(terms);
+    form->Combo3->setEditText(interval);
+    return form;
+}
+
+bool locked(Form1 *f)
+{
+    return !f->Combo1->isEnabled() && !f->Combo2->isEnabled() && !f->Combo3->isEnabled() && !f->Command1->isEnabled()
+           && !f->Command2->isEnabled() && !f->Command3->isEnabled() && !f->IDMCustom->menuAction()->isEnabled()
+           && !f->IDMHelp->menuAction()->isEnabled() && f->InGame;
+}
+
+bool unlocked(Form1 *f)
+{
+    return f->Combo1->isEnabled() && f->Combo2->isEnabled() && f->Combo3->isEnabled() && f->Command1->isEnabled()
+           && f->Command2->isEnabled() && f->Command3->isEnabled() && f->IDMCustom->menuAction()->isEnabled()
+           && f->IDMHelp->menuAction()->isEnabled() && !f->InGame;
+}
+
+} // namespace
+
+class TestTrainingRound : public QObject
+{
+    Q_OBJECT
+private slots:
+    void wholeRoundWithTheRightAnswer()
+    {
+        TestEnvironment env;
+        Form1 *form = openTraining(env, "2", "6", "0.02");
+        // Every clock sound comes before its number is shown, so the label
+        // still holds the number before it.
+        QStringList shown;
+        env.onSound = [&](const QString &command) {
+            if (command.endsWith(u"clock.wav") && form->TickCount > 1)
+                shown << form->Label1->text();
+        };
+        bool blankAtAnswer = false;
+        TestSupport::answerNextDialog([&] {
+            blankAtAnswer = form->Label1->text().isEmpty();
+            shown << QString::number(form->LastNumber);
+            int sum = 0;
+            for (const QString &n : shown)
+                sum += n.toInt();
+            return QString::number(sum);
+        });
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QVERIFY(locked(form));
+        QCOMPARE(form->Timer1->interval(), 20);
+        QTRY_VERIFY_WITH_TIMEOUT(!env.messages.isEmpty(), 10000);
+
+        QCOMPARE(shown.size(), 6);
+        for (int i = 0; i < shown.size(); ++i) {
+            QCOMPARE(shown[i].size(), 2);
+            if (i > 0)
+                QVERIFY(shown[i] != shown[i - 1]);
+        }
+        QVERIFY(blankAtAnswer);
+        QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
+        QCOMPARE(env.messages[0].title, QStringLiteral("Plumeno"));
+        QCOMPARE(env.soundCommands.count(u"Play"), 7);
+        QVERIFY(env.soundCommands.last() == u"Play" && env.soundCommands.at(env.soundCommands.size() - 2).endsWith(u"/SE/hit.wav"));
+        QVERIFY(unlocked(form));
+        QCOMPARE(form->RoundSum, 0);
+        QCOMPARE(form->TickCount, std::int16_t(0));
+        QVERIFY(!form->Timer1->isActive());
+        // The choices stay for the next round.
+        QCOMPARE(form->Combo2->currentText(), QStringLiteral("6"));
+    }
+
+    void wrongAnswerShowsTheCorrectSum()
+    {
+        TestEnvironment env;
+        Form1 *form = openTraining(env, "3", "3", "0.01");
+        int sum = 0;
+        TestSupport::answerNextDialog([&] {
+            sum = form->RoundSum;
+            return QString::number(sum + 1);
+        });
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(env.messages.size(), 2, 10000);
+        QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(sum)}));
+        QVERIFY(sum >= 300);
+        QVERIFY(env.soundCommands.contains("Open " + env.path("SE/miss.wav")));
+        QVERIFY(unlocked(form));
+    }
+
+    void zeroAndNegativeTermsEndAtOnceWithSumZero_data()
+    {
+        QTest::addColumn<QString>("terms");
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("zero") << "0" << 2;
+        QTest::newRow("negative") << "-3" << 1;
+    }
+    void zeroAndNegativeTermsEndAtOnceWithSumZero()
+    {
+        QFETCH(QString, terms);
+        TestEnvironment env;
+        Form1 *form = openTraining(env, "1", terms, "0.01");
+        int ticksAtAnswer = 0;
+        TestSupport::answerNextDialog([&] {
+            ticksAtAnswer = form->TickCount;
+            return QStringLiteral("0");
+        });
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!env.messages.isEmpty(), 10000);
+        QTEST(ticksAtAnswer, "ticks");
+        QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
+        QVERIFY(env.soundCommands.filter("clock").isEmpty());
+    }
+
+    void startRefusesBadChoicesBeforeLocking()
+    {
+        TestEnvironment env;
+        Form1 *form = openTraining(env, "10", "1", "1.0");
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
+        QVERIFY(unlocked(form));
+        QVERIFY(!form->Timer1->isActive());
+
+        form->Combo1->setEditText("1");
+        form->Combo3->setEditText("0");
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(env.messages.size(), 2);
+        QVERIFY(unlocked(form));
+    }
+
+    void closeBoxOutsideARoundExitsWithoutAsking()
+    {
+        TestEnvironment env;
+        Form1 *form = openTraining(env, "1", "1", "1.0");
+        QVERIFY(TestSupport::userClose(form));
+        QVERIFY(env.messages.isEmpty());
+        QVERIFY(!Form1::existing());
+        QVERIFY(env.soundCommands.contains("Close"));
+    }
+
+    void closeBoxDuringARoundAnsweredYesEndsTheProgram()
+    {
+        TestEnvironment env;
+        Form1 *form = openTraining(env, "1", "15", "0.05");
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QVERIFY(TestSupport::userClose(form));
+        QCOMPARE(env.messageTexts(), QStringList{"ゲーム中です。終了しますか？"});
+        QCOMPARE(env.messages[0].buttons, Module1::MsgButtons::YesNo);
+        QVERIFY(!Form1::existing());
+    }
+
+    void roundGoesOnUnderTheCloseQuestionAndWaitsForIt()
+    {
+        TestEnvironment env;
+        Form1 *form = openTraining(env, "2", "4", "0.01");
+        bool dialogUnderQuestion = true;
+        env.onMessage = [&](const Module1::MsgBoxCall &call) {
+            if (call.buttons != Module1::MsgButtons::YesNo)
+                return;
+            // While the question is open the numbers keep flashing; the round
+            // reaches its end but does not open the answer dialog yet.
+            QVERIFY(QTest::qWaitFor([&] { return !form->Timer1->isActive(); }, 10000));
+            QTest::qWait(30);
+            dialogUnderQuestion = TestSupport::openDialog() != nullptr;
+        };
+        env.answers = {Module1::MsgAnswer::No};
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(form->TickCount >= 1, 5000);
+        TestSupport::answerNextDialog([&] { return QString::number(form->RoundSum); });
+        QVERIFY(!TestSupport::userClose(form));
+        QVERIFY(!dialogUnderQuestion);
+        QTRY_COMPARE_WITH_TIMEOUT(env.messages.size(), 2, 10000);
+        QCOMPARE(env.messageTexts(), (QStringList{"ゲーム中です。終了しますか？", "正解!!"}));
+        QVERIFY(form->isVisible());
+        QVERIFY(unlocked(form));
+    }
+
+    void answerDialogClosedByItsCloseBoxCountsAsZero()
+    {
+        TestEnvironment env;
+        Form1 *form = openTraining(env, "1", "2", "0.01");
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QWidget *dialog = TestSupport::openDialog()) {
+                poll.stop();
+                TestSupport::userClose(dialog);
+            }
+        });
+        poll.start(2);
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(env.messages.size(), 2, 10000);
+        QCOMPARE(env.messages[0].text, QStringLiteral("不正解!"));
+        QVERIFY(env.messages[1].text.startsWith(u"Ans:"));
+    }
+
+    void answerDialogFiltersKeysAndTestsNumbers_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("plain") << "1234" << true << 1234;
+        QTest::newRow("lower-case letters dropped") << "1a2b3" << true << 123;
+        QTest::newRow("exponent") << "1E3" << true << 1000;
+        QTest::newRow("lower-case e dropped") << "1e3" << true << 13;
+        QTest::newRow("half to even down") << "12.5" << true << 12;
+        QTest::newRow("half to even up") << "13.5" << true << 14;
+        QTest::newRow("negative") << "-5" << true << -5;
+        QTest::newRow("blanks around") << " 7 " << true << 7;
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("upper-case letters") << "12X" << false << 0;
+        QTest::newRow("too large for 32 bits") << "99999999999" << false << 0;
+        QTest::newRow("two points") << "1.2.3" << false << 0;
+    }
+    void answerDialogFiltersKeysAndTestsNumbers()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        TestEnvironment env;
+        Module1::State().AnswerValue = -77;
+        Form5 *dialog = Form5::instance();
+        dialog->show();
+        QTest::keyClicks(dialog->Text1, typed);
+        QTest::keyClick(dialog->Text1, Qt::Key_Escape); // never closes the dialog unanswered
+        QVERIFY(Form5::existing());
+        QTest::keyClick(dialog->Text1, Qt::Key_Return);
+        if (accepted) {
+            QVERIFY(env.messages.isEmpty());
+            QVERIFY(!Form5::existing());
+            QTEST(int(Module1::State().AnswerValue), "answer");
+        } else {
+            QCOMPARE(env.messageTexts(), QStringList{"数値を入力してください"});
+            QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
+            QVERIFY(Form5::existing() && dialog->isVisible());
+            QVERIFY(dialog->Text1->text().isEmpty());
+            QCOMPARE(Module1::State().AnswerValue, -77);
+        }
+    }
+
+    void pastedTextStillGoesThroughTheNumericTest()
+    {
+        TestEnvironment env;
+        Form5 *dialog = Form5::instance();
+        dialog->show();
+        dialog->Text1->setText("2.5e1");
+        QTest::keyClick(dialog->Text1, Qt::Key_Return);
+        QCOMPARE(Module1::State().AnswerValue, 25);
+        Form5 *again = Form5::instance();
+        QVERIFY(again->Text1->text().isEmpty());
+        again->show();
+        again->Text1->setText("abc");
+        QTest::keyClick(again->Text1, Qt::Key_Return);
+        QCOMPARE(env.messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestTrainingRound)
+#include "tst_traininground.moc"
