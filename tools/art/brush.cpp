@@ -1,6 +1,5 @@
 #include "brush.h"
 
-#include <QFontMetricsF>
 #include <QtMath>
 
 #include <algorithm>

@@ -11,6 +11,7 @@
 void Figure::add(const Figure &other)
 {
     pieces.insert(pieces.end(), other.pieces.begin(), other.pieces.end());
+    texts.insert(texts.end(), other.texts.begin(), other.texts.end());
 }
 
 QRectF Figure::bounds() const
@@ -140,16 +141,6 @@ void Mask::subtract(const Mask &other, qreal strength)
         const uchar *o = other.m_img.constScanLine(y);
         for (int x = 0; x < m_img.width(); ++x)
             d[x] = uchar(std::lround(d[x] * (1.0 - strength * o[x] / 255.0)));
-    }
-}
-
-void Mask::intersect(const Mask &other)
-{
-    for (int y = 0; y < m_img.height(); ++y) {
-        uchar *d = m_img.scanLine(y);
-        const uchar *o = other.m_img.constScanLine(y);
-        for (int x = 0; x < m_img.width(); ++x)
-            d[x] = uchar((d[x] * o[x] + 127) / 255);
     }
 }
 

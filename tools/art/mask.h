@@ -9,16 +9,9 @@
 
 #include <vector>
 
-// A figure is a set of pieces whose union is the shape. Brush strokes are
-// thousands of overlapping dabs and glyphs are stamped along a nib, so the
-// pieces overlap heavily; painting them as one winding path would make every
-// anti-aliased edge pixel count many times over and turn the edges jagged.
-// Instead each piece is rasterised on its own and merged by taking the
-// maximum coverage, which keeps edges exactly as soft as a single shape.
-//
-// Small text is kept as text instead: the font's own hinting puts its
-// strokes on whole pixels at each scale, where an outline path would smear
-// a thin horizontal stroke over two rows.
+// Small text is kept as text rather than outlines: the font's own hinting
+// puts its strokes on whole pixels at each scale, where an outline path
+// would smear a thin horizontal stroke over two rows.
 struct TextPiece {
     QString text;
     QFont font;       // family and style; the pixel size is set per scale
@@ -27,6 +20,12 @@ struct TextPiece {
     QPointF nib;      // the glyphs are dragged along this, logical px
 };
 
+// A figure is a set of pieces whose union is the shape. Brush strokes are
+// thousands of overlapping dabs and glyphs are stamped along a nib, so the
+// pieces overlap heavily; painting them as one winding path would make every
+// anti-aliased edge pixel count many times over and turn the edges jagged.
+// Instead each piece is rasterised on its own and merged by taking the
+// maximum coverage, which keeps edges exactly as soft as a single shape.
 struct Figure {
     std::vector<QPainterPath> pieces; // logical (1x) coordinates
     std::vector<TextPiece> texts;
@@ -51,8 +50,6 @@ public:
     Mask dilated(qreal radius) const;
     // Take away `other` weighted by `strength` (0..1).
     void subtract(const Mask &other, qreal strength = 1.0);
-    // Keep only what `other` also covers.
-    void intersect(const Mask &other);
     Mask shifted(int dx, int dy) const;
 
     // `colour` everywhere the mask covers, transparent elsewhere.
