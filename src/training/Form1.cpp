@@ -196,6 +196,9 @@ void Form1::tick()
             display->catch_();
         } else {
             Label1->setText(QString::number(n));
+            // Painted now rather than at the next pass of the event loop, so
+            // the number appears on its tick.
+            Label1->repaint();
         }
         break;
     case FlashRules::TickKind::Blank:
@@ -206,6 +209,7 @@ void Form1::tick()
             display->catch_();
         } else {
             Label1->clear();
+            Label1->repaint();
         }
         break;
     case FlashRules::TickKind::Final:

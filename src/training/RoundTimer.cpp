@@ -1,13 +1,12 @@
 #include "RoundTimer.h"
 
-#include <cmath>
+#include <algorithm>
 #include <limits>
 
 RoundTimer::RoundTimer(const QString &objectName, QObject *parent)
     : QObject(parent)
 {
     setObjectName(objectName);
-    m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &RoundTimer::fire);
 }
@@ -15,6 +14,11 @@ RoundTimer::RoundTimer(const QString &objectName, QObject *parent)
 void RoundTimer::setInterval(int ms)
 {
     m_intervalMs = ms;
+}
+
+void RoundTimer::setPlainQtTimerForComparison(bool plain)
+{
+    m_plain = plain;
 }
 
 void RoundTimer::start()
@@ -25,6 +29,14 @@ void RoundTimer::start()
     m_ticks = 0;
     m_originNs = 0;
     m_clock.start();
+    if (m_plain) {
+        m_timer.setSingleShot(false);
+        m_timer.setTimerType(Qt::CoarseTimer);
+        m_timer.start(m_intervalMs);
+        return;
+    }
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
     arm();
 }
 
@@ -34,17 +46,27 @@ void RoundTimer::stop()
     m_timer.stop();
 }
 
+RoundTimer::Due RoundTimer::nextDue(qint64 originNs, qint64 ticksDone, int intervalMs, qint64 nowNs)
+{
+    const qint64 intervalNs = idealOffsetNs(1, intervalMs);
+    qint64 dueNs = originNs + idealOffsetNs(ticksDone + 1, intervalMs);
+    // A machine that stalled for more than a whole interval gets no burst of
+    // catch-up ticks.
+    if (nowNs - dueNs > intervalNs) {
+        dueNs = nowNs + intervalNs;
+        originNs = dueNs - idealOffsetNs(ticksDone + 1, intervalMs);
+    }
+    return {originNs, dueNs};
+}
+
 void RoundTimer::arm()
 {
     const qint64 nowNs = m_clock.nsecsElapsed();
-    qint64 dueNs = m_originNs + idealOffsetNs(m_ticks + 1, m_intervalMs);
-    // A machine that stalled for more than a whole interval does not get a
-    // burst of catch-up ticks: the schedule starts again from now.
-    if (nowNs - dueNs > idealOffsetNs(1, m_intervalMs)) {
-        dueNs = nowNs + idealOffsetNs(1, m_intervalMs);
-        m_originNs = dueNs - idealOffsetNs(m_ticks + 1, m_intervalMs);
-    }
-    const qint64 delayMs = std::max<qint64>(0, std::llround(double(dueNs - nowNs) / 1e6));
+    const Due next = nextDue(m_originNs, m_ticks, m_intervalMs, nowNs);
+    m_originNs = next.originNs;
+    m_dueNs = next.dueNs;
+    const qint64 wakeNs = m_dueNs - std::min(WakeEarlyNs, idealOffsetNs(1, m_intervalMs) / 2);
+    const qint64 delayMs = std::max<qint64>(0, (wakeNs - nowNs) / 1000000);
     m_timer.start(int(std::min<qint64>(delayMs, std::numeric_limits<int>::max())));
 }
 
@@ -52,10 +74,16 @@ void RoundTimer::fire()
 {
     if (!m_active)
         return;
+    if (!m_plain) {
+        // Wait out the last fraction before the tick is due. This holds the
+        // event loop for two milliseconds at most, once per tick.
+        while (m_clock.nsecsElapsed() < m_dueNs) {
+        }
+    }
     ++m_ticks;
     const qint64 ticksBefore = m_ticks;
     emit timeout();
     // The handler may have stopped the timer, or stopped and started it again.
-    if (m_active && m_ticks == ticksBefore && !m_timer.isActive())
+    if (!m_plain && m_active && m_ticks == ticksBefore && !m_timer.isActive())
         arm();
 }

@@ -7,6 +7,11 @@
 // The round timer of the game screens. Every tick is timed from the moment
 // the timer started (tick k at start + k x interval), not from the tick
 // before, so a late tick does not push the rest of the round back.
+//
+// Qt timers count whole milliseconds and may wake a little late, so the
+// timer wakes slightly before a tick is due and waits out the last
+// fraction of a millisecond itself: flashes land within a fraction of a
+// millisecond of their ideal time.
 class RoundTimer : public QObject
 {
     Q_OBJECT
@@ -20,7 +25,24 @@ public:
     bool isActive() const { return m_active; }
 
     // When tick k is due, in nanoseconds after start.
-    static qint64 idealOffsetNs(qint64 tick, int intervalMs) { return tick * qint64(intervalMs) * 1000000; }
+    static constexpr qint64 idealOffsetNs(qint64 tick, int intervalMs) { return tick * qint64(intervalMs) * 1000000; }
+
+    // When the next tick is due, after `ticksDone` ticks of a schedule that
+    // began at `originNs`; a schedule more than a whole interval behind is
+    // moved to start again from `nowNs`.
+    struct Due
+    {
+        qint64 originNs;
+        qint64 dueNs;
+    };
+    static Due nextDue(qint64 originNs, qint64 ticksDone, int intervalMs, qint64 nowNs);
+
+    // How long before a tick is due the timer wakes up, at most.
+    static constexpr qint64 WakeEarlyNs = 2000000;
+
+    // For measurements only: tick like a plain repeating QTimer with Qt's
+    // default (coarse) timing, the way most timers are written.
+    void setPlainQtTimerForComparison(bool plain);
 
 signals:
     void timeout();
@@ -34,5 +56,7 @@ private:
     int m_intervalMs = 0;
     qint64 m_ticks = 0;
     qint64 m_originNs = 0;
+    qint64 m_dueNs = 0;
     bool m_active = false;
+    bool m_plain = false;
 };
