@@ -76,7 +76,7 @@ void RoundTimer::fire()
         return;
     if (!m_plain) {
         // Wait out the last fraction before the tick is due. This holds the
-        // event loop for two milliseconds at most, once per tick.
+        // event loop for a few milliseconds at most, once per tick.
         while (m_clock.nsecsElapsed() < m_dueNs) {
         }
     }

@@ -38,7 +38,7 @@ public:
     static Due nextDue(qint64 originNs, qint64 ticksDone, int intervalMs, qint64 nowNs);
 
     // How long before a tick is due the timer wakes up, at most.
-    static constexpr qint64 WakeEarlyNs = 2000000;
+    static constexpr qint64 WakeEarlyNs = 5000000;
 
     // For measurements only: tick like a plain repeating QTimer with Qt's
     // default (coarse) timing, the way most timers are written.

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <atomic>
+#include <functional>
+#include <thread>
+
+// A program directory with the usual files, message boxes answered with
+// their default, and the modal dialogs answered as a player would.
+class BenchHarness
+{
+public:
+    BenchHarness();
+    ~BenchHarness();
+
+    // Called when a dialog (Form5, Form6) opens; returns the text to type.
+    std::function<QString(const QString &formName)> answer;
+    // Called when a message box is shown.
+    std::function<void(const QString &text)> onMessage;
+
+private:
+    QTemporaryDir m_dir;
+    class DialogWatcher *m_watcher = nullptr;
+};
+
+// Keeps the other core busy for as long as it lives.
+class BusyCore
+{
+public:
+    BusyCore();
+    ~BusyCore();
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+// One clock for every timestamp of a run.
+qint64 benchNowNs();

@@ -1,0 +1,65 @@
+// Start-up of the real first screen, as main.cpp does it, in a program
+// directory that already has its files. Prints "painted <peak resident kB>"
+// once the mode selection screen has been painted, then ends.
+#include "Artwork.h"
+#include "Form2.h"
+#include "Module1.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+long peakKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+class PaintWatch : public QObject
+{
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            QTimer::singleShot(0, qApp, [] {
+                std::printf("painted %ld\n", peakKb());
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
+        }
+        return false;
+    }
+
+private:
+    bool m_done = false;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(Artwork::programIcon());
+    Module1::InstallFontSubstitutions();
+    QTemporaryDir dir;
+    Module1::SetProgramDir(dir.path());
+    Module1::SetDefaultSettings();
+    Module1::WriteSettingsFile();
+    Module1::WriteDefaultRanking();
+
+    PaintWatch watch;
+    Form2 *screen = Form2::instance();
+    screen->installEventFilter(&watch);
+    screen->show();
+    return app.exec();
+}
