@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -25,6 +29,25 @@ QString &programDirOverride()
 {
     static QString dir;
     return dir;
+}
+
+QString &userDataDirOverride()
+{
+    static QString dir;
+    return dir;
+}
+
+bool writableDirectory(const QString &dir)
+{
+    // Permission bits do not tell (root, ACLs, read-only mounts): try it.
+    static QHash<QString, bool> known;
+    const auto it = known.constFind(dir);
+    if (it != known.constEnd())
+        return *it;
+    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".plumeno-XXXXXX")));
+    const bool writable = QFileInfo(dir).isDir() && probe.open();
+    known.insert(dir, writable);
+    return writable;
 }
 
 QSizeF &screenOverride()
@@ -101,6 +124,28 @@ void SetProgramDir(const QString &dir)
 QString ProgramPath(const QString &relative)
 {
     return QDir(ProgramDir()).filePath(relative);
+}
+
+QString DataDir()
+{
+    const QString program = ProgramDir();
+    if (writableDirectory(program))
+        return program;
+    QString user = userDataDirOverride();
+    if (user.isEmpty())
+        user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(user);
+    return user;
+}
+
+QString DataPath(const QString &relative)
+{
+    return QDir(DataDir()).filePath(relative);
+}
+
+void SetUserDataDirForTests(const QString &dir)
+{
+    userDataDirOverride() = dir;
 }
 
 static QScreen *gameScreen()
@@ -199,6 +244,7 @@ void ResetForTests()
     State() = SharedState{};
     responder() = nullptr;
     programDirOverride().clear();
+    userDataDirOverride().clear();
     screenOverride() = QSizeF();
     lastMainScreen() = nullptr;
     detail::resetSettingsFileState();

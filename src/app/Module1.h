@@ -35,6 +35,13 @@ QString ProgramDir();
 void SetProgramDir(const QString &dir); // empty: the executable's directory
 QString ProgramPath(const QString &relative);
 
+// Where the settings file and DATA/ live: beside the executable when that
+// directory can be written (the build directory, an unpacked copy), else the
+// user's data directory (an installed copy).
+QString DataDir();
+QString DataPath(const QString &relative);
+void SetUserDataDirForTests(const QString &dir); // empty: the standard place
+
 double ScreenWidth();  // twips, of the screen the game is on
 double ScreenHeight(); // twips
 void SetScreenSizeForTests(double widthTwips, double heightTwips); // 0, 0: the real screen

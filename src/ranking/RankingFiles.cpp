@@ -24,12 +24,12 @@ const QStringList &defaultScores()
 
 QString namesPath()
 {
-    return Module1::ProgramPath(QStringLiteral("DATA/Data1.data"));
+    return Module1::DataPath(QStringLiteral("DATA/Data1.data"));
 }
 
 QString scoresPath()
 {
-    return Module1::ProgramPath(QStringLiteral("DATA/Data2.data"));
+    return Module1::DataPath(QStringLiteral("DATA/Data2.data"));
 }
 
 QString decode(const QByteArray &bytes)

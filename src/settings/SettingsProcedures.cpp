@@ -37,7 +37,7 @@ void take(const SettingsFile::Values &v)
 
 bool settingsFileExists()
 {
-    const QFileInfo info(ProgramPath(FileName));
+    const QFileInfo info(DataPath(FileName));
     return info.exists() && info.isFile() && !info.isHidden();
 }
 
@@ -68,7 +68,7 @@ void EnsureSettingsFile()
 
 void ReadSettingsFile()
 {
-    QFile file(ProgramPath(FileName));
+    QFile file(DataPath(FileName));
     if (!settingsFileExists() || !file.open(QIODevice::ReadOnly)) {
         if (settingsUnwritable())
             return; // already told; the defaults in memory stand
@@ -87,7 +87,7 @@ void ReadSettingsFile()
 
 bool WriteSettingsFile()
 {
-    QSaveFile file(ProgramPath(FileName));
+    QSaveFile file(DataPath(FileName));
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(SettingsFile::serialize(current()));

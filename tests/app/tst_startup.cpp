@@ -68,6 +68,7 @@ private slots:
         // A directory below a plain file cannot be written, not even by root.
         env.writeFile("blocker", "x");
         Module1::SetProgramDir(env.path("blocker/Plumeno"));
+        Module1::SetUserDataDirForTests(env.path("blocker/user"));
         Form2::instance()->show();
         QCOMPARE(env.messageTexts(), (QStringList{
             "設定ファイルが確認できません。自動生成します。",
@@ -83,6 +84,22 @@ private slots:
         Module1::State().SettingsChanged = true;
         Module1::ConfirmSaveSettings();
         QCOMPARE(env.messageTexts().last(), QStringLiteral("設定ファイルに書き込めませんでした。\n設定は保存されていません。"));
+    }
+
+    void installedCopyKeepsItsFilesInTheUserDataDirectory()
+    {
+        TestEnvironment env;
+        env.writeFile("blocker", "x");
+        Module1::SetProgramDir(env.path("blocker/Plumeno"));
+        Module1::SetUserDataDirForTests(env.path("user/Plumeno"));
+        Form2::instance()->show();
+        QCOMPARE(env.messageTexts(), (QStringList{"設定ファイルが確認できません。自動生成します。",
+                                                  "ランキングファイルが確認できません。自動生成します。"}));
+        QCOMPARE(env.readFile("user/Plumeno/Plumeno.config").size(), 31);
+        QCOMPARE(env.readFile("user/Plumeno/DATA/Data1.data").size(), 50);
+        QCOMPARE(env.readFile("user/Plumeno/DATA/Data2.data").size(), 38);
+        // The sounds still come from beside the executable.
+        QCOMPARE(Module1::ProgramPath("SE/hit.wav"), env.path("blocker/Plumeno/SE/hit.wav"));
     }
 
     void secondLoadOfModeScreenChecksNoFiles()

@@ -1,0 +1,32 @@
+# Installs the build into a fresh prefix and checks the layout a desktop
+# expects: a launcher on the PATH that reaches the program directory, the
+# sounds and READ ME beside the executable, the desktop entry and the icons.
+set(prefix "${BUILD}/install-check")
+file(REMOVE_RECURSE "${prefix}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${prefix}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+file(GLOB libdir "${prefix}/lib*/plumeno")
+foreach(f Plumeno "SE/clock.wav" "SE/hit.wav" "SE/miss.wav" "READ ME.txt")
+    if(NOT EXISTS "${libdir}/${f}")
+        message(FATAL_ERROR "missing from the program directory: ${f}")
+    endif()
+endforeach()
+if(NOT IS_SYMLINK "${prefix}/bin/plumeno")
+    message(FATAL_ERROR "no launcher in bin/")
+endif()
+file(REAL_PATH "${prefix}/bin/plumeno" target)
+file(REAL_PATH "${libdir}/Plumeno" program)
+if(NOT target STREQUAL program)
+    message(FATAL_ERROR "bin/plumeno leads to ${target}, not ${program}")
+endif()
+foreach(f share/applications/plumeno.desktop share/icons/hicolor/32x32/apps/plumeno.png
+          share/icons/hicolor/256x256/apps/plumeno.png)
+    if(NOT EXISTS "${prefix}/${f}")
+        message(FATAL_ERROR "missing: ${f}")
+    endif()
+endforeach()
+file(REMOVE_RECURSE "${prefix}")
+message(STATUS "install layout checked")
