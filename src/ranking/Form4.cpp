@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "Module1.h"
 #include "RankingFiles.h"
+#include "RankingInsert.h"
 #include "Twips.h"
 
 #include <QFile>
@@ -114,4 +115,24 @@ bool Form4::filesave()
         Module1::MsgBox(QStringLiteral("ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"),
                         QStringLiteral("確認"));
     return saved;
+}
+
+void Form4::irekae(qint32 &score, QString &name)
+{
+    const QString playerName = Module1::State().PlayerName;
+    // The files were there at start-up, but a player may have deleted them
+    // since; reading nothing would write a ranking of empty rows.
+    Module1::EnsureRankingFiles();
+    fileread();
+    QList<RankingInsert::Row> rows;
+    for (int i = 0; i < RankingFiles::Rows; ++i)
+        rows.append({Label1[i]->text(), Label2[i]->text()});
+    if (RankingInsert::insert(rows, score, name) >= 0) {
+        for (int i = 0; i < RankingFiles::Rows; ++i) {
+            Label1[i]->setText(rows[i].name);
+            Label2[i]->setText(rows[i].score);
+        }
+    }
+    Module1::State().PlayerName = playerName;
+    filesave();
 }

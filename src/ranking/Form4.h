@@ -21,6 +21,9 @@ public:
 
     void fileread();
     bool filesave();
+    // Enters a finished game's score and the player's name in its place
+    // and writes the ranking files back, whether or not it entered.
+    void irekae(qint32 &score, QString &name);
 
     QList<QLabel *> Label1; // names of rows 0..4
     QList<QLabel *> Label2; // score texts of rows 0..4
