@@ -155,8 +155,6 @@ void ResetSettings()
     State().SettingsChanged = true;
 }
 
-void CalibrateMaxFontSize() {}
-
 void ConfirmSaveSettings()
 {
     if (!State().SettingsChanged)
