@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QColorDialog>
 #include <QLabel>
 #include <QtTest>
 
@@ -76,6 +77,35 @@ private slots:
         QTEST(s.SettingsChanged, "changed");
         QCOMPARE(form->Label1->palette().color(QPalette::WindowText), ColorRef::toQColor(s.ForeColorSetting));
         QCOMPARE(form->Label1->palette().color(QPalette::Window), ColorRef::toQColor(s.BackColorSetting));
+    }
+
+    void realDialogStartsOnTheColour_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<int>("fore");
+        QTest::newRow("OK") << true << 255;
+        QTest::newRow("cancel") << false << 65280;
+    }
+    void realDialogStartsOnTheColour()
+    {
+        QFETCH(bool, accept);
+        TestEnvironment env;
+        Form1 *form = startTraining(env, SettingsFile::Defaults);
+        QColor startedOn;
+        bool ownDialog = false; // Qt's own dialog always shows the custom colours
+        QTimer::singleShot(0, this, [&] {
+            if (auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget())) {
+                ownDialog = dialog->testOption(QColorDialog::DontUseNativeDialog);
+                startedOn = dialog->currentColor();
+                dialog->setCurrentColor(Qt::red);
+                accept ? dialog->accept() : dialog->reject();
+            }
+        });
+        form->IDMFore->trigger();
+        QVERIFY(ownDialog);
+        QCOMPARE(startedOn, QColor(0, 255, 0));
+        QTEST(int(Module1::State().ForeColorSetting), "fore");
+        QVERIFY(Module1::State().SettingsChanged);
     }
 
     void cancelledOnEqualColoursAsksAgain()
