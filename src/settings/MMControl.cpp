@@ -1,6 +1,8 @@
 #include "MMControl.h"
 
+#include <QAudioDevice>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -10,6 +12,13 @@ MMControl::CommandLog &commandLog()
 {
     static MMControl::CommandLog log;
     return log;
+}
+
+// Asked at every command, so that a device plugged in during the game is
+// used from the next sound on. Without one, Qt would warn about every sound.
+bool audioDevicePresent()
+{
+    return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
 } // namespace
@@ -53,8 +62,8 @@ void MMControl::close()
 void MMControl::open()
 {
     close();
-    if (!QFileInfo(FileName).isFile())
-        return; // no file, no sound, no message
+    if (!QFileInfo(FileName).isFile() || !audioDevicePresent())
+        return; // no sound, and no message
     if (!m_loaded.contains(FileName)) {
         auto *loaded = new QSoundEffect(this);
         loaded->setSource(QUrl::fromLocalFile(FileName));
@@ -65,7 +74,7 @@ void MMControl::open()
 
 void MMControl::play()
 {
-    if (m_openFile.isEmpty())
+    if (m_openFile.isEmpty() || !audioDevicePresent())
         return;
     if (m_sounding) {
         m_sounding->stop();
