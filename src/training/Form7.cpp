@@ -57,10 +57,12 @@ void Form7::coverGameScreen()
 
 void Form7::setVisible(bool visible)
 {
-    // A window kept since a calibration may meet a game that has moved to
-    // another screen in the meantime.
-    if (visible && !isVisible())
+    // A window kept hidden since a calibration may meet a game that has
+    // moved to another screen, or colours chosen in the meantime.
+    if (visible && !isVisible()) {
         coverGameScreen();
+        Module1::ApplyColors(objectName());
+    }
     QWidget::setVisible(visible);
 }
 

@@ -111,11 +111,14 @@ private slots:
         QVERIFY(display->drawnText().isEmpty());
     }
 
-    void coversTheWholeScreen()
+    void shownOverTheWholeScreenInTheCurrentColours()
     {
         TestEnvironment env;
-        Form7 *display = Form7::instance();
+        Module1::State().ForeColorSetting = 65280;
+        Form7 *display = Form7::instance(); // kept hidden, as a calibration leaves it
+        Module1::State().ForeColorSetting = 255;
         display->show();
+        QCOMPARE(display->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QVERIFY(display->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(display->frameGeometry(), display->screen()->geometry());
     }
