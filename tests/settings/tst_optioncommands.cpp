@@ -12,16 +12,18 @@
 #include <QtTest>
 
 using Module1::MsgAnswer;
+using Answers = QList<MsgAnswer>;
 
 namespace {
 
-const QString SaveQuestion = QStringLiteral("設定が変更されています。保存しますか？");
+const QString Same = QStringLiteral("背景色と文字色が同じです。よろしいですか？");
+const QString Config = QStringLiteral("Plumeno.config");
 
-// Starts the program on the training screen with the given settings file.
+// Starts the program and goes on to the training screen.
 Form1 *startTraining(TestEnvironment &env, const SettingsFile::Values &settings)
 {
     env.writeDefaultFiles();
-    env.writeFile(QStringLiteral("Plumeno.config"), SettingsFile::serialize(settings));
+    env.writeFile(Config, SettingsFile::serialize(settings));
     Form2::instance()->show();
     Form2::existing()->Command1->click();
     return Form1::existing();
@@ -36,40 +38,41 @@ private slots:
     void colourCommand_data()
     {
         QTest::addColumn<bool>("text");
+        QTest::addColumn<int>("startBack");
         QTest::addColumn<QColor>("chosen"); // invalid: cancelled
-        QTest::addColumn<QList<MsgAnswer>>("answers");
+        QTest::addColumn<Answers>("answers");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("fore");
         QTest::addColumn<int>("back");
         QTest::addColumn<bool>("changed");
-        const QString same = QStringLiteral("背景色と文字色が同じです。よろしいですか？");
-        QTest::newRow("text kept") << true << QColor(255, 0, 0) << QList<MsgAnswer>{} << QStringList{} << 255 << 0 << true;
-        QTest::newRow("text cancelled") << true << QColor() << QList<MsgAnswer>{} << QStringList{} << 65280 << 0 << true;
-        QTest::newRow("text = background, Yes") << true << QColor(Qt::black) << QList{MsgAnswer::Yes} << QStringList{same}
-                                                << 0 << 0 << true;
-        QTest::newRow("text = background, No")
-            << true << QColor(Qt::black) << QList{MsgAnswer::No}
-            << QStringList{same, QStringLiteral("キャンセルしました")} << 65280 << 0 << false;
-        QTest::newRow("background = text, Yes") << false << QColor(0, 255, 0) << QList{MsgAnswer::Yes}
-                                                << QStringList{same} << 65280 << 65280 << true;
+        const QColor black(Qt::black), green(0, 255, 0), none;
+        QTest::newRow("kept") << true << 0 << QColor(255, 0, 0) << Answers{} << QStringList{} << 255 << 0 << true;
+        QTest::newRow("cancelled") << true << 0 << none << Answers{} << QStringList{} << 65280 << 0 << true;
+        QTest::newRow("equal, Yes") << false << 0 << green << Answers{MsgAnswer::Yes} << QStringList{Same} << 65280
+                                    << 65280 << true;
+        QTest::newRow("equal, No") << true << 0 << black << Answers{MsgAnswer::No}
+                                   << QStringList{Same, QStringLiteral("キャンセルしました")} << 65280 << 0 << false;
+        QTest::newRow("cancelled, already equal") << true << 65280 << none << Answers{MsgAnswer::Yes}
+                                                  << QStringList{Same} << 65280 << 65280 << true;
     }
     void colourCommand()
     {
         QFETCH(bool, text);
+        QFETCH(int, startBack);
         QFETCH(QColor, chosen);
         TestEnvironment env;
-        Form1 *form = startTraining(env, SettingsFile::Defaults);
-        QFETCH(QList<MsgAnswer>, answers);
+        Form1 *form = startTraining(env, {65280, startBack, false, false, 0});
+        QFETCH(Answers, answers);
         env.answers = answers;
-        QList<QColor> presets;
-        Module1::SetColorDialogHook([&](const QColor &preset) -> std::optional<QColor> {
-            presets << preset;
+        QColor preset;
+        Module1::SetColorDialogHook([&](const QColor &p) -> std::optional<QColor> {
+            preset = p;
             return chosen.isValid() ? std::optional(chosen) : std::nullopt;
         });
 
         (text ? form->IDMFore : form->IDMBack)->trigger();
 
-        QCOMPARE(presets, QList{text ? QColor(0, 255, 0) : QColor(Qt::black)});
+        QCOMPARE(preset, ColorRef::toQColor(text ? 65280 : startBack));
         QTEST(env.messageTexts(), "messages");
         const SharedState &s = Module1::State();
         QTEST(int(s.ForeColorSetting), "fore");
@@ -79,16 +82,8 @@ private slots:
         QCOMPARE(form->Label1->palette().color(QPalette::Window), ColorRef::toQColor(s.BackColorSetting));
     }
 
-    void realDialogStartsOnTheColour_data()
-    {
-        QTest::addColumn<bool>("accept");
-        QTest::addColumn<int>("fore");
-        QTest::newRow("OK") << true << 255;
-        QTest::newRow("cancel") << false << 65280;
-    }
     void realDialogStartsOnTheColour()
     {
-        QFETCH(bool, accept);
         TestEnvironment env;
         Form1 *form = startTraining(env, SettingsFile::Defaults);
         QColor startedOn;
@@ -98,126 +93,61 @@ private slots:
                 ownDialog = dialog->testOption(QColorDialog::DontUseNativeDialog);
                 startedOn = dialog->currentColor();
                 dialog->setCurrentColor(Qt::red);
-                accept ? dialog->accept() : dialog->reject();
+                dialog->reject();
             }
         });
         form->IDMFore->trigger();
         QVERIFY(ownDialog);
         QCOMPARE(startedOn, QColor(0, 255, 0));
-        QTEST(int(Module1::State().ForeColorSetting), "fore");
-        QVERIFY(Module1::State().SettingsChanged);
+        QCOMPARE(Module1::State().ForeColorSetting, 65280);
     }
 
-    void cancelledOnEqualColoursAsksAgain()
-    {
-        TestEnvironment env;
-        Form1 *form = startTraining(env, {255, 255, false, false, 0});
-        Module1::SetColorDialogHook([](const QColor &) { return std::nullopt; });
-        form->IDMBack->trigger();
-        QCOMPARE(env.messageTexts(), QStringList{QStringLiteral("背景色と文字色が同じです。よろしいですか？")});
-        QVERIFY(Module1::State().SettingsChanged);
-    }
-
-    void everyCommandFirstEnsuresTheFile_data()
-    {
-        QTest::addColumn<QString>("item");
-        for (const char *item : {"IDMFore", "IDMBack", "IDMMax", "IDMSound", "IDMRCustom"})
-            QTest::newRow(item) << QString::fromLatin1(item);
-    }
-    void everyCommandFirstEnsuresTheFile()
-    {
-        QFETCH(QString, item);
-        TestEnvironment env;
-        Form1 *form = startTraining(env, {255, 0, false, true, 0});
-        QFile::remove(env.path(QStringLiteral("Plumeno.config")));
-        Module1::SetColorDialogHook([](const QColor &preset) { return preset; });
-        form->findChild<QAction *>(item)->trigger();
-        QCOMPARE(env.messages.value(0).title, QStringLiteral("自動生成"));
-        QCOMPARE(env.readFile(QStringLiteral("Plumeno.config")), SettingsFile::serialize(SettingsFile::Defaults));
-        if (item == u"IDMSound") // the defaults, then toggled
-            QVERIFY(Module1::State().SoundOff);
-    }
-
-    void togglesThenExit_data()
+    void exitAfterCommands_data()
     {
         QTest::addColumn<QStringList>("items");
-        QTest::addColumn<MsgAnswer>("answer");
-        QTest::addColumn<QByteArray>("written"); // empty: the file is left as it was
-        const auto bytes = [](bool max, bool soundOff) {
-            return SettingsFile::serialize({65280, 0, max, soundOff, 0});
-        };
-        QTest::newRow("sound, Yes") << QStringList{"IDMSound"} << MsgAnswer::Yes << bytes(false, true);
-        QTest::newRow("sound twice, Yes") << QStringList{"IDMSound", "IDMSound"} << MsgAnswer::Yes << bytes(false, false);
-        QTest::newRow("sound, No") << QStringList{"IDMSound"} << MsgAnswer::No << QByteArray();
-        QTest::newRow("maximise, No") << QStringList{"IDMMax"} << MsgAnswer::No << QByteArray();
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<QStringList>("atExit");
+        QTest::addColumn<QByteArray>("saved"); // empty: the file is left byte for byte
+        const QString ask = QStringLiteral("設定が変更されています。保存しますか？");
+        const QString done = QStringLiteral("保存しました。"), notSaved = QStringLiteral("保存しませんでした。");
+        const QStringList sound{"IDMSound"};
+        QTest::newRow("sound, Yes") << sound << Answers{MsgAnswer::Yes} << QStringList{ask, done}
+                                    << QByteArray("255\r\n0\r\n#FALSE#\r\n#TRUE#\r\n300\r\n");
+        QTest::newRow("sound twice, Yes") << QStringList{"IDMSound", "IDMSound"} << Answers{MsgAnswer::Yes}
+                                          << QStringList{ask, done}
+                                          << QByteArray("255\r\n0\r\n#FALSE#\r\n#FALSE#\r\n300\r\n");
+        QTest::newRow("sound, No") << sound << Answers{MsgAnswer::No} << QStringList{ask, notSaved} << QByteArray();
+        QTest::newRow("maximise, No") << QStringList{"IDMMax"} << Answers{MsgAnswer::No} << QStringList{ask, notSaved}
+                                      << QByteArray();
+        QTest::newRow("reset, No") << QStringList{"IDMRCustom"} << Answers{MsgAnswer::No, MsgAnswer::Yes}
+                                   << QStringList{} << QByteArray();
+        QTest::newRow("reset, Yes") << QStringList{"IDMRCustom"} << Answers{MsgAnswer::Yes, MsgAnswer::No}
+                                    << QStringList{ask, notSaved} << QByteArray();
     }
-    void togglesThenExit()
+    void exitAfterCommands()
     {
         QFETCH(QStringList, items);
-        QFETCH(MsgAnswer, answer);
-        QFETCH(QByteArray, written);
+        QFETCH(Answers, answers);
+        QFETCH(QByteArray, saved);
         TestEnvironment env;
-        Form1 *form = startTraining(env, SettingsFile::Defaults);
-        const QByteArray before = env.readFile(QStringLiteral("Plumeno.config"));
+        env.answers = answers;
+        Form1 *form = startTraining(env, {255, 0, false, false, 300});
+        const QByteArray before = env.readFile(Config);
         for (const QString &item : items)
             form->findChild<QAction *>(item)->trigger();
         QCOMPARE(form->IDMSound->isChecked(), Module1::State().SoundOff);
         QCOMPARE(form->IDMMax->isChecked(), Module1::State().MaxDisplayOn);
+        if (items == QStringList{"IDMRCustom"}) {
+            const bool yes = answers[0] == MsgAnswer::Yes;
+            QCOMPARE(env.messages.last().text, yes ? QStringLiteral("初期化しました。") : QStringLiteral("キャンセルしました。"));
+            QCOMPARE(Module1::State().ForeColorSetting, yes ? 65280 : 255);
+            QCOMPARE(env.readFile(Config), before); // a reset changes memory only
+        }
         env.messages.clear();
-        env.answers = {answer};
-
         form->Command2->click(); // EXIT
-
-        const QString report = answer == MsgAnswer::Yes ? QStringLiteral("保存しました。") : QStringLiteral("保存しませんでした。");
-        QCOMPARE(env.messageTexts(), (QStringList{SaveQuestion, report}));
-        QCOMPARE(env.readFile(QStringLiteral("Plumeno.config")), written.isEmpty() ? before : written);
+        QTEST(env.messageTexts(), "atExit");
+        QCOMPARE(env.readFile(Config), saved.isEmpty() ? before : saved);
         QVERIFY(!Form1::existing());
-    }
-
-    void maximiseSavedAsTrue()
-    {
-        TestEnvironment env;
-        Form1 *form = startTraining(env, SettingsFile::Defaults);
-        form->IDMMax->trigger();
-        form->IDMEnd->trigger();
-        const QList<QByteArray> lines = env.readFile(QStringLiteral("Plumeno.config")).split('\n');
-        QCOMPARE(lines.value(2), QByteArray("#TRUE#\r"));
-        QCOMPARE(lines.value(4).chopped(1).toInt(), Module1::State().MaxFontSize);
-    }
-
-    void resetAnsweredNoChangesNothing()
-    {
-        TestEnvironment env;
-        const SettingsFile::Values mine{255, 16777215, true, true, 300};
-        Form1 *form = startTraining(env, mine);
-        const QByteArray before = env.readFile(QStringLiteral("Plumeno.config"));
-        env.answers = {MsgAnswer::No};
-        form->IDMRCustom->trigger();
-        QCOMPARE(env.messageTexts(), (QStringList{QStringLiteral("設定を初期化します。よろしいですか？"),
-                                                  QStringLiteral("キャンセルしました。")}));
-        QCOMPARE(env.messages.last().title, QStringLiteral("キャンセル報告"));
-        QVERIFY(!Module1::State().SettingsChanged);
-        env.messages.clear();
-        form->Command2->click();
-        QVERIFY(env.messages.isEmpty());
-        QCOMPARE(env.readFile(QStringLiteral("Plumeno.config")), before);
-    }
-
-    void resetAnsweredYesResetsMemoryOnly()
-    {
-        TestEnvironment env;
-        Form1 *form = startTraining(env, {255, 16777215, true, true, 300});
-        const QByteArray before = env.readFile(QStringLiteral("Plumeno.config"));
-        form->IDMRCustom->trigger();
-        QCOMPARE(env.messages.last().text, QStringLiteral("初期化しました。"));
-        QCOMPARE(env.messages.last().title, QStringLiteral("初期化報告"));
-        const SharedState &s = Module1::State();
-        QCOMPARE(SettingsFile::Values({s.ForeColorSetting, s.BackColorSetting, s.MaxDisplayOn, s.SoundOff, s.MaxFontSize}),
-                 SettingsFile::Defaults);
-        QVERIFY(s.SettingsChanged);
-        QVERIFY(!form->IDMMax->isChecked() && !form->IDMSound->isChecked());
-        QCOMPARE(form->Label1->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-        QCOMPARE(env.readFile(QStringLiteral("Plumeno.config")), before);
     }
 };
 
