@@ -14,7 +14,7 @@ MMControl::CommandLog &commandLog()
     return log;
 }
 
-// Asked at every command, so that a device plugged in during the game is
+// Asked at every Open and Play, so that a device plugged in during the game is
 // used from the next sound on. Without one, Qt would warn about every sound.
 bool audioDevicePresent()
 {
