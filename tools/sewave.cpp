@@ -1,9 +1,10 @@
 // Synthesises the game's three sound effects into a folder:
-//   clock.wav  a short wooden tick for every flashed number (about 30 ms,
-//              so it never smears even at 0.1 s between numbers)
+//   clock.wav  a short wooden tick for every flashed number (30 ms, so it
+//              never smears even at 0.1 s between numbers)
 //   hit.wav    a bright rising two-note chime for a right answer
 //   miss.wav   a soft low double buzz for a wrong answer
 // 44.1 kHz, 16-bit, mono PCM. The output is the same on every run.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -33,36 +34,65 @@ void partial(Samples &out, double start, double freq, double amp, double decay, 
     }
 }
 
+// Scales the sound so that its loudest sample has the given level.
+void normalise(Samples &s, double peak)
+{
+    double top = 0;
+    for (double v : s)
+        top = std::max(top, std::abs(v));
+    if (top > 0)
+        for (double &v : s)
+            v *= peak / top;
+}
+
+// A raised-cosine fade over the last `seconds`, so that no sound ends in a
+// click, however it was cut.
+void fadeOut(Samples &s, double seconds)
+{
+    const size_t len = std::min(s.size(), static_cast<size_t>(seconds * Rate));
+    for (size_t i = 0; i < len; ++i)
+        s[s.size() - len + i] *= 0.5 * (1 + std::cos(Pi * double(i + 1) / double(len)));
+}
+
 Samples clock()
 {
     Samples s = silence(0.030);
-    partial(s, 0, 1900, 0.55, 0.0045, 0.0005);
-    partial(s, 0, 3150, 0.25, 0.0030, 0.0005);
-    partial(s, 0, 820, 0.20, 0.0060, 0.0005);
-    // A breath of noise gives the attack its wooden knock.
+    partial(s, 0, 1750, 0.55, 0.0045, 0.0005);
+    partial(s, 0, 2900, 0.20, 0.0030, 0.0005);
+    partial(s, 0, 950, 0.25, 0.0065, 0.0005);
+    // A breath of softened noise gives the attack its wooden knock; raw
+    // white noise would hiss.
     std::uint32_t seed = 12345;
-    for (size_t i = 0; i < 90 && i < s.size(); ++i) {
+    double low = 0;
+    const size_t knock = static_cast<size_t>(0.002 * Rate);
+    for (size_t i = 0; i < knock && i < s.size(); ++i) {
         seed = seed * 1664525u + 1013904223u;
         const double noise = (double(seed >> 8) / double(1u << 24)) * 2 - 1;
-        s[i] += 0.25 * noise * (1.0 - double(i) / 90);
+        low += 0.35 * (noise - low);
+        s[i] += 0.5 * low * (1.0 - double(i) / double(knock));
     }
+    fadeOut(s, 0.004);
+    // Heard with every flash, so quieter than the answer sounds.
+    normalise(s, 0.45);
     return s;
 }
 
 Samples hit()
 {
-    Samples s = silence(0.55);
+    Samples s = silence(0.60);
     for (auto [start, f] : {std::pair{0.0, 1046.5}, std::pair{0.11, 1568.0}}) {
         partial(s, start, f, 0.40, 0.16, 0.003);
         partial(s, start, f * 2, 0.12, 0.08, 0.003);
         partial(s, start, f * 3, 0.05, 0.05, 0.003);
     }
+    fadeOut(s, 0.12);
+    normalise(s, 0.6);
     return s;
 }
 
 Samples miss()
 {
-    Samples s = silence(0.45);
+    Samples s = silence(0.40);
     for (auto [start, f] : {std::pair{0.0, 233.1}, std::pair{0.20, 196.0}}) {
         const size_t from = static_cast<size_t>(start * Rate);
         const size_t len = static_cast<size_t>(0.17 * Rate);
@@ -73,9 +103,11 @@ Samples miss()
             double v = 0;
             for (int h = 1; h <= 7; h += 2)
                 v += std::sin(2 * Pi * f * h * t) / (h * h);
-            s[from + i] += 0.45 * env * v;
+            s[from + i] += env * v;
         }
     }
+    // A low tone sounds louder than its level says: keep it below the chime.
+    normalise(s, 0.25);
     return s;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -29,10 +30,13 @@ public:
     static void SetCommandLog(CommandLog log);
 
 private:
-    QSoundEffect *effectFor(const QString &fileName);
+    void close();
+    void open();
+    void play();
 
-    // Loading a wave file takes longer than a fast flash interval, so each
-    // file is loaded once and kept for the life of the screen.
-    QHash<QString, QSoundEffect *> m_effects;
-    QSoundEffect *m_open = nullptr;
+    // One silent effect per file keeps its wave loaded for the life of the
+    // screen: loading takes longer than a fast flash interval.
+    QHash<QString, QSoundEffect *> m_loaded;
+    QString m_openFile;
+    QPointer<QSoundEffect> m_sounding;
 };

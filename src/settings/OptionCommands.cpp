@@ -4,11 +4,18 @@
 #include "Module1.h"
 
 #include <QAction>
+#include <QColorDialog>
 #include <QLabel>
 #include <QWidget>
 
 namespace Module1 {
 namespace {
+
+ColorDialogHook &colorDialogHook()
+{
+    static ColorDialogHook hook;
+    return hook;
+}
 
 void setChecks(QWidget *form)
 {
@@ -30,6 +37,52 @@ void setColors(QWidget *w)
     w->update();
 }
 
+// The commands repaint only the screen the player is using; the others take
+// the settings when they are next loaded.
+void applyToActiveScreen()
+{
+    if (QWidget *active = ActiveForm())
+        ApplyColors(active->objectName());
+}
+
+std::optional<QColor> realColorDialog(const QColor &preset)
+{
+    // Qt's own dialog always shows the custom colour panel; a desktop's
+    // native one may not. Its custom colours last for the whole run.
+    QColorDialog dialog(preset, ActiveForm());
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(QStringLiteral("色の設定"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
+}
+
+// ChooseForeColor and ChooseBackColor differ only in the colour they change.
+void chooseColor(std::int32_t SharedState::*setting)
+{
+    EnsureSettingsFile();
+    SharedState &s = State();
+    const std::int32_t remembered = s.*setting;
+    const QColor preset = ColorRef::toQColor(remembered);
+    const std::optional<QColor> chosen = colorDialogHook() ? colorDialogHook()(preset) : realColorDialog(preset);
+    // A cancelled dialog gives back the colour it started on, so the
+    // setting keeps its value exactly, whatever its unused top byte held.
+    if (chosen && chosen->isValid())
+        s.*setting = ColorRef::fromQColor(*chosen);
+
+    if (s.ForeColorSetting == s.BackColorSetting) {
+        const MsgAnswer answer = MsgBox(QStringLiteral("背景色と文字色が同じです。よろしいですか？"),
+                                        QStringLiteral("確認"), MsgButtons::YesNo);
+        if (answer == MsgAnswer::No) {
+            MsgBox(QStringLiteral("キャンセルしました"), QStringLiteral("キャンセル報告"));
+            s.*setting = remembered;
+            return;
+        }
+    }
+    s.SettingsChanged = true;
+    applyToActiveScreen();
+}
+
 } // namespace
 
 void ApplyColors(const QString &formName)
@@ -49,13 +102,58 @@ void ApplyColors(const QString &formName)
     }
 }
 
-void ChooseForeColor() {}
-void ChooseBackColor() {}
-void ToggleMaxDisplay() {}
-void ToggleSound() {}
-void ResetSettings() {}
-void CalibrateMaxFontSize() {}
-void SetColorDialogHook(ColorDialogHook) {}
+void SetColorDialogHook(ColorDialogHook hook)
+{
+    colorDialogHook() = std::move(hook);
+}
+
+void ChooseForeColor()
+{
+    chooseColor(&SharedState::ForeColorSetting);
+}
+
+void ChooseBackColor()
+{
+    chooseColor(&SharedState::BackColorSetting);
+}
+
+void ToggleMaxDisplay()
+{
+    EnsureSettingsFile();
+    SharedState &s = State();
+    s.MaxDisplayOn = !s.MaxDisplayOn;
+    applyToActiveScreen();
+    // Only switching on measures the screen; switching off keeps the size
+    // found last, which is saved with the settings.
+    if (s.MaxDisplayOn)
+        CalibrateMaxFontSize();
+    s.SettingsChanged = true;
+}
+
+void ToggleSound()
+{
+    EnsureSettingsFile();
+    SharedState &s = State();
+    s.SoundOff = !s.SoundOff;
+    applyToActiveScreen();
+    s.SettingsChanged = true;
+}
+
+void ResetSettings()
+{
+    EnsureSettingsFile();
+    const MsgAnswer answer =
+        MsgBox(QStringLiteral("設定を初期化します。よろしいですか？"), QStringLiteral("確認"), MsgButtons::YesNo);
+    if (answer == MsgAnswer::No) {
+        MsgBox(QStringLiteral("キャンセルしました。"), QStringLiteral("キャンセル報告"));
+        return;
+    }
+    // Memory only: the file keeps the old values unless they are saved on exit.
+    SetDefaultSettings();
+    applyToActiveScreen();
+    MsgBox(QStringLiteral("初期化しました。"), QStringLiteral("初期化報告"));
+    State().SettingsChanged = true;
+}
 
 void ConfirmSaveSettings()
 {

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 Form7::Form7()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
 {
@@ -29,11 +31,39 @@ Form7::Form7()
 
 void Form7::load()
 {
-    QWidget *active = Module1::ActiveForm();
-    QScreen *screen = active && active->screen() ? active->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        setGeometry(screen->geometry());
+    coverGameScreen();
     Module1::ApplyColors(objectName());
+}
+
+QScreen *Form7::gameScreen()
+{
+    QWidget *active = Module1::ActiveForm();
+    if (active && active->screen())
+        return active->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+void Form7::coverGameScreen()
+{
+    QScreen *screen = gameScreen();
+    if (!screen)
+        return;
+    // Full-screen state as well as the screen's geometry: window managers
+    // keep their panels above a window that merely has the screen's size.
+    setScreen(screen);
+    setGeometry(screen->geometry());
+    setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void Form7::setVisible(bool visible)
+{
+    // A window kept hidden since a calibration may meet a game that has
+    // moved to another screen, or colours chosen in the meantime.
+    if (visible && !isVisible()) {
+        coverGameScreen();
+        Module1::ApplyColors(objectName());
+    }
+    QWidget::setVisible(visible);
 }
 
 void Form7::Cls()
@@ -45,7 +75,7 @@ void Form7::Cls()
 void Form7::setFontSize(int points)
 {
     QFont f = font();
-    f.setPointSize(std::max(1, points));
+    f.setPointSize(std::clamp(points, 1, LargestFontSize));
     setFont(f);
 }
 

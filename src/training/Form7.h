@@ -4,14 +4,19 @@
 
 #include <QWidget>
 
+class QScreen;
+
 // The full-screen number display: a frameless window over the whole screen
-// with the flashed number drawn large in its middle.
+// the game is on, with the flashed number drawn large in its middle.
 class Form7 : public QWidget, public SingleForm<Form7>
 {
     Q_OBJECT
 public:
     static constexpr int FormNumber = 7;
     static constexpr int DesignFontSize = 72;
+    // Far above what the widest screens need (an 8K screen about 1900 pt),
+    // and far below the sizes (past 10000 pt) where font metrics overflow.
+    static constexpr int LargestFontSize = 5000;
 
     Form7();
     void load();
@@ -21,16 +26,21 @@ public:
     // Draws MaxDisplayText centred on the screen in MaxFontSize points.
     void catch_(); // "catch" itself is a C++ keyword
 
-    void setFontSize(int points);
+    void setFontSize(int points); // kept within 1 .. LargestFontSize
     int fontSize() const;
     double textWidth(const QString &text) const; // twips
     QString drawnText() const { return m_text; }
     QPointF drawnAt() const { return m_at; } // twips
 
+    void setVisible(bool visible) override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void coverGameScreen();
+    static QScreen *gameScreen();
+
     QString m_text;
     QPointF m_at;
 };

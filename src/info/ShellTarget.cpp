@@ -1,0 +1,16 @@
+#include "ShellTarget.h"
+
+#include "Module1.h"
+
+namespace ShellTarget {
+
+QUrl url(const QString &target)
+{
+    // A scheme of one letter would be a Windows drive, not an address.
+    const QUrl address(target, QUrl::StrictMode);
+    if (address.isValid() && address.scheme().size() > 1)
+        return address;
+    return QUrl::fromLocalFile(Module1::ProgramPath(target));
+}
+
+} // namespace ShellTarget
