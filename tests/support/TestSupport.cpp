@@ -106,19 +106,30 @@ void answerNextDialog(const QString &text, int delayMs)
     answerNextDialog(std::function<QString()>([text] { return text; }), delayMs);
 }
 
-void answerNextDialog(std::function<QString()> text, int delayMs)
+namespace {
+
+void answerWhenOpen(std::function<QString()> text, int delayMs, int triesLeft)
 {
-    QTimer::singleShot(delayMs, qApp, [text] {
+    QTimer::singleShot(delayMs, qApp, [text, triesLeft] {
         QWidget *dialog = openDialog();
         if (!dialog) {
-            // Not open yet: look again shortly.
-            answerNextDialog(text, 2);
+            // Not open yet: look again shortly, but not for ever, so a test
+            // that failed early leaves nothing behind for the next one.
+            if (triesLeft > 0)
+                answerWhenOpen(text, 2, triesLeft - 1);
             return;
         }
         QWidget *edit = dialog->focusWidget() ? dialog->focusWidget() : dialog;
         QTest::keyClicks(edit, text());
         QTest::keyClick(edit, Qt::Key_Return);
     });
+}
+
+} // namespace
+
+void answerNextDialog(std::function<QString()> text, int delayMs)
+{
+    answerWhenOpen(std::move(text), delayMs, 10000);
 }
 
 QWidget *openDialog()
