@@ -18,6 +18,9 @@ void flash(QLabel *label, std::int32_t number)
         display->catch_();
     } else {
         label->setText(QString::number(number));
+        // Painted now rather than at the next pass of the event loop, so the
+        // number appears on its tick.
+        label->repaint();
     }
 }
 
@@ -31,6 +34,7 @@ void blank(QLabel *label)
         display->catch_();
     } else {
         label->clear();
+        label->repaint();
     }
 }
 

@@ -1,10 +1,10 @@
 #include "Form1.h"
 
 #include "Artwork.h"
+#include "FlashDisplay.h"
 #include "FlashRules.h"
 #include "Form2.h"
 #include "Form5.h"
-#include "Form7.h"
 #include "MMControl.h"
 #include "Module1.h"
 #include "PictureButton.h"
@@ -182,39 +182,18 @@ void Form1::tick()
 {
     ++TickCount;
     const std::int32_t n = FlashRules::drawNumber([this] { return m_random.next(); }, Digits, LastNumber);
-    SharedState &s = Module1::State();
     switch (FlashRules::tickKind(TickCount, Terms)) {
     case FlashRules::TickKind::Flash:
         SE_Play(QStringLiteral("clock"));
         LastNumber = n;
         RoundSum += n;
-        if (s.MaxDisplayOn) {
-            s.MaxDisplayText = QString::number(n);
-            Form7 *display = Form7::instance();
-            display->Cls();
-            display->show();
-            display->catch_();
-        } else {
-            Label1->setText(QString::number(n));
-            // Painted now rather than at the next pass of the event loop, so
-            // the number appears on its tick.
-            Label1->repaint();
-        }
+        FlashDisplay::flash(Label1, n);
         break;
     case FlashRules::TickKind::Blank:
-        if (s.MaxDisplayOn) {
-            s.MaxDisplayText.clear();
-            Form7 *display = Form7::instance();
-            display->Cls();
-            display->catch_();
-        } else {
-            Label1->clear();
-            Label1->repaint();
-        }
+        FlashDisplay::blank(Label1);
         break;
     case FlashRules::TickKind::Final:
-        if (Form7 *display = Form7::existing())
-            display->close();
+        FlashDisplay::closeMaxDisplay();
         Timer1->stop();
         if (m_closeQuestionOpen)
             m_answerPending = true;

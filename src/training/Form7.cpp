@@ -99,7 +99,11 @@ void Form7::catch_()
     const double h = fm.height() * Twips::PerPixel / 2;
     m_at = QPointF(Module1::ScreenWidth() / 2 - w, Module1::ScreenHeight() / 2 - h);
     m_text = s.MaxDisplayText;
-    update();
+    // Painted at once, so a number shows on its tick, not a pass later.
+    if (isVisible())
+        repaint();
+    else
+        update();
 }
 
 void Form7::paintEvent(QPaintEvent *)
