@@ -25,7 +25,9 @@ protected:
             if (w && w->isWindow() && (w->objectName() == u"Form5" || w->objectName() == u"Form6")) {
                 QPointer<QWidget> dialog(w);
                 const QString name = w->objectName();
-                QTimer::singleShot(0, qApp, [this, dialog, name] {
+                if (m_h->onDialogShown)
+                    m_h->onDialogShown(name);
+                QTimer::singleShot(m_h->answerDelayMs, Qt::PreciseTimer, qApp, [this, dialog, name] {
                     if (!dialog || !m_h->answer)
                         return;
                     auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("Text1"));

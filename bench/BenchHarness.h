@@ -16,6 +16,10 @@ public:
 
     // Called when a dialog (Form5, Form6) opens; returns the text to type.
     std::function<QString(const QString &formName)> answer;
+    // Called as a dialog shows.
+    std::function<void(const QString &formName)> onDialogShown;
+    // How long the player takes to answer, from the dialog's showing.
+    int answerDelayMs = 0;
     // Called when a message box is shown.
     std::function<void(const QString &text)> onMessage;
 

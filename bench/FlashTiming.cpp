@@ -2,6 +2,7 @@
 
 #include "BenchHarness.h"
 #include "Form1.h"
+#include "Form3.h"
 #include "MMControl.h"
 #include "Module1.h"
 #include "PictureButton.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-// Stamps the first paint of the number display after each new number.
+// Stamps the first paint of a number display after each new number.
 class PaintStamp : public QObject
 {
 public:
@@ -34,6 +35,68 @@ protected:
     }
 };
 
+// Watches one screen's rounds. The clock sound is started on each flash
+// tick right before its number is set, so its "Play" marks the moment the
+// number goes up; the paint that follows is stamped by the label.
+class RoundWatch
+{
+public:
+    RoundWatch(QLabel *display, int intervalMs, FlashTimes &times)
+        : m_display(display)
+        , m_intervalMs(intervalMs)
+        , m_times(times)
+    {
+        m_stamp.painted = [this](qint64 ns) { m_times.paintErrorMs.push_back(errorMs(ns, m_flashes)); };
+        m_display->installEventFilter(&m_stamp);
+        MMControl::SetCommandLog([this](const QString &command, const QString &file) {
+            if (command == u"Open")
+                m_clockOpened = file.endsWith(u"clock.wav");
+            if (command == u"Play" && m_clockOpened) {
+                m_clockOpened = false;
+                m_lastSetNs = benchNowNs();
+                ++m_flashes;
+                m_times.setErrorMs.push_back(errorMs(m_lastSetNs, m_flashes));
+                m_stamp.waiting = true;
+            }
+        });
+    }
+
+    ~RoundWatch()
+    {
+        MMControl::SetCommandLog(nullptr);
+        m_display->removeEventFilter(&m_stamp);
+    }
+
+    void roundStarts()
+    {
+        m_flashes = 0;
+        m_startNs = benchNowNs();
+    }
+
+    void roundEnds()
+    {
+        if (m_flashes > 0)
+            m_times.lastFlashErrorMs.push_back(errorMs(m_lastSetNs, m_flashes));
+    }
+
+    int flashesSoFar() const { return int(m_times.setErrorMs.size()); }
+
+private:
+    double errorMs(qint64 ns, int flash) const
+    {
+        return (double(ns - m_startNs) - double(flash) * m_intervalMs * 1e6) / 1e6;
+    }
+
+    QLabel *m_display;
+    int m_intervalMs;
+    FlashTimes &m_times;
+    PaintStamp m_stamp;
+    qint64 m_startNs = 0;
+    qint64 m_lastSetNs = 0;
+    int m_flashes = 0;
+    bool m_clockOpened = false;
+};
+
 } // namespace
 
 FlashTimes measureTrainingRounds(int intervalMs, int rounds, int terms, Scheduler scheduler)
@@ -46,53 +109,53 @@ FlashTimes measureTrainingRounds(int intervalMs, int rounds, int terms, Schedule
     form->Combo1->setEditText(QStringLiteral("3"));
     form->Combo2->setEditText(QString::number(terms));
     form->Combo3->setEditText(QString::number(intervalMs / 1000.0, 'f', 3));
-
-    qint64 startNs = 0;
-    int flashes = 0; // flashes set so far in this round
-    const auto errorMs = [&](qint64 ns, int flash) {
-        return (double(ns - startNs) - double(flash) * intervalMs * 1e6) / 1e6;
-    };
-
-    PaintStamp stamp;
-    stamp.painted = [&](qint64 ns) { times.paintErrorMs.push_back(errorMs(ns, flashes)); };
-    form->Label1->installEventFilter(&stamp);
-
-    // The clock sound is started on each flash tick right before its number
-    // is set, so its "Play" marks the moment the number goes up.
-    bool clockOpened = false;
-    MMControl::SetCommandLog([&](const QString &command, const QString &file) {
-        if (command == u"Open")
-            clockOpened = file.endsWith(u"clock.wav");
-        if (command == u"Play" && clockOpened) {
-            clockOpened = false;
-            const qint64 now = benchNowNs();
-            ++flashes;
-            times.setErrorMs.push_back(errorMs(now, flashes));
-            if (flashes == terms)
-                times.lastFlashErrorMs.push_back(errorMs(now, flashes));
-            stamp.waiting = true;
-        }
-    });
+    RoundWatch watch(form->Label1, intervalMs, times);
 
     QEventLoop loop;
     int roundsLeft = rounds;
     const std::function<void()> startRound = [&] {
-        flashes = 0;
-        startNs = benchNowNs();
+        watch.roundStarts();
         form->Command1->click();
     };
     harness.answer = [&](const QString &) { return QString::number(form->RoundSum); };
     harness.onMessage = [&](const QString &) {
-        // The verdict: this round is over.
+        watch.roundEnds(); // the verdict: this round is over
         if (--roundsLeft > 0)
             QTimer::singleShot(50, qApp, startRound);
         else
             QTimer::singleShot(0, &loop, &QEventLoop::quit);
     };
-
     QTimer::singleShot(0, qApp, startRound);
     loop.exec();
-    MMControl::SetCommandLog(nullptr);
-    form->Label1->removeEventFilter(&stamp);
+    return times;
+}
+
+FlashTimes measureChallengeRounds(int intervalMs, int flashes, Scheduler scheduler)
+{
+    BenchHarness harness;
+    FlashTimes times;
+    Form3 *form = Form3::instance();
+    form->show();
+    form->Timer1->setPlainQtTimerForComparison(scheduler == Scheduler::PlainQtTimer);
+    RoundWatch watch(form->Label1, intervalMs, times);
+
+    QEventLoop loop;
+    const std::function<void()> startRound = [&] {
+        form->Timer1->setInterval(intervalMs);
+        watch.roundStarts();
+        (form->Command1->isVisible() ? form->Command1 : form->Command4)->click();
+    };
+    harness.answer = [&](const QString &) { return QString::number(form->RoundSum); };
+    harness.onMessage = [&](const QString &text) {
+        if (text != u"正解!!")
+            return; // the end-of-game messages after level 155
+        watch.roundEnds();
+        if (watch.flashesSoFar() < flashes)
+            QTimer::singleShot(50, qApp, startRound);
+        else
+            QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    };
+    QTimer::singleShot(0, qApp, startRound);
+    loop.exec();
     return times;
 }

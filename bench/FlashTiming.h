@@ -2,9 +2,9 @@
 
 #include <vector>
 
-// Onset errors of real rounds of the training screen: for every flash, when
-// its number was set on the display and when the display was painted,
-// against the ideal schedule START + k x interval.
+// Onset errors of real rounds: for every flash, when its number was set on
+// the display and when the display was painted, against the ideal schedule
+// START + k x interval.
 struct FlashTimes
 {
     std::vector<double> setErrorMs;
@@ -14,4 +14,9 @@ struct FlashTimes
 
 enum class Scheduler { Game, PlainQtTimer };
 
+// Rounds of the training screen, `terms` numbers each.
 FlashTimes measureTrainingRounds(int intervalMs, int rounds, int terms, Scheduler scheduler);
+
+// Levels of the challenge screen, answered right, at `intervalMs` whatever
+// the level's own interval, until at least `flashes` numbers have flashed.
+FlashTimes measureChallengeRounds(int intervalMs, int flashes, Scheduler scheduler);

@@ -1,42 +1,72 @@
 // Plumeno's benchmarks. They print figures and never fail on a slow machine.
 //   plumeno_bench [--quick] [--only timing|bonus|startup]
+#include "BenchHarness.h"
+#include "BonusFairness.h"
 #include "FlashTiming.h"
+#include "Module1.h"
 #include "StartupMemory.h"
 #include "Stats.h"
-
-#include "BenchHarness.h"
-#include "Module1.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QSysInfo>
 #include <QTextStream>
 #include <QThread>
+#include <memory>
 
 namespace {
 
 QTextStream out(stdout);
 
-void printTiming(int intervalMs, int rounds, int terms, bool busy)
+void printFlashTimes(const QString &what, const FlashTimes &game, const FlashTimes *plain)
+{
+    out << "  " << what << "\n";
+    out << "    onset, number set      game   : " << Stats::of(game.setErrorMs).format() << "\n";
+    if (plain)
+        out << "                           QTimer : " << Stats::of(plain->setErrorMs).format() << "\n";
+    out << "    onset, number painted  game   : " << Stats::of(game.paintErrorMs).format() << "\n";
+    if (plain)
+        out << "                           QTimer : " << Stats::of(plain->paintErrorMs).format() << "\n";
+    out << "    last flash of a round  game   : " << Stats::of(game.lastFlashErrorMs).format() << "\n";
+    if (plain) {
+        out << "                           QTimer : " << Stats::of(plain->lastFlashErrorMs).format() << "\n";
+        const double ratio = Stats::of(plain->setErrorMs).p99 / std::max(1e-6, Stats::of(game.setErrorMs).p99);
+        out << QStringLiteral("    p99 onset error, QTimer / game: %1x\n").arg(ratio, 0, 'f', 1);
+    }
+    out.flush();
+}
+
+void printTiming(int intervalMs, int flashes, bool busy)
 {
     std::unique_ptr<BusyCore> load;
     if (busy)
         load = std::make_unique<BusyCore>();
-    const FlashTimes game = measureTrainingRounds(intervalMs, rounds, terms, Scheduler::Game);
-    const FlashTimes plain = measureTrainingRounds(intervalMs, rounds, terms, Scheduler::PlainQtTimer);
-    out << QStringLiteral("\n%1 ms interval, %2 rounds of %3 flashes, other core %4\n")
+    constexpr int Terms = 15;
+    const int rounds = (flashes + Terms - 1) / Terms;
+    out << QStringLiteral("\n%1 ms interval, other core %2\n")
                .arg(intervalMs)
-               .arg(rounds)
-               .arg(terms)
                .arg(busy ? QStringLiteral("busy") : QStringLiteral("idle"));
-    out << "  onset, number set     game   : " << Stats::of(game.setErrorMs).format() << "\n";
-    out << "                        QTimer : " << Stats::of(plain.setErrorMs).format() << "\n";
-    out << "  onset, number painted game   : " << Stats::of(game.paintErrorMs).format() << "\n";
-    out << "                        QTimer : " << Stats::of(plain.paintErrorMs).format() << "\n";
-    out << "  last flash of a round game   : " << Stats::of(game.lastFlashErrorMs).format() << "\n";
-    out << "                        QTimer : " << Stats::of(plain.lastFlashErrorMs).format() << "\n";
-    const double ratio = Stats::of(plain.setErrorMs).p99 / std::max(1e-6, Stats::of(game.setErrorMs).p99);
-    out << QStringLiteral("  p99 onset, QTimer / game: %1x\n").arg(ratio, 0, 'f', 1);
+    const FlashTimes game = measureTrainingRounds(intervalMs, rounds, Terms, Scheduler::Game);
+    const FlashTimes plain = measureTrainingRounds(intervalMs, rounds, Terms, Scheduler::PlainQtTimer);
+    printFlashTimes(QStringLiteral("training screen, %1 rounds of %2 flashes").arg(rounds).arg(Terms), game, &plain);
+    const FlashTimes challenge = measureChallengeRounds(intervalMs, flashes, Scheduler::Game);
+    printFlashTimes(QStringLiteral("challenge screen, levels 1 up, %1 flashes").arg(challenge.setErrorMs.size()),
+                    challenge, nullptr);
+}
+
+void printBonus()
+{
+    out << "\nTime bonus at level 10 (starts at 11600), answer dialog open for 3.0 s; expected 8600\n";
+    for (bool busy : {false, true}) {
+        const BonusFigures f = measureBonusAtLevel10(3000, busy);
+        out << QStringLiteral("  event loop %1: bonus left %2 after %3 ms open; %4 countdown ticks arrived"
+                              " (a bonus counted by ticks would be %5)\n")
+                   .arg(busy ? QStringLiteral("held 250 ms of every 300") : QStringLiteral("free"))
+                   .arg(f.bonusLeft)
+                   .arg(f.openMs, 0, 'f', 1)
+                   .arg(f.countdownTicks)
+                   .arg(std::max(0, 11600 - 100 * f.countdownTicks));
+    }
     out.flush();
 }
 
@@ -45,10 +75,14 @@ void printStartup(int runs)
     const QString dir = QCoreApplication::applicationDirPath();
     const StartupFigures bare = measureStartup(QDir(dir).filePath(QStringLiteral("startup_bare")), runs);
     const StartupFigures game = measureStartup(QDir(dir).filePath(QStringLiteral("startup_plumeno")), runs);
-    out << QStringLiteral("\nStart-up to the first painted window, median of %1 runs\n").arg(runs);
-    out << QStringLiteral("  bare Qt window : %1 ms, peak resident %2 kB\n").arg(bare.medianMs, 0, 'f', 1).arg(bare.medianPeakKb, 0, 'f', 0);
-    out << QStringLiteral("  Plumeno        : %1 ms, peak resident %2 kB\n").arg(game.medianMs, 0, 'f', 1).arg(game.medianPeakKb, 0, 'f', 0);
-    out << QStringLiteral("  ratio          : time %1x, memory %2x\n")
+    out << QStringLiteral("\nStart-up to the first painted window, median of %1 runs each\n").arg(runs);
+    out << QStringLiteral("  bare Qt window (QWidget + QLabel): %1 ms, peak resident %2 kB\n")
+               .arg(bare.medianMs, 0, 'f', 1)
+               .arg(bare.medianPeakKb, 0, 'f', 0);
+    out << QStringLiteral("  Plumeno mode selection screen   : %1 ms, peak resident %2 kB\n")
+               .arg(game.medianMs, 0, 'f', 1)
+               .arg(game.medianPeakKb, 0, 'f', 0);
+    out << QStringLiteral("  ratio: time %1x, memory %2x\n")
                .arg(game.medianMs / std::max(1e-6, bare.medianMs), 0, 'f', 2)
                .arg(game.medianPeakKb / std::max(1e-6, bare.medianPeakKb), 0, 'f', 2);
     out.flush();
@@ -68,17 +102,19 @@ int main(int argc, char *argv[])
 
     out << "Plumeno benchmarks on " << QSysInfo::prettyProductName() << ", " << QThread::idealThreadCount()
         << " cores, Qt " << qVersion() << ", platform " << QGuiApplication::platformName() << "\n";
-    out << "Onset error: when a number was set / painted against START + k x interval.\n";
-    out << "\"game\" is the game's round timer; \"QTimer\" the same round on a plain default QTimer.\n";
+    out << "Onset error: when a number was set / painted, against START + k x interval.\n"
+           "\"game\" is the game's round timer; \"QTimer\" the same rounds on a plain default QTimer.\n";
     out.flush();
 
-    const int rounds = quick ? 4 : 20;
+    const int flashes = quick ? 60 : 300;
     if (wanted("timing")) {
         for (bool busy : {false, true}) {
-            printTiming(100, rounds, 15, busy);
-            printTiming(600, rounds, 15, busy);
+            printTiming(100, flashes, busy);
+            printTiming(600, flashes, busy);
         }
     }
+    if (wanted("bonus"))
+        printBonus();
     if (wanted("startup"))
         printStartup(quick ? 5 : 15);
     return 0;
