@@ -17,7 +17,7 @@ double median(std::vector<double> v)
 
 } // namespace
 
-StartupFigures measureStartup(const QString &program, int runs)
+StartupFigures measureStartup(const QString &program, const QStringList &arguments, int runs)
 {
     std::vector<double> ms, kb;
     for (int i = 0; i < runs; ++i) {
@@ -25,7 +25,7 @@ StartupFigures measureStartup(const QString &program, int runs)
         child.setProcessChannelMode(QProcess::SeparateChannels);
         QElapsedTimer clock;
         clock.start();
-        child.start(program, {});
+        child.start(program, arguments);
         if (!child.waitForStarted(10000))
             break;
         QByteArray line;

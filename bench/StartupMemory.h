@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Time from process start to the first painted window, and the peak resident
 // memory by then, of a child program that prints "painted <kB>" when done.
@@ -10,4 +11,4 @@ struct StartupFigures
     double medianPeakKb = 0;
 };
 
-StartupFigures measureStartup(const QString &program, int runs);
+StartupFigures measureStartup(const QString &program, const QStringList &arguments, int runs);

@@ -1,5 +1,5 @@
 // Start-up of the real first screen, as main.cpp does it, in a program
-// directory that already has its files. Prints "painted <peak resident kB>"
+// directory that already has its files (the first argument). Prints "painted <peak resident kB>"
 // once the mode selection screen has been painted, then ends.
 #include "Artwork.h"
 #include "Form2.h"
@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -51,11 +50,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setWindowIcon(Artwork::programIcon());
     Module1::InstallFontSubstitutions();
-    QTemporaryDir dir;
-    Module1::SetProgramDir(dir.path());
-    Module1::SetDefaultSettings();
-    Module1::WriteSettingsFile();
-    Module1::WriteDefaultRanking();
+    if (argc > 1)
+        Module1::SetProgramDir(QString::fromLocal8Bit(argv[1]));
 
     PaintWatch watch;
     Form2 *screen = Form2::instance();

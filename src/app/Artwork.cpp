@@ -37,12 +37,19 @@ QIcon icon(const QString &name)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const char *name : {"icon16", "icon", "icon48", "icon64", "icon128", "icon256"}) {
-        const QString file = path(QString::fromLatin1(name), false);
-        if (QFile::exists(file))
-            icon.addFile(file);
-    }
+    // Sizes given up front, so that no picture is decoded before a window
+    // actually needs it.
+    static const QIcon icon = [] {
+        QIcon i;
+        const std::pair<const char *, int> files[] = {{"icon16", 16}, {"icon", 32},   {"icon48", 48},
+                                                      {"icon64", 64}, {"icon128", 128}, {"icon256", 256}};
+        for (const auto &[name, size] : files) {
+            const QString file = path(QString::fromLatin1(name), false);
+            if (QFile::exists(file))
+                i.addFile(file, QSize(size, size));
+        }
+        return i;
+    }();
     return icon;
 }
 
