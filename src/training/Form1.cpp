@@ -195,12 +195,19 @@ void Form1::tick()
     case FlashRules::TickKind::Final:
         FlashDisplay::closeMaxDisplay();
         Timer1->stop();
-        if (m_closeQuestionOpen)
-            m_answerPending = true;
-        else
-            answerRound();
+        reachAnswer();
         break;
     }
+}
+
+void Form1::reachAnswer()
+{
+    // Checked again when the queued answer runs: the player may have opened
+    // the close question once more in between.
+    if (m_closeQuestionOpen)
+        m_answerPending = true;
+    else
+        answerRound();
 }
 
 void Form1::answerRound()
@@ -249,7 +256,7 @@ void Form1::closeEvent(QCloseEvent *event)
             event->ignore();
             if (m_answerPending) {
                 m_answerPending = false;
-                QTimer::singleShot(0, this, &Form1::answerRound);
+                QTimer::singleShot(0, this, &Form1::reachAnswer);
             }
             return;
         }

@@ -55,6 +55,7 @@ private:
     void buildControls();
     void start();
     void tick();
+    void reachAnswer();
     void answerRound();
 
     RandomSource m_random;
