@@ -125,7 +125,7 @@ void runScript()
         acting = false;
     });
     poll->start(5);
-    QTimer::singleShot(30000, qApp, [] {
+    QTimer::singleShot(60000, qApp, [] {
         std::fprintf(stderr, "screenshots: stuck at \"%s\"\n", script.empty() ? "end" : script.front().what);
         std::_Exit(1);
     });
