@@ -28,5 +28,12 @@ bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench/plumeno_bench
 
+# The README's pictures, made by playing the real program offscreen; at twice
+# the size, so they stay sharp on high-density displays.
+.PHONY: screenshots
+screenshots: build
+	cmake --build $(BUILD) -j $(JOBS) --target screenshots
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./screenshots "$(CURDIR)/docs/screens" 2
+
 clean:
 	rm -rf $(BUILD)

@@ -92,6 +92,10 @@ void Form3::buildControls()
     Label3 = textLabel(c, "Label3", QStringLiteral("1"), Twips::rect(720, 2520, 975, 615), 26.25, Qt::AlignHCenter);
     Image1 = picture(c, "Image1", QStringLiteral("lbl_score"), QStringLiteral("SCORE:"), Twips::rect(0, 1920, 1515, 420));
     Image2 = picture(c, "Image2", QStringLiteral("lbl_lv"), QStringLiteral("LV."), Twips::rect(0, 2520, 720, 570));
+    // The lettering beside the two numbers is a picture; a screen reader
+    // hears the number with what it counts.
+    Label2->setAccessibleDescription(QStringLiteral("SCORE"));
+    Label3->setAccessibleDescription(QStringLiteral("LV."));
 
     Command1 = new PictureButton(QStringLiteral("Command1"), QStringLiteral("START"), QStringLiteral("btn_hajime"), c);
     Command1->setGeometry(Twips::rect(1800, 2520, 735, 615));

@@ -58,7 +58,10 @@ Form8::Form8()
     Command1->setGeometry(Twips::rect(240, 240, 615, 615));
     Command1->setIcon(Artwork::programIcon());
     Command1->setIconSize(QSize(32, 32));
-    Command1->setAccessibleName(HomePage);
+    // Only the icon shows: screen readers say where it leads, mice see it.
+    Command1->setAccessibleName(QStringLiteral("Plumeno ホームページ"));
+    Command1->setAccessibleDescription(HomePage);
+    Command1->setToolTip(HomePage);
     Command1->setAutoDefault(false);
 
     Image1 = label(this, "Image1", QString(), Twips::rect(1080, 120, 3480, 885));
@@ -80,6 +83,7 @@ Form8::Form8()
 
     Command2 = new QPushButton(QStringLiteral("Close"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setAccessibleName(QStringLiteral("Close"));
     Command2->setGeometry(Twips::rect(4200, 3000, 1095, 495));
     Command2->setIcon(Artwork::icon(QStringLiteral("close_small")));
     QFont closeFont(QStringLiteral("MS PGothic"));

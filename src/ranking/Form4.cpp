@@ -83,6 +83,7 @@ Form4::Form4()
 
     Command1 = new QPushButton(Artwork::icon(QStringLiteral("close_small")), QStringLiteral("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAccessibleName(QStringLiteral("Close"));
     Command1->setGeometry(Twips::rect(1320, 3120, 2175, 495));
     QFont f(QStringLiteral("MS PGothic"));
     f.setPointSize(9);

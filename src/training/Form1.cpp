@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "Artwork.h"
+#include "CompactComboStyle.h"
 #include "FlashDisplay.h"
 #include "FlashRules.h"
 #include "Form2.h"
@@ -86,6 +87,7 @@ void Form1::buildControls()
         intervals << QString::number(i / 10.0, 'f', 1);
     Combo3 = combo(c, "Combo3", intervals, QStringLiteral("1.0"), Twips::rect(1080, 2400, 615, 0), QStringLiteral("間隔（秒）"));
     Image4 = picture(c, "Image4", QStringLiteral("word_byou"), QStringLiteral("秒"), Twips::rect(1680, 2400, 375, 315));
+    CompactComboStyle::apply({Combo1, Combo2, Combo3}, this);
 
     Command1 = new PictureButton(QStringLiteral("Command1"), QStringLiteral("START"), QStringLiteral("btn_hajime"), c);
     Command1->setGeometry(Twips::rect(2160, 2280, 735, 615));

@@ -22,6 +22,13 @@ file(REAL_PATH "${libdir}/Plumeno" program)
 if(NOT target STREQUAL program)
     message(FATAL_ERROR "bin/plumeno leads to ${target}, not ${program}")
 endif()
+# Everything installed is listed, the launcher too, so that removing the
+# listed files uninstalls the program.
+file(STRINGS "${BUILD}/install_manifest.txt" manifest)
+list(FIND manifest "${prefix}/bin/plumeno" listed)
+if(listed EQUAL -1)
+    message(FATAL_ERROR "install_manifest.txt does not list bin/plumeno")
+endif()
 foreach(f share/applications/plumeno.desktop share/icons/hicolor/32x32/apps/plumeno.png
           share/icons/hicolor/256x256/apps/plumeno.png)
     if(NOT EXISTS "${prefix}/${f}")

@@ -1,0 +1,197 @@
+// Every screen can be used without seeing its pictures and without a mouse:
+// whatever shows its meaning as a picture has a name a screen reader reads,
+// and the Tab key walks the buttons in the designed order.
+#include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "Form4.h"
+#include "Form5.h"
+#include "Form6.h"
+#include "Form7.h"
+#include "Form8.h"
+#include "PictureButton.h"
+#include "TestSupport.h"
+#include "Twips.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+QWidget *openScreen(int number)
+{
+    switch (number) {
+    case 1: return Form1::instance();
+    case 2: return Form2::instance();
+    case 3: return Form3::instance();
+    case 4: return Form4::instance();
+    case 5: return Form5::instance();
+    case 6: return Form6::instance();
+    case 7: return Form7::instance();
+    case 8: return Form8::instance();
+    }
+    return nullptr;
+}
+
+// What a screen reader is told about a control.
+QString spokenName(QWidget *w)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// The controls that show their meaning only as a picture, or that a user
+// works with: every one needs a name.
+QList<QWidget *> namedControls(QWidget *screen)
+{
+    QList<QWidget *> controls;
+    for (QAbstractButton *b : screen->findChildren<QAbstractButton *>())
+        if (!qobject_cast<QMenuBar *>(b->parentWidget())) // Qt's own overflow arrow of the menu bar
+            controls << b;
+    for (QLabel *l : screen->findChildren<QLabel *>())
+        if (!l->pixmap().isNull())
+            controls << l;
+    for (QComboBox *c : screen->findChildren<QComboBox *>())
+        controls << c;
+    for (QLineEdit *e : screen->findChildren<QLineEdit *>())
+        if (!qobject_cast<QComboBox *>(e->parentWidget())) // a combo box's own text field speaks for it
+            controls << e;
+    return controls;
+}
+
+QStringList names(const QList<QWidget *> &widgets)
+{
+    QStringList out;
+    for (QWidget *w : widgets)
+        out << (w ? w->objectName() : QStringLiteral("(none)"));
+    return out;
+}
+
+} // namespace
+
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { m_env.emplace(); }
+    void cleanup() { m_env.reset(); }
+
+    void everyPictureAndButtonHasAName_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<int>("pictures"); // labels showing a picture
+        QTest::addColumn<int>("buttons");
+        QTest::newRow("Form1 training") << 1 << 6 << 3;
+        QTest::newRow("Form2 mode selection") << 2 << 1 << 2;
+        QTest::newRow("Form3 challenge") << 3 << 2 << 5;
+        QTest::newRow("Form4 ranking") << 4 << 8 << 1;
+        QTest::newRow("Form5 answer") << 5 << 0 << 0;
+        QTest::newRow("Form6 name") << 6 << 0 << 0;
+        QTest::newRow("Form7 full-screen display") << 7 << 0 << 0;
+        QTest::newRow("Form8 about") << 8 << 1 << 2;
+    }
+    void everyPictureAndButtonHasAName()
+    {
+        QFETCH(int, screen);
+        QWidget *form = openScreen(screen);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+
+        int pictures = 0, buttons = 0;
+        for (QWidget *w : namedControls(form)) {
+            const QString what = form->objectName() + u'.' + w->objectName();
+            QVERIFY2(!w->accessibleName().trimmed().isEmpty(), qPrintable(what + QStringLiteral(" has no accessible name")));
+            QVERIFY2(!spokenName(w).trimmed().isEmpty(), qPrintable(what + QStringLiteral(" is read out without a name")));
+            pictures += qobject_cast<QLabel *>(w) ? 1 : 0;
+            buttons += qobject_cast<QAbstractButton *>(w) ? 1 : 0;
+        }
+        // The walk met every picture and button the screen is made of.
+        QTEST(pictures, "pictures");
+        QTEST(buttons, "buttons");
+    }
+
+    void tabOrderAsDesigned_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QStringList>("order"); // from the focus the screen opens with
+        QTest::newRow("Form1: START, MODE, EXIT, then the choices")
+            << 1 << QStringList{"Command1", "Command3", "Command2", "Combo1", "Combo2", "Combo3"};
+        QTest::newRow("Form2: Training Mode first") << 2 << QStringList{"Command1", "Command2"};
+        QTest::newRow("Form3: START first") << 3 << QStringList{"Command1", "Command5", "Command3", "Command2"};
+        QTest::newRow("Form4: Close") << 4 << QStringList{"Command1"};
+        QTest::newRow("Form5: the answer box") << 5 << QStringList{"Text1"};
+        QTest::newRow("Form6: the name box") << 6 << QStringList{"Text1"};
+        QTest::newRow("Form8: Close, then the home page") << 8 << QStringList{"Command2", "Command1"};
+    }
+    void tabOrderAsDesigned()
+    {
+        QFETCH(int, screen);
+        QFETCH(QStringList, order);
+        QWidget *form = openScreen(screen);
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+
+        // Twice round: after the last control Tab comes back to the first,
+        // so every control in the order is reached, and nothing else is.
+        QList<QWidget *> visited;
+        for (int i = 0; i < 2 * order.size(); ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            visited << focus;
+            if (!focus)
+                break;
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(names(visited), order + order);
+    }
+
+    void theNextButtonTakesTheStartButtonsTurn()
+    {
+        // NEXT stands where START stood, and takes its place in the order.
+        Form3 *form = Form3::instance();
+        form->Command1->hide();
+        form->Command4->show();
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        form->Command4->setFocus();
+        QList<QWidget *> visited;
+        for (int i = 0; i < 4; ++i) {
+            visited << QApplication::focusWidget();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(names(visited), (QStringList{"Command4", "Command5", "Command3", "Command2"}));
+    }
+
+    void everyTrainingChoiceReadsInFull()
+    {
+        // The boxes keep their designed width of 615 twips; what they show
+        // must fit in it (Qt's text field keeps 2 pixels clear on each side).
+        Form1 *form = Form1::instance();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        for (QComboBox *box : {form->Combo1, form->Combo2, form->Combo3}) {
+            QCOMPARE(box->width(), Twips::toPx(615));
+            const int room = box->lineEdit()->contentsRect().width() - 4;
+            for (int i = 0; i < box->count(); ++i) {
+                const int needed = box->lineEdit()->fontMetrics().horizontalAdvance(box->itemText(i));
+                QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, has %4")
+                                                        .arg(box->objectName(), box->itemText(i))
+                                                        .arg(needed)
+                                                        .arg(room)));
+            }
+        }
+    }
+
+private:
+    std::optional<TestEnvironment> m_env;
+};
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"
