@@ -2,8 +2,6 @@
 
 #include "Artwork.h"
 #include "ChallengeScoring.h"
-#include "FlashDisplay.h"
-#include "FlashRules.h"
 #include "Form2.h"
 #include "Form4.h"
 #include "Form5.h"
@@ -13,10 +11,8 @@
 #include "Module1.h"
 #include "PictureButton.h"
 #include "RoundTimer.h"
-#include "SoundEffects.h"
 #include "Twips.h"
 
-#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -69,18 +65,15 @@ QLabel *picture(QWidget *parent, const char *objectName, const QString &art, con
 } // namespace
 
 Form3::Form3()
-    : MainScreen(QStringLiteral("Form3"), QStringLiteral("Plumeno-挑戦-"), 4680, 3225)
+    : GameScreen(QStringLiteral("Form3"), QStringLiteral("Plumeno-挑戦-"), 4680, 3225)
     , m_clock(&steadyMs)
 {
     buildControls();
-    Timer1 = new RoundTimer(QStringLiteral("Timer1"), this);
-    connect(Timer1, &RoundTimer::timeout, this, &Form3::tick);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(int(ChallengeScoring::StepMs));
     Timer2->setTimerType(Qt::PreciseTimer);
     connect(Timer2, &QTimer::timeout, this, &Form3::wearBonus);
-    MMControl1 = new MMControl(this);
 }
 
 void Form3::buildControls()
@@ -201,16 +194,6 @@ void Form3::Control_UnLock()
     (Command1->isHidden() ? Command4 : Command1)->setFocus();
 }
 
-void Form3::SE_Preparation()
-{
-    SoundEffects::prepare(MMControl1);
-}
-
-void Form3::SE_Play(const QString &name)
-{
-    SoundEffects::play(MMControl1, name);
-}
-
 void Form3::start()
 {
     InGame = true;
@@ -228,8 +211,7 @@ void Form3::quit()
 {
     if (InGame && Module1::MsgBox(ExitQuestion, Confirm, Module1::MsgButtons::YesNo) == Module1::MsgAnswer::No)
         return;
-    MMControl1->Command(QStringLiteral("Close"));
-    Module1::ExitApplication();
+    closePlayerAndExit();
 }
 
 void Form3::exitMenuChosen()
@@ -255,36 +237,6 @@ void Form3::showRanking()
     ranking->fileread();
     Module1::PlaceAtActiveForm(ranking);
     ranking->exec();
-}
-
-void Form3::tick()
-{
-    ++TickCount;
-    const std::int32_t n = FlashRules::drawNumber([this] { return m_random.next(); }, Digits, LastNumber);
-    switch (FlashRules::tickKind(TickCount, Terms)) {
-    case FlashRules::TickKind::Flash:
-        SE_Play(QStringLiteral("clock"));
-        LastNumber = n;
-        RoundSum += n;
-        FlashDisplay::flash(Label1, n);
-        break;
-    case FlashRules::TickKind::Blank:
-        FlashDisplay::blank(Label1);
-        break;
-    case FlashRules::TickKind::Final:
-        FlashDisplay::closeMaxDisplay();
-        Timer1->stop();
-        reachAnswer();
-        break;
-    }
-}
-
-void Form3::reachAnswer()
-{
-    if (m_closeQuestionOpen)
-        m_answerPending = true;
-    else
-        answerRound();
 }
 
 void Form3::answerRound()
@@ -340,28 +292,4 @@ void Form3::miss()
         return;
     Form4::instance()->irekae(Score, Module1::State().PlayerName);
     syokika();
-}
-
-void Form3::closeEvent(QCloseEvent *event)
-{
-    if (!event->spontaneous()) {
-        event->accept();
-        return;
-    }
-    if (InGame) {
-        m_closeQuestionOpen = true;
-        const auto answer = Module1::MsgBox(ExitQuestion, Confirm, Module1::MsgButtons::YesNo);
-        m_closeQuestionOpen = false;
-        if (answer == Module1::MsgAnswer::No) {
-            event->ignore();
-            if (m_answerPending) {
-                m_answerPending = false;
-                QTimer::singleShot(0, this, &Form3::reachAnswer);
-            }
-            return;
-        }
-    }
-    MMControl1->Command(QStringLiteral("Close"));
-    Module1::ExitApplication();
-    event->accept();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "MainScreen.h"
-#include "RandomSource.h"
+#include "GameScreen.h"
 #include "SingleForm.h"
 
 #include <QtGlobal>
@@ -16,7 +15,7 @@ class RoundTimer;
 
 // The challenge screen: a fixed ladder of levels, a score that rewards
 // quick answers, and a ranking for games that end on a wrong answer.
-class Form3 : public MainScreen, public SingleForm<Form3>
+class Form3 : public GameScreen, public SingleForm<Form3>
 {
     Q_OBJECT
 public:
@@ -29,10 +28,7 @@ public:
     void lv_Up();
     void Control_Lock();
     void Control_UnLock();
-    void SE_Preparation();
-    void SE_Play(const QString &name);
 
-    QLabel *Label1 = nullptr; // the flashed number
     QLabel *Label2 = nullptr; // Score
     QLabel *Label3 = nullptr; // Level
     QLabel *Image1 = nullptr; // SCORE:
@@ -42,18 +38,9 @@ public:
     PictureButton *Command3 = nullptr; // MODE
     PictureButton *Command4 = nullptr; // NEXT
     PictureButton *Command5 = nullptr; // RANKING
-    RoundTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
-    MMControl *MMControl1 = nullptr;
 
-    // The game state.
-    std::int16_t Digits = 0;
-    float FlashInterval = 0;
-    std::int16_t Terms = 0;
-    std::int32_t RoundSum = 0;
-    std::int32_t LastNumber = 0;
-    std::int16_t TickCount = 0;
-    bool InGame = false;
+    // The game state, beside the round state every game screen has.
     std::int16_t Level = 1;
     std::int32_t Score = 0;
     std::int32_t TimeBonus = 0;
@@ -65,7 +52,7 @@ public:
 
 protected:
     void exitMenuChosen() override;
-    void closeEvent(QCloseEvent *event) override;
+    void answerRound() override;
 
 private:
     void buildControls();
@@ -74,19 +61,11 @@ private:
     void quit();
     void backToModes();
     void showRanking();
-    void tick();
-    void reachAnswer();
-    void answerRound();
     void wearBonus();
     void hit();
     void miss();
 
-    RandomSource m_random;
     Clock m_clock;
     qint64 m_answerOpenedAt = 0;
     std::int32_t m_bonusAtOpen = 0;
-    // The close question runs a nested event loop in which the round goes
-    // on; a round that reaches its answer meanwhile waits for the answer.
-    bool m_closeQuestionOpen = false;
-    bool m_answerPending = false;
 };

@@ -2,7 +2,6 @@
 
 #include "Artwork.h"
 #include "CompactComboStyle.h"
-#include "FlashDisplay.h"
 #include "FlashRules.h"
 #include "Form2.h"
 #include "Form5.h"
@@ -10,14 +9,11 @@
 #include "Module1.h"
 #include "PictureButton.h"
 #include "RoundTimer.h"
-#include "SoundEffects.h"
 #include "Twips.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
-#include <QTimer>
 
 namespace {
 
@@ -50,12 +46,9 @@ QComboBox *combo(QWidget *parent, const char *objectName, const QStringList &ite
 } // namespace
 
 Form1::Form1()
-    : MainScreen(QStringLiteral("Form1"), QStringLiteral("Plumeno-練習-"), 4680, 3000)
+    : GameScreen(QStringLiteral("Form1"), QStringLiteral("Plumeno-練習-"), 4680, 3000)
 {
     buildControls();
-    Timer1 = new RoundTimer(QStringLiteral("Timer1"), this);
-    connect(Timer1, &RoundTimer::timeout, this, &Form1::tick);
-    MMControl1 = new MMControl(this);
 }
 
 void Form1::buildControls()
@@ -109,10 +102,7 @@ void Form1::buildControls()
     Command1->setFocus();
 
     connect(Command1, &QAbstractButton::clicked, this, &Form1::start);
-    connect(Command2, &QAbstractButton::clicked, this, [this] {
-        MMControl1->Command(QStringLiteral("Close"));
-        Module1::ExitApplication();
-    });
+    connect(Command2, &QAbstractButton::clicked, this, &Form1::closePlayerAndExit);
     connect(Command3, &QAbstractButton::clicked, this, [this] {
         Form2 *modeScreen = Form2::instance();
         Module1::PlaceAtActiveForm(modeScreen);
@@ -154,16 +144,6 @@ void Form1::Control_UnLock()
     InGame = false;
 }
 
-void Form1::SE_Preparation()
-{
-    SoundEffects::prepare(MMControl1);
-}
-
-void Form1::SE_Play(const QString &name)
-{
-    SoundEffects::play(MMControl1, name);
-}
-
 void Form1::start()
 {
     const FlashRules::StartReading reading =
@@ -178,38 +158,6 @@ void Form1::start()
     Timer1->setInterval(reading.choice->intervalMs);
     Timer1->start();
     Control_Lock();
-}
-
-void Form1::tick()
-{
-    ++TickCount;
-    const std::int32_t n = FlashRules::drawNumber([this] { return m_random.next(); }, Digits, LastNumber);
-    switch (FlashRules::tickKind(TickCount, Terms)) {
-    case FlashRules::TickKind::Flash:
-        SE_Play(QStringLiteral("clock"));
-        LastNumber = n;
-        RoundSum += n;
-        FlashDisplay::flash(Label1, n);
-        break;
-    case FlashRules::TickKind::Blank:
-        FlashDisplay::blank(Label1);
-        break;
-    case FlashRules::TickKind::Final:
-        FlashDisplay::closeMaxDisplay();
-        Timer1->stop();
-        reachAnswer();
-        break;
-    }
-}
-
-void Form1::reachAnswer()
-{
-    // Checked again when the queued answer runs: the player may have opened
-    // the close question once more in between.
-    if (m_closeQuestionOpen)
-        m_answerPending = true;
-    else
-        answerRound();
 }
 
 void Form1::answerRound()
@@ -239,31 +187,5 @@ void Form1::answerRound()
 
 void Form1::exitMenuChosen()
 {
-    MMControl1->Command(QStringLiteral("Close"));
-    Module1::ExitApplication();
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    if (!event->spontaneous()) {
-        event->accept();
-        return;
-    }
-    if (InGame) {
-        m_closeQuestionOpen = true;
-        const auto answer = Module1::MsgBox(QStringLiteral("ゲーム中です。終了しますか？"), QStringLiteral("確認"),
-                                            Module1::MsgButtons::YesNo);
-        m_closeQuestionOpen = false;
-        if (answer == Module1::MsgAnswer::No) {
-            event->ignore();
-            if (m_answerPending) {
-                m_answerPending = false;
-                QTimer::singleShot(0, this, &Form1::reachAnswer);
-            }
-            return;
-        }
-    }
-    MMControl1->Command(QStringLiteral("Close"));
-    Module1::ExitApplication();
-    event->accept();
+    closePlayerAndExit();
 }
