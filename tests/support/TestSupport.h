@@ -58,4 +58,13 @@ void answerNextDialog(std::function<QString()> text, int delayMs = 0);
 // The modal dialog open now, or nullptr.
 QWidget *openDialog();
 
+// Types text one character at a time as key presses that carry it, the way
+// any keyboard layout delivers a character, control characters too (which
+// QTest::keyClicks cannot send).
+void typeText(QWidget *widget, const QString &text);
+
+// Commits text through an input method, as a Japanese input method does
+// when the player confirms a conversion.
+void commitText(QWidget *widget, const QString &text);
+
 } // namespace TestSupport
