@@ -3,8 +3,6 @@
 #include "FormRegistry.h"
 #include "TestSupport.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -19,26 +17,7 @@ private slots:
     void refusesWhatTheNamesFileCannotHold_data();
     void refusesWhatTheNamesFileCannotHold();
     void closeBoxKeepsTheLastName();
-
-private:
-    static void enterText(QLineEdit *field, const QString &how, const QString &text);
 };
-
-// Text reaches the field by keys (QTest's), typed characters of any kind,
-// an input method's commit, or the clipboard.
-void Form6Test::enterText(QLineEdit *field, const QString &how, const QString &text)
-{
-    if (how == u"keys") {
-        QTest::keyClicks(field, text);
-    } else if (how == u"typed") {
-        TestSupport::typeText(field, text);
-    } else if (how == u"ime") {
-        TestSupport::commitText(field, text);
-    } else {
-        QGuiApplication::clipboard()->setText(text);
-        field->paste();
-    }
-}
 
 void Form6Test::limit_data()
 {
@@ -75,7 +54,7 @@ void Form6Test::limit()
     QLineEdit *field = dialog->Text1;
     QCOMPARE(field->text(), before);
     field->setCursorPosition(cursor);
-    enterText(field, how, input);
+    TestSupport::enterText(field, how, input);
     QCOMPARE(field->text(), after);
 }
 
@@ -101,7 +80,7 @@ void Form6Test::refusesWhatTheNamesFileCannotHold()
     Form6 *dialog = Form6::instance();
     dialog->show();
     dialog->Text1->clear();
-    enterText(dialog->Text1, how, input);
+    TestSupport::enterText(dialog->Text1, how, input);
     QCOMPARE(dialog->Text1->text(), input);
     QTest::keyClick(dialog->Text1, Qt::Key_Return);
 

@@ -4,6 +4,9 @@
 #include "SettingsFile.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -152,6 +155,22 @@ void commitText(QWidget *widget, const QString &text)
     QInputMethodEvent commit;
     commit.setCommitString(text);
     QCoreApplication::sendEvent(widget, &commit);
+}
+
+void enterText(QLineEdit *field, const QString &how, const QString &text)
+{
+    if (how == u"keys") {
+        QTest::keyClicks(field, text);
+    } else if (how == u"typed") {
+        typeText(field, text);
+    } else if (how == u"ime") {
+        commitText(field, text);
+    } else if (how == u"paste") {
+        QGuiApplication::clipboard()->setText(text);
+        field->paste();
+    } else {
+        qFatal("no way of entering text called %s", qPrintable(how));
+    }
 }
 
 QWidget *openDialog()

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QLineEdit;
 class QWidget;
 
 // What every screen test needs: a fresh program directory, the shared state
@@ -66,5 +67,10 @@ void typeText(QWidget *widget, const QString &text);
 // Commits text through an input method, as a Japanese input method does
 // when the player confirms a conversion.
 void commitText(QWidget *widget, const QString &text);
+
+// Puts text into a field at its cursor the way a player can: "keys"
+// (QTest's key clicks), "typed" (typeText), "ime" (commitText) or "paste"
+// (through the clipboard).
+void enterText(QLineEdit *field, const QString &how, const QString &text);
 
 } // namespace TestSupport
