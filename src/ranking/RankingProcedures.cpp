@@ -47,7 +47,7 @@ QStringList keepAsideBeforeDefaults()
     if ((dataInfo.exists() || dataInfo.isSymLink()) && !dataInfo.isDir()) {
         const QString moved = SafeFile::moveAside(data);
         if (!moved.isEmpty())
-            notes << QStringLiteral("DATA フォルダーの場所にあったファイルは「%1」に移しました。").arg(shown(moved));
+            notes << QStringLiteral("DATA フォルダの場所にあったファイルは「%1」に移しました。").arg(shown(moved));
     }
     for (const QString &path : {RankingFiles::namesPath(), RankingFiles::scoresPath()}) {
         const QFileInfo info(path);
@@ -61,7 +61,7 @@ QStringList keepAsideBeforeDefaults()
         if (plain)
             notes << QStringLiteral("元の %1 は「%2」に控えとして残しました。").arg(fileLabel(path), shown(kept));
         else if (folder)
-            notes << QStringLiteral("%1 の場所にあったフォルダーは「%2」に移しました。").arg(fileLabel(path), shown(kept));
+            notes << QStringLiteral("%1 の場所にあったフォルダは「%2」に移しました。").arg(fileLabel(path), shown(kept));
         else
             notes << QStringLiteral("%1 の場所にあったものは「%2」に移しました。").arg(fileLabel(path), shown(kept));
     }

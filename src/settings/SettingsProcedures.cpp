@@ -62,7 +62,7 @@ void EnsureSettingsFile()
     if (const QString path = DataPath(FileName); SafeFile::isInTheWay(path)) {
         const bool folder = QFileInfo(path).isDir();
         if (const QString moved = SafeFile::moveAside(path); !moved.isEmpty())
-            text += (folder ? QStringLiteral("\n設定ファイルの場所にあったフォルダーは「%1」に移しました。")
+            text += (folder ? QStringLiteral("\n設定ファイルの場所にあったフォルダは「%1」に移しました。")
                             : QStringLiteral("\n設定ファイルの場所にあったものは「%1」に移しました。"))
                         .arg(QDir::toNativeSeparators(moved));
     }

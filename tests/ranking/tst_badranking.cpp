@@ -115,11 +115,11 @@ void TestBadRanking::atStartUp_data()
                                     << QStringList{newFiles, "元の Data1.data（名前） は"} << QStringList{"Data1.data"}
                                     << defaultNames << defaultScores << DefaultNames << DefaultScores;
     QTest::newRow("a folder for the names") << "folder" << QByteArray() << "file" << Scores << created
-                                            << QStringList{newFiles, "Data1.data（名前） の場所にあったフォルダーは"}
+                                            << QStringList{newFiles, "Data1.data（名前） の場所にあったフォルダは"}
                                             << QStringList{"Data1.data", "Data2.data"} << defaultNames << defaultScores
                                             << DefaultNames << DefaultScores;
     QTest::newRow("a file for the DATA folder") << "DATA file" << QByteArray("x") << "missing" << QByteArray() << created
-                                                << QStringList{newFiles, "DATA フォルダーの場所にあったファイルは"}
+                                                << QStringList{newFiles, "DATA フォルダの場所にあったファイルは"}
                                                 << QStringList{"DATA"} << defaultNames << defaultScores << DefaultNames
                                                 << DefaultScores;
 

@@ -69,7 +69,7 @@ void TestBadSettings::atStartUp_data()
                                                     << unreadable << 255 << 65535 << false << true << 120;
     // A folder by the file's name is moved aside; the file is created.
     QTest::newRow("a folder where the file should be")
-        << "folder" << QByteArray() << "設定ファイルが確認できません。自動生成します。\n設定ファイルの場所にあったフォルダーは「"
+        << "folder" << QByteArray() << "設定ファイルが確認できません。自動生成します。\n設定ファイルの場所にあったフォルダは「"
         << 65280 << 0 << false << false << 0;
 }
 
