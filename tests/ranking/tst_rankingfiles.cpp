@@ -31,6 +31,8 @@ private slots:
                                    << QStringList{"山田太郎", "", "", "", ""} << 4;
         QTest::newRow("not code page 932") << QByteArray("a\r\n\x80\r\nc\r\nd\r\ne") << false
                                            << QStringList{"a", "", "c", "d", "e"} << 1;
+        QTest::newRow("half a character at the end") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\x81") << false
+                                                     << QStringList{"a", "b", "c", "d", ""} << 1;
         QTest::newRow("last line cut by the read limit") << QByteArray("a\r\nb\r\nc\r\nd\r\neeee") << true
                                                          << QStringList{"a", "b", "c", "d", ""} << 1;
         QTest::newRow("the limit after the fifth line") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nff") << true
