@@ -44,7 +44,11 @@ double toDouble(QStringView digits)
     const double v = digits.toString().toDouble(&ok);
     if (ok)
         return v;
-    // toDouble refuses values beyond the double range; keep their sign.
+    // toDouble refuses values beyond the double range. Qt still gives the
+    // infinity for them, which a digits-only text of some hundreds of
+    // characters needs: read as 0 it would pass for a small number.
+    if (std::isinf(v))
+        return v;
     if (digits.contains(u'E') || digits.contains(u'e')) {
         const bool negative = digits.startsWith(u'-');
         const qsizetype e = std::max(digits.indexOf(u'E'), digits.indexOf(u'e'));

@@ -6,7 +6,6 @@
 #include "RankingInsert.h"
 #include "Twips.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
@@ -41,17 +40,6 @@ QLabel *artLabel(QWidget *parent, const QString &objectName, const QString &art,
     label->setPixmap(Artwork::pixmap(art, 0));
     label->setAccessibleName(meaning);
     return label;
-}
-
-QStringList readRows(const QString &path)
-{
-    QFile file(path);
-    QStringList rows;
-    if (file.open(QIODevice::ReadOnly))
-        rows = RankingFiles::readLines(file.readAll());
-    while (rows.size() < RankingFiles::Rows)
-        rows.append(QString());
-    return rows;
 }
 
 } // namespace
@@ -95,12 +83,16 @@ Form4::Form4()
 
 void Form4::fileread()
 {
-    const QStringList names = readRows(RankingFiles::namesPath());
-    const QStringList scores = readRows(RankingFiles::scoresPath());
-    for (int i = 0; i < RankingFiles::Rows; ++i) {
-        Label1[i]->setText(names[i]);
-        Label2[i]->setText(scores[i]);
-    }
+    // A file that is not there leaves its column as it stands: the ranking
+    // files are made sure of before every read, so that happens only where
+    // they cannot be created, and the ranking then lives in these labels.
+    const auto load = [](const QString &path, const QList<QLabel *> &column) {
+        if (const auto reading = RankingFiles::readFile(path))
+            for (int i = 0; i < RankingFiles::Rows; ++i)
+                column[i]->setText(reading->rows[i]);
+    };
+    load(RankingFiles::namesPath(), Label1);
+    load(RankingFiles::scoresPath(), Label2);
 }
 
 bool Form4::filesave()

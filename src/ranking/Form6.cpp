@@ -61,6 +61,14 @@ void Form6::confirm()
         Module1::MsgBox(QStringLiteral("名前を入力してください"), QStringLiteral("確認"));
         return;
     }
+    // The names file is code page 932: a character it lacks would be stored
+    // as a question mark, so the name is sent back to be changed, as it is.
+    if (const QStringList lacking = NameLimit::unstorable(name); !lacking.isEmpty()) {
+        Module1::MsgBox(QStringLiteral("名前に使えない文字があります：%1\n別の文字に直してください。")
+                            .arg(NameLimit::describe(lacking)),
+                        QStringLiteral("確認"));
+        return;
+    }
     Module1::State().PlayerName = name;
     close();
 }

@@ -25,8 +25,8 @@ struct Piece
     int bytes = 0;
 };
 
-// One code point as the names file can keep it; empty when it cannot.
-Piece storable(QString codePoint)
+// One code point as the field keeps it; empty when it goes.
+Piece fitted(QString codePoint)
 {
     if (codePoint.size() == 1) {
         if (codePoint[0].category() == QChar::Other_Control)
@@ -36,8 +36,19 @@ Piece storable(QString codePoint)
                 codePoint = QString(QChar(v[1]));
     }
     if (!RankingFiles::encodable(codePoint))
-        return {};
+        return {codePoint, 2};
     return {codePoint, int(RankingFiles::encode(codePoint).size())};
+}
+
+// Calls `each` with every code point of the text, a surrogate pair as one.
+template <class F>
+void forEachCodePoint(QStringView text, F each)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+        each(i, text.mid(i, len).toString());
+        i += len;
+    }
 }
 
 int total(const QList<Piece> &pieces)
@@ -66,13 +77,11 @@ int bytes(QStringView text)
 void fit(QString &text, int &cursor)
 {
     QList<Piece> before, after;
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
-        Piece p = storable(text.mid(i, len));
+    forEachCodePoint(text, [&](qsizetype at, const QString &codePoint) {
+        Piece p = fitted(codePoint);
         if (!p.text.isEmpty())
-            (i < cursor ? before : after).append(p);
-        i += len;
-    }
+            (at < cursor ? before : after).append(p);
+    });
     int size = total(before) + total(after);
     while (size > MaxBytes && !before.isEmpty())
         size -= before.takeLast().bytes;
@@ -81,6 +90,28 @@ void fit(QString &text, int &cursor)
     const QString head = joined(before);
     text = head + joined(after);
     cursor = int(head.size());
+}
+
+QStringList unstorable(QStringView text)
+{
+    QStringList found;
+    forEachCodePoint(text, [&](qsizetype, const QString &codePoint) {
+        if (!RankingFiles::encodable(codePoint) && !found.contains(codePoint))
+            found.append(codePoint);
+    });
+    return found;
+}
+
+QString describe(const QStringList &characters)
+{
+    QStringList shown;
+    for (const QString &c : characters) {
+        const char32_t codePoint = c.size() == 2 ? QChar::surrogateToUcs4(c[0], c[1]) : c[0].unicode();
+        const bool visible = QChar::isPrint(codePoint) && !QChar::isSpace(codePoint) && !QChar::isSurrogate(codePoint)
+                             && !QChar::isMark(codePoint);
+        shown << (visible ? c : QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper());
+    }
+    return shown.join(QStringLiteral("、"));
 }
 
 QString trimmed(QStringView text)

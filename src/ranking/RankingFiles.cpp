@@ -1,10 +1,10 @@
 #include "RankingFiles.h"
 
 #include "Module1.h"
+#include "SafeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -51,23 +51,68 @@ bool encodable(const QString &text)
     return !encoder.hasError() && decode(bytes) == text;
 }
 
-QStringList readLines(const QByteArray &bytes)
+namespace {
+
+struct Line
 {
-    const QString text = decode(bytes);
-    QStringList lines;
+    QByteArray bytes;
+    bool ended = false; // by a line end rather than by the end of the bytes
+};
+
+QList<Line> splitLines(const QByteArray &bytes)
+{
+    // Code page 932 never uses CR or LF as the second byte of a character,
+    // so the bytes can be cut into lines before they are decoded.
+    const char end = bytes.contains('\r') ? '\r' : '\n';
+    QList<Line> lines;
     qsizetype start = 0;
-    while (lines.size() < Rows && start < text.size()) {
-        const qsizetype cr = text.indexOf(u'\r', start);
-        if (cr < 0) {
-            lines.append(text.mid(start));
+    while (lines.size() < RankingFiles::Rows && start < bytes.size()) {
+        const qsizetype at = bytes.indexOf(end, start);
+        if (at < 0) {
+            lines.append({bytes.mid(start), false});
             break;
         }
-        lines.append(text.mid(start, cr - start));
-        start = cr + 1;
-        if (start < text.size() && text[start] == u'\n')
+        lines.append({bytes.mid(start, at - start), true});
+        start = at + 1;
+        if (end == '\r' && start < bytes.size() && bytes[start] == '\n')
             ++start;
     }
     return lines;
+}
+
+std::optional<QString> decodeStrictly(const QByteArray &bytes)
+{
+    QStringDecoder decoder("CP932", QStringConverter::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+Reading readRows(const QByteArray &bytes, bool cut)
+{
+    Reading reading;
+    const QList<Line> lines = splitLines(bytes);
+    for (int i = 0; i < Rows; ++i) {
+        std::optional<QString> text;
+        if (i < lines.size() && (lines[i].ended || !cut))
+            text = decodeStrictly(lines[i].bytes);
+        if (!text)
+            ++reading.unreadable;
+        reading.rows.append(text.value_or(QString()));
+    }
+    return reading;
+}
+
+std::optional<Reading> readFile(const QString &path)
+{
+    bool cut = false;
+    const std::optional<QByteArray> bytes = SafeFile::readHead(path, ReadLimit, &cut);
+    if (!bytes)
+        return std::nullopt;
+    return readRows(*bytes, cut);
 }
 
 QByteArray fileBytes(const QStringList &rows, bool trailingEmptyLine)
@@ -84,11 +129,7 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(bytes);
-    return file.commit();
+    return SafeFile::write(path, bytes);
 }
 
 } // namespace RankingFiles

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The two ranking files: five text lines each (names, scores), rank order,
 // Shift-JIS (code page 932), CR LF line ends.
@@ -20,15 +21,31 @@ QString decode(const QByteArray &bytes);
 QByteArray encode(const QString &text);
 bool encodable(const QString &text);
 
-// The first five lines: a line ends at CR (an LF right after it belongs to
-// the line end; a lone LF is text). Fewer lines give a shorter list.
-QStringList readLines(const QByteArray &bytes);
+// A ranking file is read from its first 64 KiB; one written by the program
+// holds about fifty bytes.
+constexpr qint64 ReadLimit = 64 * 1024;
+
+// What a reader makes of a ranking file: its first five lines as five rows.
+// A line ends at CR (an LF right after it belongs to the line end; a lone LF
+// is text); a file without any CR, as an editor that ends lines with LF
+// leaves it, has its lines ended by LF instead. A row that is not there, or
+// whose line is not valid code page 932, is empty and counted.
+struct Reading
+{
+    QStringList rows;
+    int unreadable = 0;
+};
+// `cut`: the bytes stop at ReadLimit, so their last line may be incomplete.
+Reading readRows(const QByteArray &bytes, bool cut = false);
+// nullopt when there is no plain file to read at the path.
+std::optional<Reading> readFile(const QString &path);
 
 // Each row followed by CR LF; with trailingEmptyLine one more CR LF, the
 // layout the ranking screen writes.
 QByteArray fileBytes(const QStringList &rows, bool trailingEmptyLine);
 
-// Writes the file whole through a temporary file, creating DATA/ if needed.
+// Writes the file whole through a temporary file, creating DATA/ if needed;
+// a file marked read-only is left as it is.
 bool writeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace RankingFiles

@@ -1,10 +1,10 @@
 // The settings file procedures of Module1.
 #include "Module1.h"
+#include "SafeFile.h"
 #include "SettingsFile.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace Module1 {
 namespace {
@@ -37,8 +37,7 @@ void take(const SettingsFile::Values &v)
 
 bool settingsFileExists()
 {
-    const QFileInfo info(DataPath(FileName));
-    return info.exists() && info.isFile() && !info.isHidden();
+    return SafeFile::isPlainFile(DataPath(FileName));
 }
 
 } // namespace
@@ -57,7 +56,17 @@ void EnsureSettingsFile()
 {
     if (settingsFileExists() || settingsUnwritable())
         return;
-    MsgBox(QStringLiteral("設定ファイルが確認できません。自動生成します。"), QStringLiteral("自動生成"));
+    // A folder (or anything else) by the file's name would stop the file
+    // being created; it is not ours to remove, so it is moved out of the way.
+    QString text = QStringLiteral("設定ファイルが確認できません。自動生成します。");
+    if (const QString path = DataPath(FileName); SafeFile::isInTheWay(path)) {
+        const bool folder = QFileInfo(path).isDir();
+        if (const QString moved = SafeFile::moveAside(path); !moved.isEmpty())
+            text += (folder ? QStringLiteral("\n設定ファイルの場所にあったフォルダは「%1」に移しました。")
+                            : QStringLiteral("\n設定ファイルの場所にあったものは「%1」に移しました。"))
+                        .arg(QDir::toNativeSeparators(moved));
+    }
+    MsgBox(text, QStringLiteral("自動生成"));
     SetDefaultSettings();
     if (!WriteSettingsFile()) {
         settingsUnwritable() = true;
@@ -68,17 +77,16 @@ void EnsureSettingsFile()
 
 void ReadSettingsFile()
 {
-    QFile file(DataPath(FileName));
-    if (!settingsFileExists() || !file.open(QIODevice::ReadOnly)) {
+    // Five short lines; anything much longer is not a settings file.
+    const std::optional<QByteArray> bytes = SafeFile::readHead(DataPath(FileName), 4096);
+    if (!bytes) {
         if (settingsUnwritable())
             return; // already told; the defaults in memory stand
         SetDefaultSettings();
         MsgBox(QStringLiteral("設定ファイルを読み込めませんでした。\n既定の設定を使います。"), QStringLiteral("確認"));
         return;
     }
-    // Five short lines; anything much longer is not a settings file.
-    const QByteArray bytes = file.read(4096);
-    const SettingsFile::Parsed parsed = SettingsFile::parse(bytes);
+    const SettingsFile::Parsed parsed = SettingsFile::parse(*bytes);
     take(parsed.values);
     if (parsed.unreadable > 0)
         MsgBox(QStringLiteral("設定ファイルに読み取れない値がありました。\n読み取れない値には既定の設定を使います。"),
@@ -87,11 +95,7 @@ void ReadSettingsFile()
 
 bool WriteSettingsFile()
 {
-    QSaveFile file(DataPath(FileName));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(SettingsFile::serialize(current()));
-    return file.commit();
+    return SafeFile::write(DataPath(FileName), SettingsFile::serialize(current()));
 }
 
 } // namespace Module1

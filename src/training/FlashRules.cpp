@@ -1,5 +1,6 @@
 #include "FlashRules.h"
 
+#include "HalfWidth.h"
 #include "TextNumber.h"
 
 #include <cmath>
@@ -34,8 +35,11 @@ double intervalMs(float seconds)
     return TextNumber::roundHalfEven(static_cast<double>(seconds * 1000.0f));
 }
 
-StartReading readStart(QStringView digitsText, QStringView termsText, QStringView intervalText)
+StartReading readStart(QStringView digitsTyped, QStringView termsTyped, QStringView intervalTyped)
 {
+    const QString digitsText = HalfWidth::fold(digitsTyped);
+    const QString termsText = HalfWidth::fold(termsTyped);
+    const QString intervalText = HalfWidth::fold(intervalTyped);
     constexpr std::int32_t MaxTerms = 32765; // the tick counter must reach terms + 2
     constexpr double MaxSum = std::numeric_limits<std::int32_t>::max();
 

@@ -28,6 +28,7 @@ struct TrainingChoice
 
 // START reads the three combo box texts: the leading number of each, digits
 // and terms rounded with halves to even, the interval in single precision.
+// Full-width digits, points and signs count as their half-width forms.
 // Choices the round cannot run come back refused, with the message to show.
 struct StartReading
 {

@@ -1,6 +1,7 @@
 #include "Form5.h"
 
 #include "Artwork.h"
+#include "HalfWidth.h"
 #include "Module1.h"
 #include "TextNumber.h"
 #include "Twips.h"
@@ -47,7 +48,8 @@ bool Form5::eventFilter(QObject *watched, QEvent *event)
 
 void Form5::confirm()
 {
-    if (const auto value = TextNumber::parseNumeric(Text1->text())) {
+    // An input method gives full-width digits; they are the same answer.
+    if (const auto value = TextNumber::parseNumeric(HalfWidth::fold(Text1->text()))) {
         if (const auto answer = TextNumber::toInt32(*value)) {
             Module1::State().AnswerValue = *answer;
             close();

@@ -2,6 +2,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <limits>
 
 class TestTextNumber : public QObject
 {
@@ -25,6 +26,8 @@ private slots:
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("sign alone") << "-" << 0.0;
         QTest::newRow("inner blank ends it") << "1 2" << 1.0;
+        QTest::newRow("400 digits are huge, not 0") << QString(400, u'9') << std::numeric_limits<double>::infinity();
+        QTest::newRow("and keep their sign") << "-" + QString(400, u'9') << -std::numeric_limits<double>::infinity();
     }
     void leadingNumber()
     {

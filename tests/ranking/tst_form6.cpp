@@ -3,9 +3,6 @@
 #include "FormRegistry.h"
 #include "TestSupport.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -17,6 +14,8 @@ private slots:
     void limit();
     void enter_data();
     void enter();
+    void refusesWhatTheNamesFileCannotHold_data();
+    void refusesWhatTheNamesFileCannotHold();
     void closeBoxKeepsTheLastName();
 };
 
@@ -32,7 +31,10 @@ void Form6Test::limit_data()
     QTest::newRow("full-width counts two") << "ime" << "" << 0 << "山田太郎花" << "山田太郎";
     QTest::newRow("no half of a full-width") << "ime" << "A" << 1 << "山田太郎" << "A山田太";
     QTest::newRow("wave dash in its code page form") << "ime" << "" << 0 << "〜" << "～";
-    QTest::newRow("what the file cannot hold") << "ime" << "" << 0 << "A😀éB" << "AB";
+    QTest::newRow("what the file cannot hold stays to be seen") << "ime" << "" << 0 << "A😀éB" << "A😀éB";
+    QTest::newRow("and counts two") << "paste" << "" << 0 << "😀😀😀😀😀" << "😀😀😀😀";
+    QTest::newRow("a long conversion") << "ime" << "" << 0 << QString(200, QChar(u'あ')) << "ああああ";
+    QTest::newRow("typed control characters never enter") << "typed" << "" << 0 << "A\x01" "B\tC\x7f" << "ABC";
     QTest::newRow("paste at the end") << "paste" << "AB" << 2 << "CDEFGHIJK" << "ABCDEFGH";
     QTest::newRow("paste in the middle") << "paste" << "ABCD" << 2 << "xyz12345" << "ABxyz1CD";
     QTest::newRow("paste with line breaks") << "paste" << "" << 0 << "AB\r\nC\tD" << "ABCD";
@@ -52,17 +54,48 @@ void Form6Test::limit()
     QLineEdit *field = dialog->Text1;
     QCOMPARE(field->text(), before);
     field->setCursorPosition(cursor);
-    if (how == u"keys") {
-        QTest::keyClicks(field, input);
-    } else if (how == u"ime") {
-        QInputMethodEvent commit;
-        commit.setCommitString(input);
-        QCoreApplication::sendEvent(field, &commit);
-    } else {
-        QGuiApplication::clipboard()->setText(input);
-        field->paste();
-    }
+    TestSupport::enterText(field, how, input);
     QCOMPARE(field->text(), after);
+}
+
+void Form6Test::refusesWhatTheNamesFileCannotHold_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("named"); // how the message names what is lacking
+    QTest::newRow("typed accent") << "typed" << "José" << "é";
+    QTest::newRow("pasted emoji") << "paste" << "Ai😀" << "😀";
+    QTest::newRow("each once, in order") << "ime" << "é😀é" << "é、😀";
+    QTest::newRow("an invisible one by its code") << "paste" << "A\u200BB" << "U+200B";
+    QTest::newRow("a lone half of a pair by its code") << "ime" << QString(QChar(0xD83D)) + "x" << "U+D83D";
+}
+
+void Form6Test::refusesWhatTheNamesFileCannotHold()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, input);
+    QFETCH(QString, named);
+    TestEnvironment env;
+    Module1::State().PlayerName = QStringLiteral("Old");
+    Form6 *dialog = Form6::instance();
+    dialog->show();
+    dialog->Text1->clear();
+    TestSupport::enterText(dialog->Text1, how, input);
+    QCOMPARE(dialog->Text1->text(), input);
+    QTest::keyClick(dialog->Text1, Qt::Key_Return);
+
+    QCOMPARE(env.messages.size(), 1);
+    QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
+    QCOMPARE(env.messages[0].text, QStringLiteral("名前に使えない文字があります：%1\n別の文字に直してください。").arg(named));
+    // Nothing is taken or changed behind the player's back.
+    QCOMPARE(FormRegistry::open(Form6::FormNumber), dialog);
+    QCOMPARE(dialog->Text1->text(), input);
+    QCOMPARE(Module1::State().PlayerName, QStringLiteral("Old"));
+
+    dialog->Text1->setText(QStringLiteral("Jose"));
+    QTest::keyClick(dialog->Text1, Qt::Key_Return);
+    QCOMPARE(Module1::State().PlayerName, QStringLiteral("Jose"));
+    QCOMPARE(FormRegistry::open(Form6::FormNumber), nullptr);
 }
 
 void Form6Test::enter_data()

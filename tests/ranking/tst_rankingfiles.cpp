@@ -2,6 +2,7 @@
 #include "RankingFiles.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -9,24 +10,41 @@ class TestRankingFiles : public QObject
 {
     Q_OBJECT
 private slots:
-    void readLines_data()
+    void readRows_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-        QTest::newRow("lone CR") << QByteArray("a\rb") << QStringList{"a", "b"};
-        QTest::newRow("lone LF is text") << QByteArray("a\nb\r\nc") << QStringList{"a\nb", "c"};
-        QTest::newRow("first five only") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n")
-                                         << QStringList{"1", "2", "3", "4", "5"};
-        QTest::newRow("empty sixth line ignored") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n\r\n")
-                                                  << QStringList{"1", "2", "3", "4", "5"};
-        QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
-        QTest::newRow("shift-jis") << QByteArray("\x8e\x52\x93\x63\x91\xbe\x98\x59\r\n") << QStringList{"山田太郎"};
+        QTest::addColumn<bool>("cut");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("unreadable");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << false << QStringList{"a", "b", "", "", ""} << 3;
+        QTest::newRow("lone CR") << QByteArray("a\rb") << false << QStringList{"a", "b", "", "", ""} << 3;
+        QTest::newRow("lone LF is text") << QByteArray("a\nb\r\nc") << false << QStringList{"a\nb", "c", "", "", ""} << 3;
+        QTest::newRow("LF ends lines in a file without CR") << QByteArray("a\nb\nc\nd\ne\n") << false
+                                                            << QStringList{"a", "b", "c", "d", "e"} << 0;
+        QTest::newRow("first five only") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n") << false
+                                         << QStringList{"1", "2", "3", "4", "5"} << 0;
+        QTest::newRow("empty sixth line ignored") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n\r\n") << false
+                                                  << QStringList{"1", "2", "3", "4", "5"} << 0;
+        QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n\r\n\r\n") << false
+                                          << QStringList{"", "", "x", "", ""} << 0;
+        QTest::newRow("shift-jis") << QByteArray("\x8e\x52\x93\x63\x91\xbe\x98\x59\r\n") << false
+                                   << QStringList{"山田太郎", "", "", "", ""} << 4;
+        QTest::newRow("not code page 932") << QByteArray("a\r\n\x80\r\nc\r\nd\r\ne") << false
+                                           << QStringList{"a", "", "c", "d", "e"} << 1;
+        QTest::newRow("half a character at the end") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\x81") << false
+                                                     << QStringList{"a", "b", "c", "d", ""} << 1;
+        QTest::newRow("last line cut by the read limit") << QByteArray("a\r\nb\r\nc\r\nd\r\neeee") << true
+                                                         << QStringList{"a", "b", "c", "d", ""} << 1;
+        QTest::newRow("the limit after the fifth line") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nff") << true
+                                                        << QStringList{"a", "b", "c", "d", "e"} << 0;
     }
-    void readLines()
+    void readRows()
     {
         QFETCH(QByteArray, bytes);
-        QTEST(RankingFiles::readLines(bytes), "lines");
+        QFETCH(bool, cut);
+        const RankingFiles::Reading reading = RankingFiles::readRows(bytes, cut);
+        QTEST(reading.rows, "rows");
+        QTEST(reading.unreadable, "unreadable");
     }
 
     void defaultFilesAreExact()
@@ -49,29 +67,35 @@ private slots:
         TestEnvironment env;
         env.writeFile("DATA/Data1.data", "kept?\r\n");
         Module1::EnsureRankingFiles();
-        QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルが確認できません。自動生成します。"});
+        QCOMPARE(env.messages.size(), 1);
+        QVERIFY(env.messages[0].text.startsWith(u"ランキングファイルが確認できません。自動生成します。\n"));
         QCOMPARE(env.messages[0].title, QStringLiteral("自動生成"));
-        // Both files are rewritten, the names file that existed too.
+        // Both files are rewritten, the names file that existed too, after
+        // a copy of it has been kept aside.
         QCOMPARE(env.readFile("DATA/Data1.data"), QByteArray("AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n"));
         QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("150000\r\n130000\r\n100000\r\n70000\r\n50000\r\n"));
+        const QStringList kept = QDir(env.path("DATA")).entryList({"Data1.data.bak-*"});
+        QCOMPARE(kept.size(), 1);
+        QVERIFY(env.messages[0].text.contains(kept[0]));
+        QCOMPARE(env.readFile("DATA/" + kept[0]), QByteArray("kept?\r\n"));
 
         env.messages.clear();
-        env.writeFile("DATA/Data2.data", "1\r\n");
+        env.writeFile("DATA/Data2.data", "1\r\n2\r\n3\r\n4\r\n5\r\n");
         Module1::EnsureRankingFiles();
         QVERIFY(env.messages.isEmpty());
-        QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("1\r\n"));
+        QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n"));
     }
 
     void resetRanking()
     {
         TestEnvironment env;
-        env.writeFile("DATA/Data1.data", "X\r\n");
-        env.writeFile("DATA/Data2.data", "9\r\n");
+        env.writeFile("DATA/Data1.data", "X\r\nX\r\nX\r\nX\r\nX\r\n");
+        env.writeFile("DATA/Data2.data", "9\r\n9\r\n9\r\n9\r\n9\r\n");
         env.answers = {Module1::MsgAnswer::No};
         Module1::ResetRanking();
         QCOMPARE(env.messageTexts(), (QStringList{"ランキングを初期化します。よろしいですか？", "キャンセルしました。"}));
         QCOMPARE(env.messages[1].title, QStringLiteral("キャンセル報告"));
-        QCOMPARE(env.readFile("DATA/Data1.data"), QByteArray("X\r\n"));
+        QCOMPARE(env.readFile("DATA/Data1.data"), QByteArray("X\r\nX\r\nX\r\nX\r\nX\r\n"));
 
         env.messages.clear();
         env.answers = {Module1::MsgAnswer::Yes};

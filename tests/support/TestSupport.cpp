@@ -4,9 +4,14 @@
 #include "SettingsFile.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -130,6 +135,42 @@ void answerWhenOpen(std::function<QString()> text, int delayMs, int triesLeft)
 void answerNextDialog(std::function<QString()> text, int delayMs)
 {
     answerWhenOpen(std::move(text), delayMs, 10000);
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QString character = text.mid(i, len);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QCoreApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QCoreApplication::sendEvent(widget, &release);
+        i += len;
+    }
+}
+
+void commitText(QWidget *widget, const QString &text)
+{
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QCoreApplication::sendEvent(widget, &commit);
+}
+
+void enterText(QLineEdit *field, const QString &how, const QString &text)
+{
+    if (how == u"keys") {
+        QTest::keyClicks(field, text);
+    } else if (how == u"typed") {
+        typeText(field, text);
+    } else if (how == u"ime") {
+        commitText(field, text);
+    } else if (how == u"paste") {
+        QGuiApplication::clipboard()->setText(text);
+        field->paste();
+    } else {
+        qFatal("no way of entering text called %s", qPrintable(how));
+    }
 }
 
 QWidget *openDialog()

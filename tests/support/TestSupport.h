@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QLineEdit;
 class QWidget;
 
 // What every screen test needs: a fresh program directory, the shared state
@@ -57,5 +58,19 @@ void answerNextDialog(std::function<QString()> text, int delayMs = 0);
 
 // The modal dialog open now, or nullptr.
 QWidget *openDialog();
+
+// Types text one character at a time as key presses that carry it, the way
+// any keyboard layout delivers a character, control characters too (which
+// QTest::keyClicks cannot send).
+void typeText(QWidget *widget, const QString &text);
+
+// Commits text through an input method, as a Japanese input method does
+// when the player confirms a conversion.
+void commitText(QWidget *widget, const QString &text);
+
+// Puts text into a field at its cursor the way a player can: "keys"
+// (QTest's key clicks), "typed" (typeText), "ime" (commitText) or "paste"
+// (through the clipboard).
+void enterText(QLineEdit *field, const QString &how, const QString &text);
 
 } // namespace TestSupport

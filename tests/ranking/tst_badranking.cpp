@@ -1,0 +1,280 @@
+// The two ranking files in every state a disk, an editor or a player can
+// leave them in. The program always starts and says at most once what it
+// did; a file it cannot read whole is copied aside before anything writes
+// over it, and every row it could read is still in the ranking.
+#include "Form2.h"
+#include "Form4.h"
+#include "RankingFiles.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTest>
+#include <random>
+
+namespace {
+
+const QByteArray DefaultNames = "AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n";
+const QByteArray DefaultScores = "150000\r\n130000\r\n100000\r\n70000\r\n50000\r\n";
+const QByteArray Scores = "90000\r\n80000\r\n70000\r\n60000\r\n50000\r\n";
+const QStringList ScoreRows{"90000", "80000", "70000", "60000", "50000"};
+const QStringList NameRows{"山田", "Taro", "Hana", "Jiro", "Ken"};
+const QStringList EmptyRows(5);
+
+QByteArray cp932(const QString &text)
+{
+    return RankingFiles::encode(text);
+}
+
+const QByteArray Names = cp932("山田\r\nTaro\r\nHana\r\nJiro\r\nKen\r\n");
+
+// A megabyte of noise from a fixed seed, with no line end in it.
+QByteArray garbage()
+{
+    std::mt19937 noise(7);
+    QByteArray bytes(1024 * 1024, Qt::Uninitialized);
+    for (char &b : bytes) {
+        b = char(noise() & 0xFF);
+        if (b == '\r' || b == '\n')
+            b = char(0xFF);
+    }
+    return bytes;
+}
+
+// "file": the bytes; "read-only": the bytes, marked read-only; "missing";
+// "folder": a folder holding one file; "DATA file": the bytes as a file
+// where the DATA folder belongs (the ranking files then cannot be there).
+void place(TestEnvironment &env, const QString &relative, const QString &how, const QByteArray &bytes)
+{
+    if (how == u"missing")
+        return;
+    if (how == u"folder") {
+        env.writeFile(relative + "/inside.txt", "keep me");
+        return;
+    }
+    if (how == u"DATA file") {
+        QDir(env.path("DATA")).removeRecursively();
+        env.writeFile("DATA", bytes);
+        return;
+    }
+    env.writeFile(relative, bytes);
+    if (how == u"read-only")
+        QFile::setPermissions(env.path(relative), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
+QStringList column(const QList<QLabel *> &labels)
+{
+    QStringList texts;
+    for (QLabel *l : labels)
+        texts << l->text();
+    return texts;
+}
+
+} // namespace
+
+class TestBadRanking : public QObject
+{
+    Q_OBJECT
+private slots:
+    void atStartUp_data();
+    void atStartUp();
+    void readOnlyFileRefusesTheGameSave();
+    void fileDamagedDuringTheRunIsMendedBeforeTheGameSave();
+    void unwritableDataDirectoryIsToldOnceAndKeepsTheRankingInMemory();
+};
+
+void TestBadRanking::atStartUp_data()
+{
+    QTest::addColumn<QString>("namesHow");
+    QTest::addColumn<QByteArray>("names");
+    QTest::addColumn<QString>("scoresHow");
+    QTest::addColumn<QByteArray>("scores");
+    QTest::addColumn<QString>("title"); // empty: no message at all
+    QTest::addColumn<QStringList>("says");
+    QTest::addColumn<QStringList>("keptAside"); // of Data1.data, Data2.data, DATA
+    QTest::addColumn<QStringList>("shownNames");
+    QTest::addColumn<QStringList>("shownScores");
+    QTest::addColumn<QByteArray>("namesAfter");
+    QTest::addColumn<QByteArray>("scoresAfter");
+
+    const QString created = QStringLiteral("自動生成");
+    const QString told = QStringLiteral("確認");
+    const QString newFiles = QStringLiteral("ランキングファイルが確認できません。自動生成します。");
+    const QString rebuilt = QStringLiteral("読み取れた行だけで作り直しました");
+    const QStringList defaultNames = RankingFiles::defaultNames(), defaultScores = RankingFiles::defaultScores();
+    const QByteArray sixEmpty = "\r\n\r\n\r\n\r\n\r\n\r\n";
+
+    // A missing file: the default ranking, as ever, but the partner that
+    // it replaces is copied aside first.
+    QTest::newRow("names missing") << "missing" << QByteArray() << "file" << Scores << created
+                                   << QStringList{newFiles, "元の Data2.data（得点） は"} << QStringList{"Data2.data"}
+                                   << defaultNames << defaultScores << DefaultNames << DefaultScores;
+    QTest::newRow("a folder for the names") << "folder" << QByteArray() << "file" << Scores << created
+                                            << QStringList{newFiles, "Data1.data（名前） の場所にあったフォルダは"}
+                                            << QStringList{"Data1.data", "Data2.data"} << defaultNames << defaultScores
+                                            << DefaultNames << DefaultScores;
+    QTest::newRow("a file for the DATA folder") << "DATA file" << QByteArray("x") << "missing" << QByteArray() << created
+                                                << QStringList{newFiles, "DATA フォルダの場所にあったファイルは"}
+                                                << QStringList{"DATA"} << defaultNames << defaultScores << DefaultNames
+                                                << DefaultScores;
+
+    // Readable files are read as they are and not written.
+    QTest::newRow("longer than five lines") << "file" << Names + "Sixth\r\nSeventh\r\n" << "file" << Scores << ""
+                                            << QStringList() << QStringList() << NameRows << ScoreRows
+                                            << Names + "Sixth\r\nSeventh\r\n" << Scores;
+    QTest::newRow("LF line ends only") << "file" << cp932("山田\nTaro\nHana\nJiro\nKen\n") << "file"
+                                       << QByteArray("90000\n80000\n70000\n60000\n50000") << "" << QStringList()
+                                       << QStringList() << NameRows << ScoreRows << cp932("山田\nTaro\nHana\nJiro\nKen\n")
+                                       << QByteArray("90000\n80000\n70000\n60000\n50000");
+    QTest::newRow("CR line ends only") << "file" << cp932("山田\rTaro\rHana\rJiro\rKen\r") << "file"
+                                       << QByteArray("90000\r80000\r70000\r60000\r50000\r") << "" << QStringList()
+                                       << QStringList() << NameRows << ScoreRows << cp932("山田\rTaro\rHana\rJiro\rKen\r")
+                                       << QByteArray("90000\r80000\r70000\r60000\r50000\r");
+    QTest::newRow("read-only") << "read-only" << Names << "read-only" << Scores << "" << QStringList() << QStringList()
+                               << NameRows << ScoreRows << Names << Scores;
+    const QByteArray oddScores = "99999999999999\r\n-5\r\nabc\r\n&HFFFF\r\n1E400\r\n";
+    QTest::newRow("scores out of range are texts like any") << "file" << Names << "file" << oddScores << ""
+                                                             << QStringList() << QStringList() << NameRows
+                                                             << QStringList{"99999999999999", "-5", "abc", "&HFFFF", "1E400"}
+                                                             << Names << oddScores;
+
+    // A damaged file keeps the rows it can give and is written again with
+    // the others empty, in the layout a save writes.
+    QTest::newRow("empty names") << "file" << QByteArray() << "file" << Scores << told
+                                 << QStringList{"Data1.data（名前）", rebuilt} << QStringList{"Data1.data"} << EmptyRows
+                                 << ScoreRows << sixEmpty << Scores;
+    QTest::newRow("names shorter than five lines, the last without its end")
+        << "file" << cp932("山田\r\nTaro") << "file" << Scores << told << QStringList{"Data1.data（名前）", rebuilt}
+        << QStringList{"Data1.data"} << QStringList{"山田", "Taro", "", "", ""} << ScoreRows
+        << cp932("山田\r\nTaro\r\n\r\n\r\n\r\n\r\n") << Scores;
+    QTest::newRow("a line that is not code page 932")
+        << "file" << cp932("山田\r\nTa") + "\x80" + cp932("ro\r\nHana\r\nJiro\r\nKen\r\n") << "file" << Scores << told
+        << QStringList{"Data1.data（名前）", rebuilt} << QStringList{"Data1.data"}
+        << QStringList{"山田", "", "Hana", "Jiro", "Ken"} << ScoreRows << cp932("山田\r\n\r\nHana\r\nJiro\r\nKen\r\n\r\n")
+        << Scores;
+    QTest::newRow("a megabyte of garbage") << "file" << garbage() << "file" << Scores << told
+                                           << QStringList{"Data1.data（名前）", rebuilt} << QStringList{"Data1.data"}
+                                           << EmptyRows << ScoreRows << sixEmpty << Scores;
+    QTest::newRow("both damaged, told in one message")
+        << "file" << QByteArray("x\r\n") << "file" << QByteArray("1\r\n") << told
+        << QStringList{"Data1.data（名前）", "Data2.data（得点）"} << QStringList{"Data1.data", "Data2.data"}
+        << QStringList{"x", "", "", "", ""} << QStringList{"1", "", "", "", ""} << QByteArray("x\r\n") + sixEmpty.mid(2)
+        << QByteArray("1\r\n") + sixEmpty.mid(2);
+    QTest::newRow("damaged and read-only") << "read-only" << cp932("山田\r\n") << "file" << Scores << told
+                                           << QStringList{"Data1.data（名前）", "書き込めないため直せませんでした"}
+                                           << QStringList() << QStringList{"山田", "", "", "", ""} << ScoreRows
+                                           << cp932("山田\r\n") << Scores;
+}
+
+void TestBadRanking::atStartUp()
+{
+    QFETCH(QString, namesHow);
+    QFETCH(QByteArray, names);
+    QFETCH(QString, scoresHow);
+    QFETCH(QByteArray, scores);
+    QFETCH(QString, title);
+    QFETCH(QStringList, says);
+    QFETCH(QStringList, keptAside);
+    TestEnvironment env;
+    env.writeDefaultFiles();
+    QFile::remove(env.path("DATA/Data1.data"));
+    QFile::remove(env.path("DATA/Data2.data"));
+    place(env, "DATA/Data1.data", namesHow, names);
+    place(env, "DATA/Data2.data", scoresHow, scores);
+
+    QVERIFY(Form2::instance());
+    if (title.isEmpty()) {
+        QVERIFY2(env.messages.isEmpty(), qPrintable(env.messageTexts().join(u'|')));
+    } else {
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(env.messages[0].title, title);
+        for (const QString &part : says)
+            QVERIFY2(env.messages[0].text.contains(part), qPrintable(env.messages[0].text));
+    }
+
+    // Each copy put aside is named in the message and holds what was there.
+    QStringList aside = QDir(env.path("DATA")).entryList({"*.bak-*"}, QDir::AllEntries | QDir::System);
+    aside += QDir(env.dir()).entryList({"DATA.bak-*"}, QDir::AllEntries | QDir::System);
+    QCOMPARE(aside.size(), keptAside.size());
+    for (const QString &kept : keptAside) {
+        const QStringList found = aside.filter(QRegularExpression("^" + QRegularExpression::escape(kept) + "\\.bak-"));
+        QCOMPARE(found.size(), 1);
+        const QString relative = kept == u"DATA" ? found[0] : "DATA/" + found[0];
+        QVERIFY(env.messages[0].text.contains(QDir::toNativeSeparators(env.path(relative))));
+        const QString how = kept == u"Data2.data" ? scoresHow : namesHow;
+        if (how == u"folder")
+            QCOMPARE(env.readFile(relative + "/inside.txt"), QByteArray("keep me"));
+        else
+            QCOMPARE(env.readFile(relative), kept == u"Data2.data" ? scores : names);
+    }
+
+    QTEST(env.readFile("DATA/Data1.data"), "namesAfter");
+    QTEST(env.readFile("DATA/Data2.data"), "scoresAfter");
+    Form4 *ranking = Form4::instance();
+    ranking->fileread();
+    QTEST(column(ranking->Label1), "shownNames");
+    QTEST(column(ranking->Label2), "shownScores");
+}
+
+void TestBadRanking::readOnlyFileRefusesTheGameSave()
+{
+    TestEnvironment env;
+    env.writeDefaultFiles();
+    env.writeFile("DATA/Data1.data", Names);
+    place(env, "DATA/Data2.data", "read-only", Scores);
+    Form2::instance();
+    QVERIFY(env.messages.isEmpty());
+
+    qint32 score = 100000;
+    QString name = QStringLiteral("Newcomer");
+    Form4::instance()->irekae(score, name);
+    QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"});
+    QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
+    QCOMPARE(env.readFile("DATA/Data2.data"), Scores);
+}
+
+void TestBadRanking::fileDamagedDuringTheRunIsMendedBeforeTheGameSave()
+{
+    TestEnvironment env;
+    env.writeDefaultFiles();
+    env.writeFile("DATA/Data1.data", Names);
+    env.writeFile("DATA/Data2.data", Scores);
+    Form2::instance();
+    env.writeFile("DATA/Data2.data", "90000\r\n80000\r\n");
+
+    qint32 score = 85000;
+    QString name = QStringLiteral("Newcomer");
+    Form4::instance()->irekae(score, name);
+    QCOMPARE(env.messages.size(), 1);
+    QVERIFY(env.messages[0].text.contains(u"Data2.data（得点）"));
+    QCOMPARE(QDir(env.path("DATA")).entryList({"Data2.data.bak-*"}).size(), 1);
+    // The rows that could be read take part in the game as ever.
+    QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("90000\r\n85000\r\n80000\r\n0\r\n0\r\n\r\n"));
+    QCOMPARE(env.readFile("DATA/Data1.data"), cp932("山田\r\nNewcomer\r\nTaro\r\nHana\r\nJiro\r\n\r\n"));
+}
+
+void TestBadRanking::unwritableDataDirectoryIsToldOnceAndKeepsTheRankingInMemory()
+{
+    TestEnvironment env;
+    env.writeFile("blocker", "x");
+    Module1::SetProgramDir(env.path("blocker/Plumeno"));
+    Module1::SetUserDataDirForTests(env.path("blocker/user"));
+    Form2::instance(); // tells of both files being impossible to create
+    env.messages.clear();
+
+    // A later look at the ranking does not ask again; the game's save fails
+    // honestly, and the ranking screen keeps the result for the run.
+    Module1::EnsureRankingFiles();
+    QVERIFY(env.messages.isEmpty());
+    qint32 score = 140000;
+    QString name = QStringLiteral("Newcomer");
+    Form4::instance()->irekae(score, name);
+    QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"});
+    QCOMPARE(Form4::existing()->Label1[1]->text(), QStringLiteral("Newcomer"));
+    QCOMPARE(Form4::existing()->Label2[0]->text(), QStringLiteral("150000"));
+}
+
+QTEST_MAIN(TestBadRanking)
+#include "tst_badranking.moc"
