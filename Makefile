@@ -1,12 +1,14 @@
 # Two entry points: `make run` and `make test`. Both install what is missing,
 # configure and build first, so they work on a fresh Debian 12 machine.
 # `make sanitize` runs the tests built with ASan and UBSan in a build
-# directory of its own.
+# directory of its own; `make fuzz` runs each fuzzer for FUZZ_SECONDS.
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench sanitize clean
+.PHONY: all deps configure build run test bench sanitize fuzz clean
 
 all: build
 
@@ -43,5 +45,11 @@ sanitize: deps
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0 \
 	    ctest --output-on-failure -j $(JOBS)
 
+fuzz:
+	@scripts/install-deps.sh clang-14 libclang-rt-14-dev
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
