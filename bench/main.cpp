@@ -1,6 +1,7 @@
 // Plumeno's benchmarks. They print figures and never fail on a slow machine.
-//   plumeno_bench [--quick] [--only timing|bonus|startup]
+//   plumeno_bench [--quick] [--only timing|startup|soak]
 #include "FlashTiming.h"
+#include "Soak.h"
 #include "StartupMemory.h"
 #include "Stats.h"
 
@@ -68,12 +69,12 @@ int main(int argc, char *argv[])
 
     out << "Plumeno benchmarks on " << QSysInfo::prettyProductName() << ", " << QThread::idealThreadCount()
         << " cores, Qt " << qVersion() << ", platform " << QGuiApplication::platformName() << "\n";
-    out << "Onset error: when a number was set / painted against START + k x interval.\n";
-    out << "\"game\" is the game's round timer; \"QTimer\" the same round on a plain default QTimer.\n";
     out.flush();
 
     const int rounds = quick ? 4 : 20;
     if (wanted("timing")) {
+        out << "Onset error: when a number was set / painted against START + k x interval.\n";
+        out << "\"game\" is the game's round timer; \"QTimer\" the same round on a plain default QTimer.\n";
         for (bool busy : {false, true}) {
             printTiming(100, rounds, 15, busy);
             printTiming(600, rounds, 15, busy);
@@ -81,5 +82,7 @@ int main(int argc, char *argv[])
     }
     if (wanted("startup"))
         printStartup(quick ? 5 : 15);
+    if (wanted("soak"))
+        runSoak(quick ? 200 : 2000, quick ? 200 : 2000, out);
     return 0;
 }
