@@ -1,9 +1,10 @@
 // Plumeno's benchmarks. They print figures and never fail on a slow machine.
-//   plumeno_bench [--quick] [--only timing|bonus|startup]
+//   plumeno_bench [--quick] [--only timing|bonus|startup|soak]
 #include "BenchHarness.h"
 #include "BonusFairness.h"
 #include "FlashTiming.h"
 #include "Module1.h"
+#include "Soak.h"
 #include "StartupMemory.h"
 #include "Stats.h"
 
@@ -111,12 +112,12 @@ int main(int argc, char *argv[])
 
     out << "Plumeno benchmarks on " << QSysInfo::prettyProductName() << ", " << QThread::idealThreadCount()
         << " cores, Qt " << qVersion() << ", platform " << QGuiApplication::platformName() << "\n";
-    out << "Onset error: when a number was set / painted, against START + k x interval.\n"
-           "\"game\" is the game's round timer; \"QTimer\" the same rounds on a plain default QTimer.\n";
     out.flush();
 
     const int flashes = quick ? 60 : 300;
     if (wanted("timing")) {
+        out << "Onset error: when a number was set / painted, against START + k x interval.\n"
+               "\"game\" is the game's round timer; \"QTimer\" the same rounds on a plain default QTimer.\n";
         for (bool busy : {false, true}) {
             printTiming(100, flashes, busy);
             printTiming(600, flashes, busy);
@@ -126,5 +127,7 @@ int main(int argc, char *argv[])
         printBonus();
     if (wanted("startup"))
         printStartup(quick ? 5 : 15);
+    if (wanted("soak"))
+        runSoak(quick ? 200 : 2000, quick ? 200 : 2000, out);
     return 0;
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages Plumeno needs, only when one is missing.
+# Packages named as arguments are wanted too (`make fuzz` adds clang's).
 set -e
-PKGS="cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic libgl-dev"
+PKGS="cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic libgl-dev $*"
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -52,7 +52,11 @@ StartReading readStart(QStringView digitsTyped, QStringView termsTyped, QStringV
         return {std::nullopt, QStringLiteral("コマ数には32765以下の数を入力してください。")};
 
     const double seconds = TextNumber::leadingNumber(intervalText);
-    const float interval = static_cast<float>(seconds);
+    // Converting a double past the float range is undefined; such a value is
+    // simply too long an interval.
+    const float interval = std::abs(seconds) <= std::numeric_limits<float>::max()
+                               ? static_cast<float>(seconds)
+                               : std::copysign(std::numeric_limits<float>::infinity(), float(seconds));
     const double ms = std::isfinite(interval) ? intervalMs(interval) : std::numeric_limits<double>::infinity();
     if (!(ms >= 1))
         return {std::nullopt, QStringLiteral("間隔が短すぎます。0.001秒以上の値を入力してください。")};
