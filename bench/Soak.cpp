@@ -158,8 +158,8 @@ Phase playChallenge(int warmUp, int levels)
             });
     form->close();
     const auto read = [](const QString &path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? RankingFiles::readLines(file.readAll()) : QStringList();
+        const auto reading = RankingFiles::readFile(path);
+        return reading ? reading->rows : QStringList();
     };
     const QStringList names = read(RankingFiles::namesPath());
     const QStringList scores = read(RankingFiles::scoresPath());

@@ -1,4 +1,4 @@
-// The ranking files on any bytes: reading gives at most five lines, what was
+// The ranking files on any bytes: reading gives five rows, what was
 // read and can be kept is written back to the same lines, and a score enters
 // the rows as the insertion rule says.
 #include "FuzzCheck.h"
@@ -13,12 +13,14 @@ namespace {
 
 void checkReadAndWrite(const QByteArray &bytes)
 {
-    const QStringList lines = RankingFiles::readLines(bytes);
-    FUZZ_CHECK(lines.size() <= RankingFiles::Rows);
+    const RankingFiles::Reading reading = RankingFiles::readRows(bytes);
+    const QStringList &lines = reading.rows;
+    FUZZ_CHECK(lines.size() == RankingFiles::Rows);
+    FUZZ_CHECK(reading.unreadable >= 0 && reading.unreadable <= RankingFiles::Rows);
     for (const QString &line : lines)
         FUZZ_CHECK(!line.contains(u'\r'));
     if (bytes.isEmpty())
-        FUZZ_CHECK(lines.isEmpty());
+        FUZZ_CHECK(reading.unreadable == RankingFiles::Rows);
 
     const QString text = RankingFiles::decode(bytes);
     const QByteArray encoded = RankingFiles::encode(text);
@@ -35,9 +37,9 @@ void checkReadAndWrite(const QByteArray &bytes)
     if (!allKeepable)
         return;
     // Rows that can be kept come back unchanged from the file written for them.
-    FUZZ_CHECK(RankingFiles::readLines(RankingFiles::fileBytes(lines, false)) == lines);
-    if (lines.size() == RankingFiles::Rows)
-        FUZZ_CHECK(RankingFiles::readLines(RankingFiles::fileBytes(lines, true)) == lines);
+    const RankingFiles::Reading again = RankingFiles::readRows(RankingFiles::fileBytes(lines, false));
+    FUZZ_CHECK(again.rows == lines && again.unreadable == 0);
+    FUZZ_CHECK(RankingFiles::readRows(RankingFiles::fileBytes(lines, true)).rows == lines);
 }
 
 void checkInsert(const QStringList &names, const QStringList &scores, std::int32_t score, const QString &name)
@@ -104,8 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
     checkReadAndWrite(namesBytes);
     checkReadAndWrite(scoresBytes);
 
-    const QStringList names = RankingFiles::readLines(namesBytes);
-    const QStringList scores = RankingFiles::readLines(scoresBytes);
+    const QStringList names = RankingFiles::readRows(namesBytes).rows;
+    const QStringList scores = RankingFiles::readRows(scoresBytes).rows;
     checkInsert(names, scores, score, names.value(0) + u'*');
     return 0;
 }
