@@ -5,23 +5,11 @@
 #include "Form2.h"
 #include "Module1.h"
 
+#include "PaintedReport.h"
+
 #include <QApplication>
-#include <QFile>
-#include <QTimer>
-#include <cstdio>
 
 namespace {
-
-long peakKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
-}
 
 class PaintWatch : public QObject
 {
@@ -30,11 +18,7 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_done) {
             m_done = true;
-            QTimer::singleShot(0, qApp, [] {
-                std::printf("painted %ld\n", peakKb());
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
+            reportPaintedAndQuit();
         }
         return false;
     }
