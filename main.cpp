@@ -1,6 +1,6 @@
 #include "Artwork.h"
-#include "Form2.h"
-#include "Module1.h"
+#include "ProgramSetup.h"
+#include "ModeScreen.h"
 
 #include <QApplication>
 
@@ -9,8 +9,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plumeno"));
     QApplication::setWindowIcon(Artwork::programIcon());
-    Module1::InstallFontSubstitutions();
+    ProgramSetup::install();
 
-    Form2::instance()->show();
+    ModeScreen::instance()->show();
     return app.exec();
 }
