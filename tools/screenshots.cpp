@@ -79,7 +79,7 @@ void clickSoon(QAbstractButton *button)
 // A screen that is open, or the modal dialog of that kind open now (a
 // dialog in its modal loop does not count as open to the registry).
 template <class T>
-T *openForm()
+T *openScreen()
 {
     if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget()))
         return dialog;
@@ -89,7 +89,7 @@ T *openForm()
 template <class T>
 bool isShown()
 {
-    T *form = openForm<T>();
+    T *form = openScreen<T>();
     return form && form->isVisible();
 }
 
@@ -141,66 +141,66 @@ void runScript()
 void trainingRound()
 {
     add("open the training screen", [] { return isShown<ModeScreen>(); },
-        [] { clickSoon(openForm<ModeScreen>()->m_trainingButton); });
+        [] { clickSoon(openScreen<ModeScreen>()->m_trainingButton); });
     add("choose and start", [] { return isShown<TrainingScreen>(); }, [] {
-        TrainingScreen *f = openForm<TrainingScreen>();
+        TrainingScreen *f = openScreen<TrainingScreen>();
         f->m_digitsBox->setEditText(QStringLiteral("4"));
         f->m_termsBox->setEditText(QStringLiteral("5"));
         f->m_intervalBox->setEditText(QStringLiteral("0.5"));
         clickSoon(f->m_startButton);
     });
-    add("the third number flashes", [] { return openForm<TrainingScreen>()->m_tickCount == 3; },
-        [] { shoot(openForm<TrainingScreen>(), QStringLiteral("form1")); });
+    add("the third number flashes", [] { return openScreen<TrainingScreen>()->m_tickCount == 3; },
+        [] { shoot(openScreen<TrainingScreen>(), QStringLiteral("training")); });
     add("answer the sum", [] { return isShown<AnswerDialog>(); }, [] {
-        AnswerDialog *answer = openForm<AnswerDialog>();
-        type(answer->m_answerEdit, QString::number(openForm<TrainingScreen>()->m_roundSum));
-        shoot(answer, QStringLiteral("form5"));
+        AnswerDialog *answer = openScreen<AnswerDialog>();
+        type(answer->m_answerEdit, QString::number(openScreen<TrainingScreen>()->m_roundSum));
+        shoot(answer, QStringLiteral("answer"));
         pressEnter(answer->m_answerEdit);
     });
-    add("back to the mode screen", [] { return !openForm<TrainingScreen>()->m_inGame; },
-        [] { clickSoon(openForm<TrainingScreen>()->m_modeButton); });
+    add("back to the mode screen", [] { return !openScreen<TrainingScreen>()->m_inGame; },
+        [] { clickSoon(openScreen<TrainingScreen>()->m_modeButton); });
 }
 
 void challengeGame()
 {
     // Six right answers make a score that enters the default ranking.
     constexpr int RightAnswers = 6;
-    const auto faster = [] { openForm<ChallengeScreen>()->m_roundTimer->setInterval(40); };
-    add("open the challenge screen", [] { return isShown<ModeScreen>() && !openForm<TrainingScreen>(); },
-        [] { clickSoon(openForm<ModeScreen>()->m_challengeButton); });
+    const auto faster = [] { openScreen<ChallengeScreen>()->m_roundTimer->setInterval(40); };
+    add("open the challenge screen", [] { return isShown<ModeScreen>() && !openScreen<TrainingScreen>(); },
+        [] { clickSoon(openScreen<ModeScreen>()->m_challengeButton); });
     add("start", [] { return isShown<ChallengeScreen>(); }, [faster] {
         faster();
-        clickSoon(openForm<ChallengeScreen>()->m_startButton);
+        clickSoon(openScreen<ChallengeScreen>()->m_startButton);
     });
     for (int i = 0; i < RightAnswers; ++i) {
         add("answer right", [] { return isShown<AnswerDialog>(); }, [] {
-            AnswerDialog *answer = openForm<AnswerDialog>();
-            type(answer->m_answerEdit, QString::number(openForm<ChallengeScreen>()->m_roundSum));
+            AnswerDialog *answer = openScreen<AnswerDialog>();
+            type(answer->m_answerEdit, QString::number(openScreen<ChallengeScreen>()->m_roundSum));
             pressEnter(answer->m_answerEdit);
         });
-        add("next level", [] { return openForm<ChallengeScreen>()->m_nextButton->isEnabled() && !isShown<AnswerDialog>(); }, [faster] {
+        add("next level", [] { return openScreen<ChallengeScreen>()->m_nextButton->isEnabled() && !isShown<AnswerDialog>(); }, [faster] {
             faster();
-            clickSoon(openForm<ChallengeScreen>()->m_nextButton);
+            clickSoon(openScreen<ChallengeScreen>()->m_nextButton);
         });
     }
-    add("a number flashes", [] { return !openForm<ChallengeScreen>()->m_numberLabel->text().isEmpty(); },
-        [] { shoot(openForm<ChallengeScreen>(), QStringLiteral("form3")); });
+    add("a number flashes", [] { return !openScreen<ChallengeScreen>()->m_numberLabel->text().isEmpty(); },
+        [] { shoot(openScreen<ChallengeScreen>(), QStringLiteral("challenge")); });
     add("answer wrong", [] { return isShown<AnswerDialog>(); }, [] {
-        AnswerDialog *answer = openForm<AnswerDialog>();
-        type(answer->m_answerEdit, QString::number(openForm<ChallengeScreen>()->m_roundSum + 1));
+        AnswerDialog *answer = openScreen<AnswerDialog>();
+        type(answer->m_answerEdit, QString::number(openScreen<ChallengeScreen>()->m_roundSum + 1));
         pressEnter(answer->m_answerEdit);
     });
     add("give a name", [] { return isShown<NameDialog>(); }, [] {
-        NameDialog *name = openForm<NameDialog>();
+        NameDialog *name = openScreen<NameDialog>();
         type(name->m_nameEdit, QStringLiteral("さくら"));
-        shoot(name, QStringLiteral("form6"));
+        shoot(name, QStringLiteral("name"));
         pressEnter(name->m_nameEdit);
     });
-    add("open the ranking", [] { return !isShown<NameDialog>() && !openForm<ChallengeScreen>()->m_inGame; },
-        [] { clickSoon(openForm<ChallengeScreen>()->m_rankingButton); });
+    add("open the ranking", [] { return !isShown<NameDialog>() && !openScreen<ChallengeScreen>()->m_inGame; },
+        [] { clickSoon(openScreen<ChallengeScreen>()->m_rankingButton); });
     add("look at the ranking", [] { return isShown<RankingScreen>(); }, [] {
-        shoot(openForm<RankingScreen>(), QStringLiteral("form4"));
-        clickSoon(openForm<RankingScreen>()->m_closeButton);
+        shoot(openScreen<RankingScreen>(), QStringLiteral("ranking"));
+        clickSoon(openScreen<RankingScreen>()->m_closeButton);
     });
 }
 
@@ -209,8 +209,8 @@ void aboutScreen()
     add("open the about screen", [] { return !isShown<RankingScreen>(); },
         [] { QTimer::singleShot(0, qApp, &Help::showAbout); });
     add("look at the about screen", [] { return isShown<AboutDialog>(); }, [] {
-        shoot(openForm<AboutDialog>(), QStringLiteral("form8"));
-        clickSoon(openForm<AboutDialog>()->m_closeButton);
+        shoot(openScreen<AboutDialog>(), QStringLiteral("about"));
+        clickSoon(openScreen<AboutDialog>()->m_closeButton);
     });
 }
 
@@ -227,7 +227,7 @@ void fullScreenDisplay()
         display->clearDrawing();
         display->show();
         display->drawCentred();
-        shoot(display, QStringLiteral("form7"), QRect(QPoint(0, 0), screen));
+        shoot(display, QStringLiteral("fullscreen"), QRect(QPoint(0, 0), screen));
         display->close();
     });
 }
@@ -255,7 +255,7 @@ int main(int argc, char *argv[])
     ModeScreen *modes = ModeScreen::instance();
     modes->show();
     sharedState().SoundOff = true;
-    shoot(modes, QStringLiteral("form2"));
+    shoot(modes, QStringLiteral("modes"));
 
     trainingRound();
     challengeGame();
