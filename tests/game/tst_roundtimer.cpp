@@ -1,6 +1,9 @@
 #include "RoundTimer.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QTest>
 
 class TestRoundTimer : public QObject
@@ -28,6 +31,34 @@ private slots:
         const auto due = RoundTimer::nextDue(0, ticksDone, 100, nowMs * 1000000);
         QTEST(due.dueNs / 1000000, "dueMs");
         QTEST(due.originNs / 1000000, "originMs");
+    }
+
+    void ticksAreNeverEarly()
+    {
+        // Each tick's time on a clock started before the timer, against its
+        // due time; a busy machine may make ticks late, never early.
+        constexpr int IntervalMs = 20, Ticks = 25;
+        RoundTimer timer(QStringLiteral("roundTimer"));
+        timer.setInterval(IntervalMs);
+        QList<qint64> firedNs;
+        QElapsedTimer clock;
+        connect(&timer, &RoundTimer::timeout, this, [&] {
+            firedNs << clock.nsecsElapsed();
+            if (firedNs.size() == Ticks)
+                timer.stop();
+        });
+        clock.start();
+        timer.start();
+        QEventLoop loop;
+        QTimer::singleShot(Ticks * IntervalMs * 20, &loop, &QEventLoop::quit); // a hung timer fails, not hangs
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &loop, [&] { if (!timer.isActive()) loop.quit(); });
+        poll.start(1);
+        loop.exec();
+        QCOMPARE(firedNs.size(), Ticks);
+        for (int k = 1; k <= Ticks; ++k)
+            QVERIFY2(firedNs[k - 1] >= qint64(k) * IntervalMs * 1000000,
+                     qPrintable(QStringLiteral("tick %1 came at %2 ms").arg(k).arg(firedNs[k - 1] / 1e6)));
     }
 
     void ticksUntilStoppedAndRestartsFromZero()
