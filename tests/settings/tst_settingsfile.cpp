@@ -51,8 +51,8 @@ private slots:
                                                 << 1 << 2 << true << true << 0 << 1;
         QTest::newRow("colour past 32 bits") << QByteArray("4294967296\r\n2\r\n#TRUE#\r\n#TRUE#\r\n3\r\n")
                                              << 65280 << 2 << true << true << 3 << 1;
-        QTest::newRow("colour below 32 bits") << QByteArray("1\r\n-2147483649\r\n#TRUE#\r\n#TRUE#\r\n3\r\n")
-                                              << 1 << 0 << true << true << 3 << 1;
+        QTest::newRow("colours below 32 bits") << QByteArray("-2147483649\r\n-2147483649\r\n#TRUE#\r\n#TRUE#\r\n3\r\n")
+                                               << 65280 << 0 << true << true << 3 << 2;
         QTest::newRow("garbage") << QByteArray("\x81\x82zz\r\n\x00\x01\r\n") << 65280 << 0 << false << false << 0 << 5;
         QTest::newRow("decimal colour") << QByteArray("1.5\r\n2\r\n#TRUE#\r\n#TRUE#\r\n3\r\n")
                                         << 65280 << 2 << true << true << 3 << 1;
