@@ -80,11 +80,9 @@ private slots:
     {
         TrainingScreen *training = TestSupport::openTrainingScreen(*m_env);
         QPoint at(-1, -1);
-        QTimer::singleShot(0, this, [&] {
-            if (auto *about = qobject_cast<AboutDialog *>(QApplication::activeModalWidget())) {
-                at = about->frameGeometry().topLeft();
-                about->m_closeButton->click();
-            }
+        TestSupport::whenDialogOpens(QStringLiteral("AboutDialog"), [&](QWidget *about) {
+            at = about->frameGeometry().topLeft();
+            static_cast<AboutDialog *>(about)->m_closeButton->click();
         });
         training->m_aboutAction->trigger();
         QCOMPARE(at, training->frameGeometry().topLeft());

@@ -85,13 +85,13 @@ private slots:
         TrainingScreen *form = startTraining(env, SettingsFile::Defaults);
         QColor startedOn;
         bool ownDialog = false; // Qt's own dialog always shows the custom colours
-        QTimer::singleShot(0, this, [&] {
-            if (auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget())) {
+        TestSupport::whenDialogOpens(QString(), [&](QWidget *w) {
+            if (auto *dialog = qobject_cast<QColorDialog *>(w)) {
                 ownDialog = dialog->testOption(QColorDialog::DontUseNativeDialog);
                 startedOn = dialog->currentColor();
                 dialog->setCurrentColor(Qt::red);
-                dialog->reject();
             }
+            w->close();
         });
         form->m_foreColourAction->trigger();
         QVERIFY(ownDialog);

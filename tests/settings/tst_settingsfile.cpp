@@ -1,5 +1,4 @@
 #include "SettingsFile.h"
-#include "TestSupport.h"
 
 #include <QTest>
 
@@ -9,12 +8,6 @@ class TestSettingsFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void defaultFileIsExactly31Bytes()
-    {
-        QCOMPARE(SettingsFile::serialize(SettingsFile::Defaults), TestSupport::DefaultSettings);
-        QCOMPARE(TestSupport::DefaultSettings.size(), 31);
-    }
-
     void writesFlagsAndNegativesAsText()
     {
         const Values v{16777215, -1, true, true, 250};

@@ -96,12 +96,10 @@ void TestTypedInput::answerDialog_data()
     QTest::newRow("plain") << "keys" << "1234" << true << 1234;
     QTest::newRow("lower-case letter keys dropped") << "keys" << "1a2b3" << true << 123;
     QTest::newRow("z dropped too") << "keys" << "1z2" << true << 12;
-    QTest::newRow("exponent") << "keys" << "1E3" << true << 1000;
     QTest::newRow("lower-case e key dropped") << "keys" << "1e3" << true << 13;
     QTest::newRow("pasted lower-case exponent") << "paste" << "2.5e1" << true << 25;
     QTest::newRow("half to even") << "keys" << "12.5" << true << 12;
     QTest::newRow("negative") << "keys" << "-5" << true << -5;
-    QTest::newRow("blanks around") << "keys" << " 7 " << true << 7;
     QTest::newRow("full-width digits from an input method") << "ime" << "１２３" << true << 123;
     QTest::newRow("full-width minus and point") << "ime" << "－１２．５" << true << -12;
     QTest::newRow("minus sign U+2212") << "ime" << "\u22125" << true << -5;
@@ -111,7 +109,6 @@ void TestTypedInput::answerDialog_data()
     QTest::newRow("empty") << "keys" << "" << false << 0;
     QTest::newRow("upper-case letters") << "keys" << "12X" << false << 0;
     QTest::newRow("too large for 32 bits") << "keys" << "99999999999" << false << 0;
-    QTest::newRow("two points") << "keys" << "1.2.3" << false << 0;
     QTest::newRow("pasted control character inside") << "paste" << "4\x01" "2" << false << 0;
     QTest::newRow("pasted NUL") << "paste" << QString(QChar(0)) + "1" << false << 0;
     QTest::newRow("letters from an input method") << "ime" << "abc" << false << 0;
