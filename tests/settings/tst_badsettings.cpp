@@ -3,7 +3,6 @@
 // most once what it did; a value it cannot read takes its default.
 #include "ModeScreen.h"
 #include "OptionCommands.h"
-#include "SettingsFile.h"
 #include "SettingsProcedures.h"
 #include "SharedState.h"
 #include "TestSupport.h"
@@ -11,20 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <random>
 
 namespace {
 
 const QByteArray Mine = "255\r\n65535\r\n#TRUE#\r\n#TRUE#\r\n120\r\n";
-
-QByteArray garbage()
-{
-    std::mt19937 noise(11);
-    QByteArray bytes(1024 * 1024, Qt::Uninitialized);
-    for (char &b : bytes)
-        b = char(noise() & 0xFF);
-    return bytes;
-}
 
 } // namespace
 
@@ -56,7 +45,6 @@ void TestBadSettings::atStartUp_data()
                              << true << true << 120;
     QTest::newRow("bytes that are no text") << "file" << QByteArray("2\x80\xff" "55\r\n65535\r\n#TRUE#\r\n#TRUE#\r\n120\r\n")
                                             << unreadable << 65280 << 65535 << true << true << 120;
-    QTest::newRow("a megabyte of garbage") << "file" << garbage() << unreadable << 65280 << 0 << false << false << 0;
     QTest::newRow("read-only") << "read-only" << Mine << "" << 255 << 65535 << true << true << 120;
     // A folder by the file's name is moved aside; the file is created.
     QTest::newRow("a folder where the file should be")
