@@ -11,14 +11,11 @@
 #include "TestSupport.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 
 namespace {
