@@ -2,12 +2,10 @@
 #include "AboutDialog.h"
 #include "HelpCommands.h"
 #include "ModeScreen.h"
-#include "PictureButton.h"
 #include "ShellTarget.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -18,18 +16,6 @@ class tst_About : public QObject
 private slots:
     void init() { m_env.emplace(); }
     void cleanup() { m_env.reset(); }
-
-    void coloncolumnInTheFixedPitchFont()
-    {
-        AboutDialog *form = AboutDialog::instance();
-        QSet<int> columns;
-        for (QLabel *l : {form->m_rightsLabel, form->m_versionLabel, form->m_releaseLabel, form->m_mailCaption, form->m_homePageCaption}) {
-            QCOMPARE(l->parentWidget(), form->m_detailsFrame);
-            const QString head = l->text().left(l->text().indexOf(u'：') + 1);
-            columns << l->x() + QFontMetrics(l->font()).horizontalAdvance(head);
-        }
-        QCOMPARE(columns.size(), 1);
-    }
 
     void hoverColours_data()
     {
@@ -73,26 +59,30 @@ private slots:
     void clicksOpenTheAddresses()
     {
         QFETCH(QString, name);
-        QStringList targets;
-        Help::setShellHook([&](const QString &target) { targets << target; });
-        QTest::mouseClick(AboutDialog::instance()->findChild<QWidget *>(name), Qt::LeftButton);
         QFETCH(QString, target);
+        QStringList targets;
+        Help::setShellHook([&](const QString &t) { targets << t; });
+        QWidget *w = AboutDialog::instance()->findChild<QWidget *>(name);
+        // Pressed, then released away from it: nothing opens.
+        QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
+        QVERIFY(targets.isEmpty());
+        QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().bottomRight() + QPoint(5, 5));
+        QVERIFY(targets.isEmpty());
+        // Released over it: it opens once.
+        QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
+        QVERIFY(targets.isEmpty());
+        QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
         QCOMPARE(targets, QStringList{target});
         QCOMPARE(ShellTarget::url(target).toString(), target); // handed on as it is
     }
 
     void helpMenuOfTheTrainingScreen()
     {
-        m_env->writeDefaultFiles();
-        ModeScreen::instance()->show();
-        ModeScreen::existing()->m_trainingButton->click();
-        TrainingScreen *training = TrainingScreen::existing();
+        TrainingScreen *training = TestSupport::openTrainingScreen(*m_env);
         QPoint at(-1, -1);
-        QTimer::singleShot(0, this, [&] {
-            if (auto *about = qobject_cast<AboutDialog *>(QApplication::activeModalWidget())) {
-                at = about->frameGeometry().topLeft();
-                about->m_closeButton->click();
-            }
+        TestSupport::whenDialogOpens(QStringLiteral("AboutDialog"), [&](QWidget *about) {
+            at = about->frameGeometry().topLeft();
+            static_cast<AboutDialog *>(about)->m_closeButton->click();
         });
         training->m_aboutAction->trigger();
         QCOMPARE(at, training->frameGeometry().topLeft());

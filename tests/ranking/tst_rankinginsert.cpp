@@ -8,12 +8,8 @@
 #include <QFile>
 #include <QTest>
 
-namespace {
-
-const QByteArray DefaultNames = "AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n";
-const QByteArray DefaultScores = "150000\r\n130000\r\n100000\r\n70000\r\n50000\r\n";
-
-} // namespace
+using TestSupport::DefaultNames;
+using TestSupport::DefaultScores;
 
 class RankingInsertTest : public QObject
 {
@@ -126,10 +122,8 @@ void RankingInsertTest::vanishedFilesAreRecreatedFirst()
     RankingScreen::instance()->insertScore(score, name);
     QCOMPARE(env.messages.size(), 1);
     QVERIFY(env.messages[0].text.startsWith(QStringLiteral("ランキングファイルが確認できません。自動生成します。")));
-    QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")),
-             QByteArray("150000\r\n130000\r\n100000\r\n70000\r\n60000\r\n\r\n"));
-    QCOMPARE(env.readFile(QStringLiteral("DATA/Data1.data")),
-             QByteArray("AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nTaro\r\n\r\n"));
+    QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), QByteArray("150000\r\n130000\r\n100000\r\n70000\r\n60000\r\n\r\n"));
+    QCOMPARE(env.readFile(QStringLiteral("DATA/Data1.data")), QByteArray("AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nTaro\r\n\r\n"));
 }
 
 QTEST_MAIN(RankingInsertTest)

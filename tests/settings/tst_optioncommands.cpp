@@ -1,7 +1,6 @@
 // The settings menu of the main screens, driven through the real menus.
 #include "ColorRef.h"
 #include "Messages.h"
-#include "ModeScreen.h"
 #include "OptionCommands.h"
 #include "PictureButton.h"
 #include "SettingsFile.h"
@@ -22,14 +21,9 @@ namespace {
 const QString Same = QStringLiteral("背景色と文字色が同じです。よろしいですか？");
 const QString Config = QStringLiteral("Plumeno.config");
 
-// Starts the program and goes on to the training screen.
 TrainingScreen *startTraining(TestEnvironment &env, const SettingsFile::Values &settings)
 {
-    env.writeDefaultFiles();
-    env.writeFile(Config, SettingsFile::serialize(settings));
-    ModeScreen::instance()->show();
-    ModeScreen::existing()->m_trainingButton->click();
-    return TrainingScreen::existing();
+    return TestSupport::openTrainingScreen(env, {}, SettingsFile::serialize(settings));
 }
 
 } // namespace
@@ -91,13 +85,13 @@ private slots:
         TrainingScreen *form = startTraining(env, SettingsFile::Defaults);
         QColor startedOn;
         bool ownDialog = false; // Qt's own dialog always shows the custom colours
-        QTimer::singleShot(0, this, [&] {
-            if (auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget())) {
+        TestSupport::whenDialogOpens(QString(), [&](QWidget *w) {
+            if (auto *dialog = qobject_cast<QColorDialog *>(w)) {
                 ownDialog = dialog->testOption(QColorDialog::DontUseNativeDialog);
                 startedOn = dialog->currentColor();
                 dialog->setCurrentColor(Qt::red);
-                dialog->reject();
             }
+            w->close();
         });
         form->m_foreColourAction->trigger();
         QVERIFY(ownDialog);
@@ -144,6 +138,8 @@ private slots:
             const bool yes = answers[0] == Answer::Yes;
             QCOMPARE(env.messages.last().text, yes ? QStringLiteral("初期化しました。") : QStringLiteral("キャンセルしました。"));
             QCOMPARE(sharedState().ForeColorSetting, yes ? 65280 : 255);
+            // The screen shows the colours it is left with.
+            QCOMPARE(form->m_numberLabel->palette().color(QPalette::WindowText), yes ? QColor(0, 255, 0) : QColor(255, 0, 0));
             QCOMPARE(env.readFile(Config), before); // a reset changes memory only
         }
         env.messages.clear();

@@ -8,13 +8,6 @@ class TestSettingsFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void defaultFileIsExactly31Bytes()
-    {
-        const QByteArray bytes = SettingsFile::serialize(SettingsFile::Defaults);
-        QCOMPARE(bytes, QByteArray("65280\r\n0\r\n#FALSE#\r\n#FALSE#\r\n0\r\n"));
-        QCOMPARE(bytes.size(), 31);
-    }
-
     void writesFlagsAndNegativesAsText()
     {
         const Values v{16777215, -1, true, true, 250};
@@ -51,6 +44,8 @@ private slots:
                                                 << 1 << 2 << true << true << 0 << 1;
         QTest::newRow("colour past 32 bits") << QByteArray("4294967296\r\n2\r\n#TRUE#\r\n#TRUE#\r\n3\r\n")
                                              << 65280 << 2 << true << true << 3 << 1;
+        QTest::newRow("colours below 32 bits") << QByteArray("-2147483649\r\n-2147483649\r\n#TRUE#\r\n#TRUE#\r\n3\r\n")
+                                               << 65280 << 0 << true << true << 3 << 2;
         QTest::newRow("garbage") << QByteArray("\x81\x82zz\r\n\x00\x01\r\n") << 65280 << 0 << false << false << 0 << 5;
         QTest::newRow("decimal colour") << QByteArray("1.5\r\n2\r\n#TRUE#\r\n#TRUE#\r\n3\r\n")
                                         << 65280 << 2 << true << true << 3 << 1;

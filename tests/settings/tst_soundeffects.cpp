@@ -1,4 +1,5 @@
-// The sound effects of the game screens: the commands their players get.
+// The sound effects of the game screens: the commands their players get,
+// and the player closed whichever way a screen is left.
 #include "ModeScreen.h"
 #include "PictureButton.h"
 #include "SharedState.h"
@@ -16,9 +17,7 @@ private slots:
     void init()
     {
         m_env.emplace();
-        m_env->writeDefaultFiles();
-        ModeScreen::instance()->show();
-        ModeScreen::existing()->m_trainingButton->click();
+        TestSupport::openTrainingScreen(*m_env, {"1", "15", "0.05"});
     }
     void cleanup() { m_env.reset(); }
 
@@ -26,8 +25,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("soundOff");
-        for (const char *name : {"clock", "hit", "miss"})
-            QTest::addRow("%s", name) << QString::fromLatin1(name) << false;
+        QTest::newRow("clock") << QStringLiteral("clock") << false;
         QTest::newRow("sound off") << QStringLiteral("clock") << true;
     }
     void sePlay()
@@ -45,16 +43,21 @@ private slots:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("soundOff");
+        QTest::addColumn<bool>("inRound"); // the close box asks, and is answered Yes
         for (const char *way : {"MODE", "EXIT", "exitAction", "close box"})
-            QTest::newRow(way) << QString::fromLatin1(way) << false;
-        QTest::newRow("MODE, sound off") << QStringLiteral("MODE") << true;
+            QTest::newRow(way) << QString::fromLatin1(way) << false << false;
+        QTest::newRow("MODE, sound off") << QStringLiteral("MODE") << true << false;
+        QTest::newRow("close box during a round") << QStringLiteral("close box") << false << true;
     }
     void leavingTheScreenCloses()
     {
         QFETCH(QString, way);
         QFETCH(bool, soundOff);
+        QFETCH(bool, inRound);
         sharedState().SoundOff = soundOff;
         TrainingScreen *form = TrainingScreen::existing();
+        if (inRound)
+            form->m_startButton->click();
         if (way == u"MODE")
             form->m_modeButton->click();
         else if (way == u"EXIT")
@@ -62,9 +65,13 @@ private slots:
         else if (way == u"exitAction")
             form->m_exitAction->trigger();
         else
-            TestSupport::userClose(form);
+            QVERIFY(TestSupport::userClose(form));
         QVERIFY(!TrainingScreen::existing());
-        QCOMPARE(m_env->soundCommands, QStringList{QStringLiteral("Close")});
+        QCOMPARE(ModeScreen::existing() != nullptr, way == u"MODE");
+        QCOMPARE(m_env->messageTexts(), inRound ? QStringList{"ゲーム中です。終了しますか？"} : QStringList());
+        if (!inRound)
+            QCOMPARE(m_env->soundCommands, QStringList{QStringLiteral("Close")});
+        QCOMPARE(m_env->soundCommands.last(), QStringLiteral("Close"));
     }
 
     void clockIsShortEnoughForTheFastestFlashes()

@@ -1,14 +1,17 @@
 #include "TestSupport.h"
 
+#include "ModeScreen.h"
+#include "PictureButton.h"
 #include "ProgramPaths.h"
 #include "ProgramReset.h"
 #include "ScreenRegistry.h"
-#include "SettingsFile.h"
 #include "SoundPlayer.h"
+#include "TrainingScreen.h"
 #include "Messages.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QCloseEvent>
@@ -22,8 +25,16 @@
 #include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
 
+namespace {
+
+QObject *g_watches = nullptr;
+
+} // namespace
+
 TestEnvironment::TestEnvironment()
+    : m_watches(std::make_unique<QObject>())
 {
+    g_watches = m_watches.get();
     ProgramReset::resetForTests();
     ProgramPaths::setProgramDir(m_dir.path());
     qApp->setQuitOnLastWindowClosed(false);
@@ -45,6 +56,8 @@ TestEnvironment::TestEnvironment()
 
 TestEnvironment::~TestEnvironment()
 {
+    g_watches = nullptr;
+    m_watches.reset();
     TestSupport::closeAllScreens();
     SoundPlayer::setCommandLog(nullptr);
     ProgramReset::resetForTests();
@@ -80,12 +93,25 @@ QByteArray TestEnvironment::readFile(const QString &relative) const
 
 void TestEnvironment::writeDefaultFiles() const
 {
-    writeFile(QStringLiteral("Plumeno.config"), SettingsFile::serialize(SettingsFile::Defaults));
-    writeFile(QStringLiteral("DATA/Data1.data"), "AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n");
-    writeFile(QStringLiteral("DATA/Data2.data"), "150000\r\n130000\r\n100000\r\n70000\r\n50000\r\n");
+    writeFile(QStringLiteral("Plumeno.config"), TestSupport::DefaultSettings);
+    writeFile(QStringLiteral("DATA/Data1.data"), TestSupport::DefaultNames);
+    writeFile(QStringLiteral("DATA/Data2.data"), TestSupport::DefaultScores);
 }
 
 namespace TestSupport {
+
+TrainingScreen *openTrainingScreen(TestEnvironment &env, const QStringList &choices, const QByteArray &settings)
+{
+    env.writeDefaultFiles();
+    env.writeFile(QStringLiteral("Plumeno.config"), settings);
+    ModeScreen::instance()->show();
+    ModeScreen::existing()->m_trainingButton->click();
+    TrainingScreen *form = TrainingScreen::existing();
+    const QList<QComboBox *> boxes{form->m_digitsBox, form->m_termsBox, form->m_intervalBox};
+    for (int i = 0; i < choices.size(); ++i)
+        boxes[i]->setEditText(choices[i]);
+    return form;
+}
 
 void closeAllScreens()
 {
@@ -107,55 +133,33 @@ bool userClose(QWidget *window)
     return accepted;
 }
 
-void answerNextDialog(const QString &text, int delayMs)
+void whenDialogOpens(const QString &objectName, std::function<void(QWidget *)> act)
 {
-    answerNextDialog(std::function<QString()>([text] { return text; }), delayMs);
-}
-
-namespace {
-
-void answerWhenOpen(std::function<QString()> text, int delayMs, int triesLeft)
-{
-    QTimer::singleShot(delayMs, qApp, [text, triesLeft] {
+    QTimer::singleShot(2, g_watches ? g_watches : qApp, [objectName, act] {
         QWidget *dialog = openDialog();
-        if (!dialog) {
-            // Not open yet: look again shortly, but not for ever, so a test
-            // that failed early leaves nothing behind for the next one.
-            if (triesLeft > 0)
-                answerWhenOpen(text, 2, triesLeft - 1);
-            return;
-        }
-        QWidget *edit = dialog->focusWidget() ? dialog->focusWidget() : dialog;
-        QTest::keyClicks(edit, text());
-        QTest::keyClick(edit, Qt::Key_Return);
+        if (dialog && (objectName.isEmpty() || dialog->objectName() == objectName))
+            act(dialog);
+        else
+            whenDialogOpens(objectName, act);
     });
 }
 
-} // namespace
-
-void answerNextDialog(std::function<QString()> text, int delayMs)
+void answerDialog(QWidget *dialog, const QString &text)
 {
-    answerWhenOpen(std::move(text), delayMs, 10000);
+    auto *field = dialog->findChild<QLineEdit *>();
+    field->selectAll();
+    enterText(field, QStringLiteral("typed"), text);
+    QTest::keyClick(field, Qt::Key_Return);
 }
 
-void typeText(QWidget *widget, const QString &text)
+void answerNextDialog(const QString &text)
 {
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        const QString character = text.mid(i, len);
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-        QCoreApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
-        QCoreApplication::sendEvent(widget, &release);
-        i += len;
-    }
+    answerNextDialog(std::function<QString()>([text] { return text; }));
 }
 
-void commitText(QWidget *widget, const QString &text)
+void answerNextDialog(std::function<QString()> text)
 {
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QCoreApplication::sendEvent(widget, &commit);
+    whenDialogOpens(QString(), [text](QWidget *dialog) { answerDialog(dialog, text()); });
 }
 
 void enterText(QLineEdit *field, const QString &how, const QString &text)
@@ -163,9 +167,19 @@ void enterText(QLineEdit *field, const QString &how, const QString &text)
     if (how == u"keys") {
         QTest::keyClicks(field, text);
     } else if (how == u"typed") {
-        typeText(field, text);
+        for (qsizetype i = 0; i < text.size();) {
+            const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+            const QString character = text.mid(i, len);
+            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, character);
+                QCoreApplication::sendEvent(field, &key);
+            }
+            i += len;
+        }
     } else if (how == u"ime") {
-        commitText(field, text);
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QCoreApplication::sendEvent(field, &commit);
     } else if (how == u"paste") {
         QGuiApplication::clipboard()->setText(text);
         field->paste();

@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,18 @@
 #include <memory>
 
 class QLineEdit;
+class QObject;
 class QWidget;
+class TrainingScreen;
+
+namespace TestSupport {
+
+// The files a first start writes, byte for byte.
+inline const QByteArray DefaultSettings = "65280\r\n0\r\n#FALSE#\r\n#FALSE#\r\n0\r\n";
+inline const QByteArray DefaultNames = "AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n";
+inline const QByteArray DefaultScores = "150000\r\n130000\r\n100000\r\n70000\r\n50000\r\n";
+
+} // namespace TestSupport
 
 // What every screen test needs: a fresh program directory, the shared state
 // of a fresh start, message boxes answered and recorded, sound commands
@@ -40,9 +52,16 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<QObject> m_watches; // dialog watches end with the environment
 };
 
 namespace TestSupport {
+
+// Starts the program on the given files (the defaults, with these settings),
+// goes on to the training screen and puts the choices (digits, terms,
+// interval) into its boxes.
+TrainingScreen *openTrainingScreen(TestEnvironment &env, const QStringList &choices = {},
+                                   const QByteArray &settings = DefaultSettings);
 
 // Closes every screen and lets Qt delete them.
 void closeAllScreens();
@@ -51,26 +70,25 @@ void closeAllScreens();
 // the window accepted it, and if so closes it as the window system would.
 bool userClose(QWidget *window);
 
+// Runs `act` on the next modal dialog with that object name (any, when
+// empty) once it is open; the watch ends with the test's environment.
+void whenDialogOpens(const QString &objectName, std::function<void(QWidget *)> act);
+
+// Replaces the text of a dialog's field by typing, then presses Enter.
+void answerDialog(QWidget *dialog, const QString &text);
+
 // Answers the next modal dialog (AnswerDialog, NameDialog) by typing text and Enter.
-void answerNextDialog(const QString &text, int delayMs = 0);
+void answerNextDialog(const QString &text);
 // The same, with the text worked out when the dialog has opened.
-void answerNextDialog(std::function<QString()> text, int delayMs = 0);
+void answerNextDialog(std::function<QString()> text);
 
 // The modal dialog open now, or nullptr.
 QWidget *openDialog();
 
-// Types text one character at a time as key presses that carry it, the way
-// any keyboard layout delivers a character, control characters too (which
-// QTest::keyClicks cannot send).
-void typeText(QWidget *widget, const QString &text);
-
-// Commits text through an input method, as a Japanese input method does
-// when the player confirms a conversion.
-void commitText(QWidget *widget, const QString &text);
-
 // Puts text into a field at its cursor the way a player can: "keys"
-// (QTest's key clicks), "typed" (typeText), "ime" (commitText) or "paste"
-// (through the clipboard).
+// (QTest's key clicks), "typed" (key presses that carry the text, control
+// characters too, as any keyboard layout delivers them), "ime" (committed
+// by an input method) or "paste" (through the clipboard).
 void enterText(QLineEdit *field, const QString &how, const QString &text);
 
 } // namespace TestSupport

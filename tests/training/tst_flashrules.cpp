@@ -36,37 +36,24 @@ private slots:
         QVERIFY(script.empty());
     }
 
-    void oneDigitNeverZeroNorRepeated()
+    void everyNumberHasItsDigitsAndDiffersFromTheLast()
     {
         std::uint64_t state = 7;
         auto next = [&] {
             state = state * 6364136223846793005ULL + 1442695040888963407ULL;
             return double(state >> 11) / double(1ULL << 53);
         };
-        QSet<int> seen;
-        int last = 0;
-        for (int i = 0; i < 2000; ++i) {
-            const int n = FlashRules::drawNumber(next, 1, last);
-            QVERIFY2(n >= 1 && n <= 9, qPrintable(QString::number(n)));
-            QVERIFY(n != last);
-            seen.insert(n);
-            last = n;
-        }
-        QCOMPARE(seen.size(), 9);
-    }
-
-    void everyDigitCountHasExactlyThatManyDigits()
-    {
-        std::uint64_t state = 99;
-        auto next = [&] {
-            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-            return double(state >> 11) / double(1ULL << 53);
-        };
         for (int d = 1; d <= 9; ++d) {
-            for (int i = 0; i < 200; ++i) {
-                const int n = FlashRules::drawNumber(next, d, 0);
-                QCOMPARE(QString::number(n).size(), d);
+            QSet<int> seen;
+            int last = 0;
+            for (int i = 0; i < 300; ++i) {
+                const int n = FlashRules::drawNumber(next, d, last);
+                QVERIFY2(QString::number(n).size() == d && n != last, qPrintable(QString::number(n)));
+                seen.insert(n);
+                last = n;
             }
+            if (d == 1)
+                QCOMPARE(seen.size(), 9); // every digit but 0
         }
     }
 
@@ -98,6 +85,8 @@ private slots:
         QTest::newRow("too many terms") << "1" << "32766" << "1" << false << 0 << 0 << 0;
         QTest::newRow("terms below 16 bits") << "1" << "-40000" << "1" << false << 0 << 0 << 0;
         QTest::newRow("zero interval") << "1" << "1" << "0" << false << 0 << 0 << 0;
+        QTest::newRow("the smallest the refusal names") << "1" << "1" << "0.001" << true << 1 << 1 << 1;
+        QTest::newRow("0.0005 s rounds to even 0 ms") << "1" << "1" << "0.0005" << false << 0 << 0 << 0;
         QTest::newRow("interval rounding to 0 ms") << "1" << "1" << "0.0004" << false << 0 << 0 << 0;
         QTest::newRow("negative interval") << "1" << "1" << "-1" << false << 0 << 0 << 0;
         QTest::newRow("interval past a timer") << "1" << "1" << "3000000" << false << 0 << 0 << 0;

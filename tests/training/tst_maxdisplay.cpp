@@ -1,18 +1,10 @@
 // The full-screen number display and the measuring of its font size.
-#include "AnswerDialog.h"
 #include "FullScreenDisplay.h"
 #include "ModeScreen.h"
-#include "PictureButton.h"
 #include "Placement.h"
-#include "RoundTimer.h"
-#include "SettingsFile.h"
 #include "SharedState.h"
 #include "TestSupport.h"
-#include "TrainingScreen.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QtTest>
 
@@ -89,53 +81,6 @@ private slots:
         QCOMPARE(display->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QVERIFY(display->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(display->frameGeometry(), display->screen()->geometry());
-    }
-
-    void trainingRoundFlashesOnlyThere()
-    {
-        TestEnvironment env;
-        env.writeDefaultFiles();
-        env.writeFile(QStringLiteral("Plumeno.config"), SettingsFile::serialize({65280, 0, true, false, 100}));
-        ModeScreen::instance()->show();
-        ModeScreen::existing()->m_trainingButton->click();
-        TrainingScreen *form = TrainingScreen::existing();
-        for (auto [box, text] : {std::pair{form->m_termsBox, "4"}, std::pair{form->m_intervalBox, "0.01"}}) {
-            box->lineEdit()->selectAll();
-            QTest::keyClicks(box->lineEdit(), QString::fromLatin1(text));
-        }
-        QStringList shown;   // on FullScreenDisplay after each flash and the blank tick
-        QStringList onLabel; // the training screen's own label meanwhile
-        connect(form->m_roundTimer, &RoundTimer::timeout, this, [&] {
-            if (!form->m_inGame) // the answer tick, seen once the round is over
-                return;
-            if (FullScreenDisplay *display = FullScreenDisplay::existing(); display && display->isVisible())
-                shown << display->drawnText();
-            onLabel << form->m_numberLabel->text();
-        });
-        bool displayOpenAtAnswer = true;
-        std::function<void()> answer = [&] {
-            auto *dialog = qobject_cast<AnswerDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return QTimer::singleShot(5, answer);
-            displayOpenAtAnswer = FullScreenDisplay::existing() != nullptr;
-            int sum = 0;
-            for (const QString &n : shown)
-                sum += n.toInt();
-            QTest::keyClicks(dialog->m_answerEdit, QString::number(sum));
-            QTest::keyClick(dialog->m_answerEdit, Qt::Key_Return);
-        };
-        QTimer::singleShot(0, answer);
-        form->m_startButton->click(); // START
-
-        QTRY_VERIFY(!env.messages.isEmpty());
-        QCOMPARE(env.messageTexts(), QStringList{QStringLiteral("正解!!")});
-        QCOMPARE(shown.size(), 5);
-        for (int i = 0; i < 4; ++i)
-            QVERIFY2(shown[i].size() == 1 && shown[i] != u"0", qPrintable(shown[i]));
-        QCOMPARE(shown[4], QString());
-        QCOMPARE(onLabel, QStringList(5, QString()));
-        QVERIFY(!displayOpenAtAnswer);
-        QVERIFY(!FullScreenDisplay::existing());
     }
 };
 

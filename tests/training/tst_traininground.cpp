@@ -1,44 +1,25 @@
-#include "AnswerDialog.h"
-#include "Messages.h"
+// Rounds of the training screen with real widgets and real timers.
+#include "FullScreenDisplay.h"
 #include "PictureButton.h"
 #include "RoundTimer.h"
-#include "SettingsProcedures.h"
-#include "SharedState.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
 namespace {
 
-TrainingScreen *openTraining(TestEnvironment &env, const QString &digits, const QString &terms, const QString &interval)
+// How many of the eight controls that start, leave or change a round are enabled.
+int enabledControls(TrainingScreen *f)
 {
-    env.writeDefaultFiles();
-    Settings::setDefaults();
-    TrainingScreen *form = TrainingScreen::instance();
-    form->show();
-    form->m_digitsBox->setEditText(digits);
-    form->m_termsBox->setEditText(terms);
-    form->m_intervalBox->setEditText(interval);
-    return form;
-}
-
-bool locked(TrainingScreen *f)
-{
-    return !f->m_digitsBox->isEnabled() && !f->m_termsBox->isEnabled() && !f->m_intervalBox->isEnabled() && !f->m_startButton->isEnabled()
-           && !f->m_exitButton->isEnabled() && !f->m_modeButton->isEnabled() && !f->m_settingsMenu->menuAction()->isEnabled()
-           && !f->m_helpMenu->menuAction()->isEnabled() && f->m_inGame;
-}
-
-bool unlocked(TrainingScreen *f)
-{
-    return f->m_digitsBox->isEnabled() && f->m_termsBox->isEnabled() && f->m_intervalBox->isEnabled() && f->m_startButton->isEnabled()
-           && f->m_exitButton->isEnabled() && f->m_modeButton->isEnabled() && f->m_settingsMenu->menuAction()->isEnabled()
-           && f->m_helpMenu->menuAction()->isEnabled() && !f->m_inGame;
+    int n = 0;
+    for (QWidget *w : std::initializer_list<QWidget *>{f->m_digitsBox, f->m_termsBox, f->m_intervalBox, f->m_startButton,
+                                                       f->m_exitButton, f->m_modeButton})
+        n += w->isEnabled() ? 1 : 0;
+    return n + (f->m_settingsMenu->menuAction()->isEnabled() ? 1 : 0) + (f->m_helpMenu->menuAction()->isEnabled() ? 1 : 0);
 }
 
 } // namespace
@@ -47,235 +28,93 @@ class TestTrainingRound : public QObject
 {
     Q_OBJECT
 private slots:
-    void wholeRoundWithTheRightAnswer()
-    {
-        TestEnvironment env;
-        TrainingScreen *form = openTraining(env, "2", "6", "0.02");
-        // Every clock sound comes before its number is shown, so the label
-        // still holds the number before it.
-        QStringList shown;
-        env.onSound = [&](const QString &command) {
-            if (command.endsWith(u"clock.wav") && form->m_tickCount > 1)
-                shown << form->m_numberLabel->text();
-        };
-        bool blankAtAnswer = false;
-        TestSupport::answerNextDialog([&] {
-            blankAtAnswer = form->m_numberLabel->text().isEmpty();
-            shown << QString::number(form->m_lastNumber);
-            int sum = 0;
-            for (const QString &n : shown)
-                sum += n.toInt();
-            return QString::number(sum);
-        });
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QVERIFY(locked(form));
-        QCOMPARE(form->m_roundTimer->interval(), 20);
-        QTRY_VERIFY_WITH_TIMEOUT(!env.messages.isEmpty(), 10000);
-
-        QCOMPARE(shown.size(), 6);
-        for (int i = 0; i < shown.size(); ++i) {
-            QCOMPARE(shown[i].size(), 2);
-            if (i > 0)
-                QVERIFY(shown[i] != shown[i - 1]);
-        }
-        QVERIFY(blankAtAnswer);
-        QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
-        QCOMPARE(env.messages[0].title, QStringLiteral("Plumeno"));
-        QCOMPARE(env.soundCommands.count(u"Play"), 7);
-        QVERIFY(env.soundCommands.last() == u"Play" && env.soundCommands.at(env.soundCommands.size() - 2).endsWith(u"/SE/hit.wav"));
-        QVERIFY(unlocked(form));
-        QCOMPARE(form->m_roundSum, 0);
-        QCOMPARE(form->m_tickCount, std::int16_t(0));
-        QVERIFY(!form->m_roundTimer->isActive());
-        // The choices stay for the next round.
-        QCOMPARE(form->m_termsBox->currentText(), QStringLiteral("6"));
-    }
-
-    void wrongAnswerShowsTheCorrectSum()
-    {
-        TestEnvironment env;
-        TrainingScreen *form = openTraining(env, "3", "3", "0.01");
-        int sum = 0;
-        TestSupport::answerNextDialog([&] {
-            sum = form->m_roundSum;
-            return QString::number(sum + 1);
-        });
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(env.messages.size(), 2, 10000);
-        QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(sum)}));
-        QVERIFY(sum >= 300);
-        QVERIFY(env.soundCommands.contains("Open " + env.path("SE/miss.wav")));
-        QVERIFY(unlocked(form));
-    }
-
-    void zeroAndNegativeTermsEndAtOnceWithSumZero_data()
+    void round_data()
     {
         QTest::addColumn<QString>("terms");
-        QTest::addColumn<int>("ticks");
-        QTest::newRow("zero") << "0" << 2;
-        QTest::newRow("negative") << "-3" << 1;
+        QTest::addColumn<bool>("fullScreen"); // 数値表示を最大化 on
+        QTest::addColumn<int>("wrongBy");
+        QTest::addColumn<int>("ticks"); // when the answer is asked for
+        QTest::newRow("right answer") << "6" << false << 0 << 8;
+        QTest::newRow("wrong answer") << "3" << false << 1 << 5;
+        QTest::newRow("zero terms: a blank, then the answer") << "0" << false << 0 << 2;
+        QTest::newRow("negative terms: the answer at once") << "-3" << false << 0 << 1;
+        QTest::newRow("on the full-screen display") << "4" << true << 0 << 6;
     }
-    void zeroAndNegativeTermsEndAtOnceWithSumZero()
+    void round()
     {
         QFETCH(QString, terms);
+        QFETCH(bool, fullScreen);
+        QFETCH(int, wrongBy);
         TestEnvironment env;
-        TrainingScreen *form = openTraining(env, "1", terms, "0.01");
-        int ticksAtAnswer = 0;
+        TrainingScreen *form = TestSupport::openTrainingScreen(
+            env, {"2", terms, "0.01"}, fullScreen ? "65280\r\n0\r\n#TRUE#\r\n#FALSE#\r\n100\r\n" : TestSupport::DefaultSettings);
+        const auto visible = [form] {
+            const FullScreenDisplay *display = FullScreenDisplay::existing();
+            return display && display->isVisible() ? display->drawnText() : form->m_numberLabel->text();
+        };
+        QStringList shown;   // after each tick before the answer
+        QStringList onLabel; // on the screen's own label meanwhile
+        QStringList atSound; // when each clock sounds: still the number before
+        connect(form->m_roundTimer, &RoundTimer::timeout, this, [&] {
+            if (!form->m_inGame) // the answer tick, seen once the round is over
+                return;
+            shown << visible();
+            onLabel << form->m_numberLabel->text();
+        });
+        env.onSound = [&](const QString &command) {
+            if (command.endsWith(u"clock.wav"))
+                atSound << visible();
+        };
+        int ticksAtAnswer = 0, enabledAtAnswer = -1, sum = 0;
+        bool displayOpenAtAnswer = true;
         TestSupport::answerNextDialog([&] {
             ticksAtAnswer = form->m_tickCount;
-            return QStringLiteral("0");
+            enabledAtAnswer = form->m_inGame ? enabledControls(form) : -1;
+            displayOpenAtAnswer = FullScreenDisplay::existing() != nullptr;
+            for (const QString &n : shown)
+                sum += n.toInt();
+            return QString::number(sum + wrongBy);
         });
         QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!env.messages.isEmpty(), 10000);
+        QCOMPARE(form->m_roundTimer->interval(), 10);
+        QTRY_VERIFY_WITH_TIMEOUT(!env.messages.isEmpty() && form->m_startButton->isEnabled(), 10000);
+
         QTEST(ticksAtAnswer, "ticks");
-        QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
-        QVERIFY(env.soundCommands.filter("clock").isEmpty());
-    }
-
-    void startRefusesBadChoicesBeforeLocking()
-    {
-        TestEnvironment env;
-        TrainingScreen *form = openTraining(env, "10", "1", "1.0");
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QCOMPARE(env.messages.size(), 1);
-        QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
-        QVERIFY(unlocked(form));
-        QVERIFY(!form->m_roundTimer->isActive());
-
-        form->m_digitsBox->setEditText("1");
-        form->m_intervalBox->setEditText("0");
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QCOMPARE(env.messages.size(), 2);
-        QVERIFY(unlocked(form));
-    }
-
-    void closeBoxOutsideARoundExitsWithoutAsking()
-    {
-        TestEnvironment env;
-        TrainingScreen *form = openTraining(env, "1", "1", "1.0");
-        QVERIFY(TestSupport::userClose(form));
-        QVERIFY(env.messages.isEmpty());
-        QVERIFY(!TrainingScreen::existing());
-        QVERIFY(env.soundCommands.contains("Close"));
-    }
-
-    void closeBoxDuringARoundAnsweredYesEndsTheProgram()
-    {
-        TestEnvironment env;
-        TrainingScreen *form = openTraining(env, "1", "15", "0.05");
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QVERIFY(TestSupport::userClose(form));
-        QCOMPARE(env.messageTexts(), QStringList{"ゲーム中です。終了しますか？"});
-        QCOMPARE(env.messages[0].buttons, Messages::Buttons::YesNo);
-        QVERIFY(!TrainingScreen::existing());
-    }
-
-    void roundGoesOnUnderTheCloseQuestionAndWaitsForIt()
-    {
-        TestEnvironment env;
-        TrainingScreen *form = openTraining(env, "2", "4", "0.01");
-        bool dialogUnderQuestion = true;
-        env.onMessage = [&](const Messages::Call &call) {
-            if (call.buttons != Messages::Buttons::YesNo)
-                return;
-            // While the question is open the numbers keep flashing; the round
-            // reaches its end but does not open the answer dialog yet.
-            QVERIFY(QTest::qWaitFor([&] { return !form->m_roundTimer->isActive(); }, 10000));
-            QTest::qWait(30);
-            dialogUnderQuestion = TestSupport::openDialog() != nullptr;
-        };
-        env.answers = {Messages::Answer::No};
-        // The player closes the window right after the first number.
-        bool closeAccepted = true;
-        env.onSound = [&](const QString &command) {
-            if (command.endsWith(u"clock.wav") && form->m_tickCount == 1)
-                QTimer::singleShot(0, form, [&] { closeAccepted = TestSupport::userClose(form); });
-        };
-        TestSupport::answerNextDialog([&] { return QString::number(form->m_roundSum); });
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(env.messages.size(), 2, 10000);
-        QVERIFY(!closeAccepted);
-        QVERIFY(!dialogUnderQuestion);
-        QCOMPARE(env.messageTexts(), (QStringList{"ゲーム中です。終了しますか？", "正解!!"}));
-        QVERIFY(form->isVisible());
-        QVERIFY(unlocked(form));
+        QCOMPARE(enabledAtAnswer, 0);
+        // Every flashed number has its digits and differs from the one before; then a blank.
+        const int flashes = std::max(0, ticksAtAnswer - 2);
+        QCOMPARE(shown.size(), ticksAtAnswer - 1);
+        for (int i = 0; i < flashes; ++i)
+            QVERIFY2(shown[i].size() == 2 && (i == 0 || shown[i] != shown[i - 1]), qPrintable(shown.join(u' ')));
+        QVERIFY(shown.isEmpty() || shown.last().isEmpty());
+        QCOMPARE(atSound, flashes ? QStringList{QString()} + shown.first(flashes - 1) : QStringList());
+        if (fullScreen) {
+            QCOMPARE(onLabel, QStringList(shown.size(), QString()));
+            QVERIFY(!displayOpenAtAnswer && !FullScreenDisplay::existing());
+        }
+        const QStringList verdict = wrongBy ? QStringList{"不正解!", "Ans:" + QString::number(sum)} : QStringList{"正解!!"};
+        QCOMPARE(env.messageTexts(), verdict);
+        QCOMPARE(env.messages[0].title, QStringLiteral("Plumeno"));
+        QCOMPARE(env.soundCommands.count(u"Play"), flashes + 1);
+        QCOMPARE(env.soundCommands.count("Open " + env.path("SE/clock.wav")), flashes);
+        QCOMPARE(env.soundCommands.at(env.soundCommands.size() - 2), "Open " + env.path(wrongBy ? "SE/miss.wav" : "SE/hit.wav"));
+        // Ready for the next round, with the same choices.
+        QCOMPARE(enabledControls(form), 8);
+        QVERIFY(!form->m_inGame && !form->m_roundTimer->isActive());
+        QCOMPARE(form->m_roundSum, 0);
+        QCOMPARE(form->m_tickCount, std::int16_t(0));
+        QCOMPARE(form->m_termsBox->currentText(), terms);
     }
 
     void answerDialogClosedByItsCloseBoxCountsAsZero()
     {
         TestEnvironment env;
-        TrainingScreen *form = openTraining(env, "1", "2", "0.01");
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            if (QWidget *dialog = TestSupport::openDialog()) {
-                poll.stop();
-                TestSupport::userClose(dialog);
-            }
-        });
-        poll.start(2);
+        TrainingScreen *form = TestSupport::openTrainingScreen(env, {"1", "2", "0.01"});
+        TestSupport::whenDialogOpens(QStringLiteral("AnswerDialog"), [](QWidget *dialog) { TestSupport::userClose(dialog); });
         QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(env.messages.size(), 2, 10000);
         QCOMPARE(env.messages[0].text, QStringLiteral("不正解!"));
         QVERIFY(env.messages[1].text.startsWith(u"Ans:"));
-    }
-
-    void answerDialogFiltersKeysAndTestsNumbers_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("plain") << "1234" << true << 1234;
-        QTest::newRow("lower-case letters dropped") << "1a2b3" << true << 123;
-        QTest::newRow("exponent") << "1E3" << true << 1000;
-        QTest::newRow("lower-case e dropped") << "1e3" << true << 13;
-        QTest::newRow("half to even down") << "12.5" << true << 12;
-        QTest::newRow("half to even up") << "13.5" << true << 14;
-        QTest::newRow("negative") << "-5" << true << -5;
-        QTest::newRow("blanks around") << " 7 " << true << 7;
-        QTest::newRow("empty") << "" << false << 0;
-        QTest::newRow("upper-case letters") << "12X" << false << 0;
-        QTest::newRow("too large for 32 bits") << "99999999999" << false << 0;
-        QTest::newRow("two points") << "1.2.3" << false << 0;
-    }
-    void answerDialogFiltersKeysAndTestsNumbers()
-    {
-        QFETCH(QString, typed);
-        QFETCH(bool, accepted);
-        TestEnvironment env;
-        sharedState().AnswerValue = -77;
-        AnswerDialog *dialog = AnswerDialog::instance();
-        dialog->show();
-        QTest::keyClicks(dialog->m_answerEdit, typed);
-        QTest::keyClick(dialog->m_answerEdit, Qt::Key_Escape); // never closes the dialog unanswered
-        QVERIFY(AnswerDialog::existing());
-        QTest::keyClick(dialog->m_answerEdit, Qt::Key_Return);
-        if (accepted) {
-            QVERIFY(env.messages.isEmpty());
-            QVERIFY(!AnswerDialog::existing());
-            QTEST(int(sharedState().AnswerValue), "answer");
-        } else {
-            QCOMPARE(env.messageTexts(), QStringList{"数値を入力してください"});
-            QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
-            QVERIFY(AnswerDialog::existing() && dialog->isVisible());
-            QVERIFY(dialog->m_answerEdit->text().isEmpty());
-            QCOMPARE(sharedState().AnswerValue, -77);
-        }
-    }
-
-    void pastedTextStillGoesThroughTheNumericTest()
-    {
-        TestEnvironment env;
-        AnswerDialog *dialog = AnswerDialog::instance();
-        dialog->show();
-        dialog->m_answerEdit->setText("2.5e1");
-        QTest::keyClick(dialog->m_answerEdit, Qt::Key_Return);
-        QCOMPARE(sharedState().AnswerValue, 25);
-        AnswerDialog *again = AnswerDialog::instance();
-        QVERIFY(again->m_answerEdit->text().isEmpty());
-        again->show();
-        again->m_answerEdit->setText("abc");
-        QTest::keyClick(again->m_answerEdit, Qt::Key_Return);
-        QCOMPARE(env.messages.size(), 1);
     }
 };
 
