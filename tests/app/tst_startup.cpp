@@ -58,7 +58,7 @@ private slots:
         env.writeFile("Plumeno.config", "abc\r\n255\r\n#TRUE\r\n");
         ModeScreen::instance();
         QCOMPARE(env.messages.size(), 1);
-        QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
+        QCOMPARE(env.messages[0].title, QStringLiteral("読込報告"));
         const SharedState &s = sharedState();
         QCOMPARE(s.ForeColorSetting, 65280);
         QCOMPARE(s.BackColorSetting, 255);
