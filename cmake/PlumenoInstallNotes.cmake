@@ -1,0 +1,43 @@
+# Runs as the last step of `cmake --install` (and of the package build, with
+# DESTDIR set), when the prefix is known. It writes two files into the
+# program directory:
+#  - Plumeno.installed names the folder the program was installed to; an
+#    installed copy keeps the player's settings and ranking in the user's
+#    data folder, whatever the permissions of its own folder;
+#  - uninstall.sh removes every file this install put in place, itself
+#    included, without the build directory's install_manifest.txt (which a
+#    later install overwrites). It never touches the player's files.
+# Expects PLUMENO_INSTALL_DIR (relative to the prefix).
+set(plumeno_dir "${CMAKE_INSTALL_PREFIX}/${PLUMENO_INSTALL_DIR}")
+set(staged_dir "$ENV{DESTDIR}${plumeno_dir}")
+
+file(WRITE "${staged_dir}/Plumeno.installed" "${plumeno_dir}\n")
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${staged_dir}/Plumeno.installed")
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${staged_dir}/uninstall.sh")
+list(REMOVE_DUPLICATES CMAKE_INSTALL_MANIFEST_FILES)
+
+string(LENGTH "$ENV{DESTDIR}" destdir_length)
+set(listed "")
+foreach(staged IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+    string(SUBSTRING "${staged}" ${destdir_length} -1 installed)
+    string(REPLACE "'" "'\\''" installed "${installed}")
+    string(APPEND listed "    '${installed}' \\\n")
+endforeach()
+string(REPLACE "'" "'\\''" quoted_dir "${plumeno_dir}")
+
+file(WRITE "${staged_dir}/uninstall.sh" "#!/bin/sh
+# Removes Plumeno as it was installed into ${CMAKE_INSTALL_PREFIX}: every file
+# the install put there, this script included, then the program's own
+# folders once empty. The player's settings and ranking are not touched.
+for f in \\
+${listed}    ; do
+    if [ -e \"$f\" ] || [ -L \"$f\" ]; then
+        rm -f -- \"$f\" || exit 1
+    fi
+done
+rmdir -- '${quoted_dir}/SE' '${quoted_dir}' 2>/dev/null
+echo \"Plumeno has been removed from ${CMAKE_INSTALL_PREFIX}.\"
+echo \"Your settings and ranking stay in \${XDG_DATA_HOME:-\$HOME/.local/share}/Plumeno (delete that folder yourself if you no longer want them).\"
+")
+file(CHMOD "${staged_dir}/uninstall.sh"
+     PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
