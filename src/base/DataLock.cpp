@@ -19,7 +19,7 @@ QString DataLock::path()
     return ProgramPaths::dataPath(QStringLiteral("Plumeno.lock"));
 }
 
-DataLock::DataLock()
+DataLock::DataLock(int waitMs)
 {
     if (depth() > 0) {
         ++depth();
@@ -32,7 +32,7 @@ DataLock::DataLock()
     // old belongs to a copy that hangs. One whose process is gone is stale
     // at once, whatever its age.
     m_file->setStaleLockTime(10000);
-    if (m_file->tryLock(WaitMs)) {
+    if (m_file->tryLock(waitMs)) {
         m_held = true;
     } else {
         m_held = m_file->error() != QLockFile::LockFailedError;

@@ -16,7 +16,8 @@ class DataLock
 public:
     static constexpr int WaitMs = 3000;
 
-    DataLock();
+    // `waitMs`: how long a lock held by another living copy is waited for.
+    explicit DataLock(int waitMs = WaitMs);
     ~DataLock();
     DataLock(const DataLock &) = delete;
     DataLock &operator=(const DataLock &) = delete;

@@ -139,7 +139,9 @@ bool Ranking::writeDefaults()
 void Ranking::ensureFiles()
 {
     {
-        DataLock lock;
+        // Only a glance: whatever reads the ranking next waits for the lock
+        // in full and finishes such a save then.
+        DataLock lock(200);
         if (lock.held())
             finishCutShortSave();
     }

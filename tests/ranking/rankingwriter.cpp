@@ -5,6 +5,8 @@
 //   rankingwriter <program dir> <start at, ms since the epoch> <score> <name>
 //   rankingwriter <program dir> hold-and-crash
 //       takes the data lock as the program does and dies holding it.
+//   rankingwriter <program dir> hold <ms>
+//       takes the data lock, says "held" and keeps it that long.
 #include "DataLock.h"
 #include "Messages.h"
 #include "ProgramPaths.h"
@@ -34,6 +36,15 @@ int main(int argc, char *argv[])
             return 3;
         std::fflush(stderr);
         std::_Exit(9); // no destructors: the lock file stays, as after a crash
+    }
+    if (qstrcmp(argv[2], "hold") == 0 && argc > 3) {
+        DataLock lock;
+        if (!lock.held())
+            return 3;
+        std::printf("held\n");
+        std::fflush(stdout);
+        QThread::msleep(QByteArray(argv[3]).toULong());
+        return 0;
     }
     if (argc < 5)
         return 2;

@@ -43,6 +43,7 @@ private slots:
     void bothEntriesSurvive_data();
     void bothEntriesSurvive();
     void aLockLeftByACrashedCopyDoesNotBlock();
+    void aLockHeldTooLongIsToldNotWaitedFor();
     void aSaveCutShortBetweenTheTwoFilesIsFinished();
 };
 
@@ -107,6 +108,34 @@ void TestTwoCopies::aLockLeftByACrashedCopyDoesNotBlock()
     QVERIFY(env.readFile("DATA/Data1.data").startsWith("Alpha\r\n"));
     QVERIFY(env.readFile("DATA/Data2.data").startsWith("200000\r\n"));
     qInfo("insertion after a crashed copy's lock took %lld ms", waited.elapsed());
+}
+
+void TestTwoCopies::aLockHeldTooLongIsToldNotWaitedFor()
+{
+    // A copy that hangs while it holds the lock: the game's save gives up
+    // after a short wait and says why, leaving the files as they are.
+    TestEnvironment env;
+    env.writeDefaultFiles();
+    QProcess holder;
+    holder.start(writerPath(), {env.dir(), "hold", "8000"});
+    QVERIFY(holder.waitForReadyRead(20000));
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
+
+    QElapsedTimer waited;
+    waited.start();
+    qint32 score = 200000;
+    QString name = QStringLiteral("Alpha");
+    RankingScreen::instance()->insertScore(score, name);
+    const qint64 ms = waited.elapsed();
+    QCOMPARE(env.messages.size(), 1);
+    QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
+    QVERIFY(env.messages[0].text.contains(u"使用中"));
+    QCOMPARE(env.readFile("DATA/Data1.data"), OldNames);
+    QCOMPARE(env.readFile("DATA/Data2.data"), OldScores);
+    QVERIFY(holder.state() == QProcess::Running); // told before the other let go
+    qInfo("told after %lld ms", ms);
+    holder.kill();
+    holder.waitForFinished();
 }
 
 void TestTwoCopies::aSaveCutShortBetweenTheTwoFilesIsFinished()
