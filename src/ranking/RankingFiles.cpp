@@ -146,12 +146,18 @@ QString notePath()
 
 bool writePair(const QByteArray &names, const QByteArray &scores, CutShort cut)
 {
+    // A file marked read-only refuses the save before either file changes,
+    // rather than after the names went in beside the old scores.
+    if (SafeFile::markedReadOnly(namesPath()) || SafeFile::markedReadOnly(scoresPath()))
+        return false;
     const QByteArray note = NoteHeader + QByteArray::number(names.size()) + ' ' + QByteArray::number(scores.size())
                             + '\n' + names + scores;
     if (!writeFile(notePath(), note))
         return false;
-    if (!writeFile(namesPath(), names))
-        return false; // nothing changed yet; the note is finished next time or replaced
+    if (!writeFile(namesPath(), names)) {
+        QFile::remove(notePath()); // nothing changed: no save to finish later
+        return false;
+    }
     if (cut == CutShort::AfterNames)
         return false;
     if (!writeFile(scoresPath(), scores))

@@ -224,6 +224,8 @@ void TestBadRanking::readOnlyFileRefusesTheGameSave()
     RankingScreen::instance()->insertScore(score, name);
     QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"});
     QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
+    // Neither file changed: the names never go in beside the old scores.
+    QCOMPARE(env.readFile("DATA/Data1.data"), Names);
     QCOMPARE(env.readFile("DATA/Data2.data"), Scores);
 }
 
