@@ -167,11 +167,19 @@ void Ranking::reset()
     const Messages::Answer answer = Messages::show(QStringLiteral("ランキングを初期化します。よろしいですか？"),
                                     QStringLiteral("確認"), Messages::Buttons::YesNo);
     if (answer == Messages::Answer::Yes) {
-        if (Ranking::writeDefaults())
+        bool busy = false, written = false;
+        {
+            DataLock lock;
+            busy = !lock.held();
+            written = !busy && Ranking::writeDefaults();
+        }
+        if (written)
             Messages::show(QStringLiteral("初期化しました。"), QStringLiteral("初期化報告"));
         else
-            Messages::show(QStringLiteral("ランキングファイルに書き込めませんでした。\nランキングは初期化されていません。"),
-                   QStringLiteral("初期化報告"));
+            Messages::show((busy ? QStringLiteral("ほかに起動している Plumeno がランキングファイルを使用中のため、書き込めませんでした。")
+                                 : QStringLiteral("ランキングファイルに書き込めませんでした。"))
+                               + QStringLiteral("\nランキングは初期化されていません。"),
+                           QStringLiteral("初期化報告"));
     } else {
         Messages::show(QStringLiteral("キャンセルしました。"), QStringLiteral("キャンセル報告"));
     }

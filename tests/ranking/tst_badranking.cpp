@@ -86,6 +86,7 @@ private slots:
     void readOnlyFileRefusesTheGameSave();
     void damagedFileIsKeptAsideOnlyWhenTheRankingIsSaved();
     void damagedFileThatCannotBeMendedIsToldOnce();
+    void resetRefusedByAReadOnlyFileIsAResetReport();
     void unwritableDataDirectoryIsToldOnceAndKeepsTheRankingInMemory();
 };
 
@@ -279,6 +280,20 @@ void TestBadRanking::damagedFileThatCannotBeMendedIsToldOnce()
     QCOMPARE(env.messages.size(), 1);
     QCOMPARE(env.messages[0].title, QStringLiteral("読込報告"));
     QVERIFY(env.messages[0].text.contains(u"書き込めないため直せませんでした"));
+}
+
+void TestBadRanking::resetRefusedByAReadOnlyFileIsAResetReport()
+{
+    TestEnvironment env;
+    env.writeDefaultFiles();
+    env.writeFile("DATA/Data1.data", Names);
+    place(env, "DATA/Data2.data", "read-only", Scores);
+    Ranking::reset();
+    QCOMPARE(env.messages.size(), 2);
+    QCOMPARE(env.messages[1].text, QStringLiteral("ランキングファイルに書き込めませんでした。\nランキングは初期化されていません。"));
+    QCOMPARE(env.messages[1].title, QStringLiteral("初期化報告"));
+    QCOMPARE(env.readFile("DATA/Data1.data"), Names); // not half reset
+    QCOMPARE(env.readFile("DATA/Data2.data"), Scores);
 }
 
 void TestBadRanking::unwritableDataDirectoryIsToldOnceAndKeepsTheRankingInMemory()
