@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QHash>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -35,6 +37,52 @@ bool writableDirectory(const QString &dir)
     return writable;
 }
 
+// An installed copy (cmake --install, or the package made from the same
+// rules) has this file beside the executable, naming the folder it was
+// installed to. A copy unpacked somewhere else from such a tree is not an
+// installed one, so the folder must still be the one named.
+bool installedCopy(const QString &program)
+{
+    QFile marker(QDir(program).filePath(QStringLiteral("Plumeno.installed")));
+    if (!marker.open(QIODevice::ReadOnly))
+        return false;
+    const QString recorded = QString::fromUtf8(marker.readLine(4096)).trimmed();
+    const QString here = QFileInfo(program).canonicalFilePath();
+    return !recorded.isEmpty() && QFileInfo(recorded).canonicalFilePath() == here;
+}
+
+// The player's files that a program folder may already hold (one that
+// cannot be written, or a copy installed before its files moved) are taken
+// along to the user's data folder the first time it is used, so that
+// nothing is lost; what is already there is never replaced.
+void adoptPlayerFiles(const QString &program, const QString &user)
+{
+    static QSet<QString> done;
+    const QString key = program + u'\n' + user;
+    if (done.contains(key))
+        return;
+    done.insert(key);
+    const QDir from(program), to(user);
+    const auto plain = [](const QString &path) {
+        const QFileInfo info(path);
+        return info.isFile() && !info.isHidden();
+    };
+    const auto adopt = [&](const QStringList &group) {
+        for (const QString &name : group)
+            if (QFileInfo::exists(to.filePath(name)) || QFileInfo(to.filePath(name)).isSymLink())
+                return; // the user's folder already has its own
+        for (const QString &name : group) {
+            if (!plain(from.filePath(name)))
+                continue;
+            QDir().mkpath(QFileInfo(to.filePath(name)).absolutePath());
+            QFile::copy(from.filePath(name), to.filePath(name));
+        }
+    };
+    adopt({QStringLiteral("Plumeno.config")});
+    // The names and the scores belong together: both or neither.
+    adopt({QStringLiteral("DATA/Data1.data"), QStringLiteral("DATA/Data2.data")});
+}
+
 } // namespace
 
 QString programDir()
@@ -57,12 +105,13 @@ QString programPath(const QString &relative)
 QString dataDir()
 {
     const QString program = programDir();
-    if (writableDirectory(program))
+    if (!installedCopy(program) && writableDirectory(program))
         return program;
     QString user = userDataDirOverride();
     if (user.isEmpty())
         user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(user);
+    if (QDir().mkpath(user) && QFileInfo(program).canonicalFilePath() != QFileInfo(user).canonicalFilePath())
+        adoptPlayerFiles(program, user);
     return user;
 }
 

@@ -1,11 +1,28 @@
 #include "FlashDisplay.h"
 
 #include "FullScreenDisplay.h"
+#include "NumberFont.h"
 #include "SharedState.h"
 
 #include <QLabel>
 
 namespace FlashDisplay {
+namespace {
+
+// The label's font as the screen made it, kept on the label the first time
+// a number is flashed there; every number is fitted from it afresh.
+void fitFont(QLabel *label, const QString &text)
+{
+    const char *const key = "designFont";
+    if (!label->property(key).isValid())
+        label->setProperty(key, label->font());
+    const QFont design = label->property(key).value<QFont>();
+    const QFont font = NumberFont::fitted(NumberFont::face(design), text, label->contentsRect().width());
+    if (font != label->font())
+        label->setFont(font);
+}
+
+} // namespace
 
 void flash(QLabel *label, std::int32_t number)
 {
@@ -17,7 +34,9 @@ void flash(QLabel *label, std::int32_t number)
         display->show();
         display->drawCentred();
     } else {
-        label->setText(QString::number(number));
+        const QString text = QString::number(number);
+        fitFont(label, text);
+        label->setText(text);
         // Painted now rather than at the next pass of the event loop, so the
         // number appears on its tick.
         label->repaint();

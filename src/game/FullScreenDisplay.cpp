@@ -1,6 +1,7 @@
 #include "FullScreenDisplay.h"
 
 #include "Artwork.h"
+#include "NumberFont.h"
 #include "Placement.h"
 #include "ScreenColours.h"
 #include "SharedState.h"
@@ -28,7 +29,7 @@ FullScreenDisplay::FullScreenDisplay()
     setPalette(pal);
     QFont f(QStringLiteral("MS P Gothic"));
     f.setPointSize(DesignFontSize);
-    setFont(f);
+    setFont(NumberFont::face(f));
 }
 
 void FullScreenDisplay::load()
@@ -96,6 +97,9 @@ void FullScreenDisplay::drawCentred()
     const SharedState &s = sharedState();
     // A size of 0 means "never calibrated": the design size stands in.
     setFontSize(s.MaxFontSize > 0 ? s.MaxFontSize : DesignFontSize);
+    // A number longer than the calibration's five digits is made smaller
+    // rather than cut off at both edges.
+    setFont(NumberFont::fitted(font(), s.MaxDisplayText, Placement::screenWidth() / Twips::PerPixel));
     const QFontMetricsF fm(font());
     const double w = fm.horizontalAdvance(s.MaxDisplayText) * Twips::PerPixel / 2;
     const double h = fm.height() * Twips::PerPixel / 2;

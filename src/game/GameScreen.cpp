@@ -31,6 +31,8 @@ void GameScreen::playSound(const QString &name)
 
 void GameScreen::tick()
 {
+    if (m_roundStopped)
+        return;
     ++m_tickCount;
     const std::int32_t n = FlashRules::drawNumber([this] { return m_random.next(); }, m_digits, m_lastNumber);
     switch (FlashRules::tickKind(m_tickCount, m_terms)) {
@@ -55,6 +57,8 @@ void GameScreen::reachAnswer()
 {
     // Checked again when a queued answer runs: the player may have opened
     // the close question once more in between.
+    if (m_roundStopped)
+        return;
     if (m_closeQuestionOpen)
         m_answerPending = true;
     else
@@ -86,6 +90,13 @@ void GameScreen::closeEvent(QCloseEvent *event)
             }
             return;
         }
+        // Quitting is confirmed: the round ends here, before the save
+        // question, so nothing more flashes or sounds and no answer is
+        // asked for, judged or entered in the ranking.
+        m_roundStopped = true;
+        m_answerPending = false;
+        m_roundTimer->stop();
+        FlashDisplay::closeMaxDisplay();
     }
     closePlayerAndExit();
     event->accept();

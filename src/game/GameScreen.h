@@ -52,4 +52,6 @@ private:
     // on; a round that reaches its answer meanwhile waits for the answer.
     bool m_closeQuestionOpen = false;
     bool m_answerPending = false;
+    // Set once quitting during a round is confirmed; the round never resumes.
+    bool m_roundStopped = false;
 };

@@ -4,6 +4,7 @@
 #include "SafeFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -130,6 +131,69 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     return SafeFile::write(path, bytes);
+}
+
+namespace {
+
+const QByteArray NoteHeader = "Plumeno ranking save\n";
+
+} // namespace
+
+QString notePath()
+{
+    return ProgramPaths::dataPath(QStringLiteral("DATA/Data.saving"));
+}
+
+bool writePair(const QByteArray &names, const QByteArray &scores, CutShort cut)
+{
+    // A file marked read-only refuses the save before either file changes,
+    // rather than after the names went in beside the old scores.
+    if (SafeFile::markedReadOnly(namesPath()) || SafeFile::markedReadOnly(scoresPath()))
+        return false;
+    const QByteArray note = NoteHeader + QByteArray::number(names.size()) + ' ' + QByteArray::number(scores.size())
+                            + '\n' + names + scores;
+    if (!writeFile(notePath(), note))
+        return false;
+    if (!writeFile(namesPath(), names)) {
+        QFile::remove(notePath()); // nothing changed: no save to finish later
+        return false;
+    }
+    if (cut == CutShort::AfterNames)
+        return false;
+    if (!writeFile(scoresPath(), scores))
+        return false;
+    QFile::remove(notePath());
+    return true;
+}
+
+bool finishCutShortSave()
+{
+    if (!QFileInfo::exists(notePath()))
+        return false;
+    const std::optional<QByteArray> note = SafeFile::readHead(notePath(), 4 * ReadLimit);
+    bool sized = false;
+    QByteArray names, scores;
+    if (note && note->startsWith(NoteHeader)) {
+        const qsizetype lineEnd = note->indexOf('\n', NoteHeader.size());
+        const QList<QByteArray> sizes = note->mid(NoteHeader.size(), lineEnd - NoteHeader.size()).split(' ');
+        bool okNames = false, okScores = false;
+        const qsizetype namesSize = sizes.size() == 2 ? sizes[0].toLongLong(&okNames) : 0;
+        const qsizetype scoresSize = sizes.size() == 2 ? sizes[1].toLongLong(&okScores) : 0;
+        const QByteArray body = note->mid(lineEnd + 1);
+        sized = lineEnd > 0 && okNames && okScores && namesSize >= 0 && scoresSize >= 0
+                && body.size() == namesSize + scoresSize;
+        names = body.left(namesSize);
+        scores = body.mid(namesSize);
+    }
+    if (!sized) {
+        // Not a note this program wrote whole: kept, out of the way.
+        SafeFile::moveAside(notePath());
+        return false;
+    }
+    if (!writeFile(namesPath(), names) || !writeFile(scoresPath(), scores))
+        return false;
+    QFile::remove(notePath());
+    return true;
 }
 
 } // namespace RankingFiles

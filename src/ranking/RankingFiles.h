@@ -48,4 +48,16 @@ QByteArray fileBytes(const QStringList &rows, bool trailingEmptyLine);
 // a file marked read-only is left as it is.
 bool writeFile(const QString &path, const QByteArray &bytes);
 
+// Writes the names file and then the scores file as one pair. A note of
+// the whole pair is written first and removed last, so that a copy that
+// dies between the two files leaves the note, and the next look at the
+// ranking finishes that save (finishCutShortSave) instead of showing names
+// of one game beside the scores of another. The two files themselves keep
+// their exact bytes. `cut` stops as a crash would, for tests.
+enum class CutShort { No, AfterNames };
+bool writePair(const QByteArray &names, const QByteArray &scores, CutShort cut = CutShort::No);
+QString notePath(); // DATA/Data.saving
+// True when it found a save cut short and wrote its pair.
+bool finishCutShortSave();
+
 } // namespace RankingFiles

@@ -1,5 +1,6 @@
 #include "RankingProcedures.h"
 
+#include "DataLock.h"
 #include "Messages.h"
 #include "RankingFiles.h"
 #include "SafeFile.h"
@@ -68,38 +69,58 @@ QStringList keepAsideBeforeDefaults()
     return notes;
 }
 
-// Both files are there. One whose first five lines cannot all be read
-// (too few lines, bytes that are not code page 932) is written again with
-// every row that could be read and the others empty, after a copy of it has
-// been put aside; the rows the ranking shows stay the rows it showed before.
-void mendDamagedFiles()
+// Both files are there and are read as they are: a row that cannot be read
+// shows empty, and the file stays untouched until the ranking is next saved
+// (keepDamagedAside). One that could not be saved over even then, being
+// marked read-only, is told about once a run.
+void tellUnmendable()
 {
     QStringList notes;
     for (const QString &path : {RankingFiles::namesPath(), RankingFiles::scoresPath()}) {
-        const RankingFiles::Reading reading =
-            RankingFiles::readFile(path).value_or(RankingFiles::readRows(QByteArray()));
-        if (reading.unreadable == 0 || toldUnmended().contains(path))
+        if (toldUnmended().contains(path) || !SafeFile::markedReadOnly(path))
             continue;
-        const QString kept = SafeFile::keepAside(path);
-        if (!kept.isEmpty() && RankingFiles::writeFile(path, RankingFiles::fileBytes(reading.rows, true))) {
-            notes << QStringLiteral("ランキングファイル %1 に読み取れない行があったため、読み取れた行だけで作り直しました"
-                                    "（読み取れない行は空欄です）。\n元のファイルは「%2」に控えとして残しました。")
-                         .arg(fileLabel(path), shown(kept));
+        const auto reading = RankingFiles::readFile(path);
+        if (!reading || reading->unreadable == 0)
             continue;
-        }
-        // The file is as it was, so a copy of it is not needed.
-        if (!kept.isEmpty())
-            QFile::remove(kept);
         toldUnmended().insert(path);
         notes << QStringLiteral("ランキングファイル %1 に読み取れない行がありますが、書き込めないため直せませんでした。\n"
                                 "読み取れた行だけを使います。")
                      .arg(fileLabel(path));
     }
     if (!notes.isEmpty())
-        Messages::show(notes.join(u'\n'), QStringLiteral("確認"));
+        Messages::show(notes.join(u'\n'), QStringLiteral("読込報告"));
+}
+
+// A save that a crashed copy left half done is finished before anything
+// reads the pair.
+void finishCutShortSave()
+{
+    if (RankingFiles::finishCutShortSave())
+        Messages::show(QStringLiteral("前回ランキングを保存している途中でプログラムが終了していたため、その保存を最後まで行いました。"),
+                       QStringLiteral("保存報告"));
 }
 
 } // namespace
+
+QStringList Ranking::keepDamagedAside()
+{
+    QStringList notes;
+    for (const QString &path : {RankingFiles::namesPath(), RankingFiles::scoresPath()}) {
+        const auto reading = RankingFiles::readFile(path);
+        if (!reading || reading->unreadable == 0 || SafeFile::markedReadOnly(path))
+            continue;
+        const QString kept = SafeFile::keepAside(path);
+        if (!kept.isEmpty())
+            notes << QStringLiteral("ランキングファイル %1 に読み取れない行があったため、元のファイルを「%2」に控えとして残しました。")
+                         .arg(fileLabel(path), shown(kept));
+    }
+    return notes;
+}
+
+void Ranking::finishInterruptedSave()
+{
+    finishCutShortSave();
+}
 
 void Ranking::resetFileStateForTests()
 {
@@ -109,17 +130,23 @@ void Ranking::resetFileStateForTests()
 
 bool Ranking::writeDefaults()
 {
-    const bool names = RankingFiles::writeFile(RankingFiles::namesPath(),
-                                               RankingFiles::fileBytes(RankingFiles::defaultNames(), false));
-    const bool scores = RankingFiles::writeFile(RankingFiles::scoresPath(),
-                                                RankingFiles::fileBytes(RankingFiles::defaultScores(), false));
-    return names && scores;
+    DataLock lock;
+    return lock.held()
+           && RankingFiles::writePair(RankingFiles::fileBytes(RankingFiles::defaultNames(), false),
+                                      RankingFiles::fileBytes(RankingFiles::defaultScores(), false));
 }
 
 void Ranking::ensureFiles()
 {
+    {
+        // Only a glance: whatever reads the ranking next waits for the lock
+        // in full and finishes such a save then.
+        DataLock lock(200);
+        if (lock.held())
+            finishCutShortSave();
+    }
     if (SafeFile::isPlainFile(RankingFiles::scoresPath()) && SafeFile::isPlainFile(RankingFiles::namesPath())) {
-        mendDamagedFiles();
+        tellUnmendable();
         return;
     }
     if (rankingUnwritable())
@@ -130,7 +157,7 @@ void Ranking::ensureFiles()
     if (!Ranking::writeDefaults()) {
         rankingUnwritable() = true;
         Messages::show(QStringLiteral("ランキングファイルを作成できませんでした。\nランキングは保存されません。"),
-               QStringLiteral("確認"));
+               QStringLiteral("自動生成報告"));
     }
 }
 
@@ -140,11 +167,19 @@ void Ranking::reset()
     const Messages::Answer answer = Messages::show(QStringLiteral("ランキングを初期化します。よろしいですか？"),
                                     QStringLiteral("確認"), Messages::Buttons::YesNo);
     if (answer == Messages::Answer::Yes) {
-        if (Ranking::writeDefaults())
+        bool busy = false, written = false;
+        {
+            DataLock lock;
+            busy = !lock.held();
+            written = !busy && Ranking::writeDefaults();
+        }
+        if (written)
             Messages::show(QStringLiteral("初期化しました。"), QStringLiteral("初期化報告"));
         else
-            Messages::show(QStringLiteral("ランキングファイルに書き込めませんでした。\nランキングは初期化されていません。"),
-                   QStringLiteral("確認"));
+            Messages::show((busy ? QStringLiteral("ほかに起動している Plumeno がランキングファイルを使用中のため、書き込めませんでした。")
+                                 : QStringLiteral("ランキングファイルに書き込めませんでした。"))
+                               + QStringLiteral("\nランキングは初期化されていません。"),
+                           QStringLiteral("初期化報告"));
     } else {
         Messages::show(QStringLiteral("キャンセルしました。"), QStringLiteral("キャンセル報告"));
     }

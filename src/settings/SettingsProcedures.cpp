@@ -1,5 +1,6 @@
 #include "SettingsProcedures.h"
 
+#include "DataLock.h"
 #include "Messages.h"
 #include "ProgramPaths.h"
 #include "ScreenRegistry.h"
@@ -74,7 +75,7 @@ void Settings::ensureFile()
     if (!Settings::writeFile()) {
         settingsUnwritable() = true;
         Messages::show(QStringLiteral("設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。"),
-               QStringLiteral("確認"));
+               QStringLiteral("自動生成報告"));
     }
 }
 
@@ -86,19 +87,22 @@ void Settings::readFile()
         if (settingsUnwritable())
             return; // already told; the defaults in memory stand
         Settings::setDefaults();
-        Messages::show(QStringLiteral("設定ファイルを読み込めませんでした。\n既定の設定を使います。"), QStringLiteral("確認"));
+        Messages::show(QStringLiteral("設定ファイルを読み込めませんでした。\n既定の設定を使います。"), QStringLiteral("読込報告"));
         return;
     }
     const SettingsFile::Parsed parsed = SettingsFile::parse(*bytes);
     take(parsed.values);
     if (parsed.unreadable > 0)
         Messages::show(QStringLiteral("設定ファイルに読み取れない値がありました。\n読み取れない値には既定の設定を使います。"),
-               QStringLiteral("確認"));
+               QStringLiteral("読込報告"));
 }
 
 bool Settings::writeFile()
 {
-    return SafeFile::write(ProgramPaths::dataPath(FileName), SettingsFile::serialize(current()));
+    // Another copy saving its settings at the same moment writes before or
+    // after this one, never into it.
+    DataLock lock;
+    return lock.held() && SafeFile::write(ProgramPaths::dataPath(FileName), SettingsFile::serialize(current()));
 }
 
 void Settings::confirmSave()
@@ -112,7 +116,7 @@ void Settings::confirmSave()
             Messages::show(QStringLiteral("保存しました。"), QStringLiteral("保存報告"));
         else
             Messages::show(QStringLiteral("設定ファイルに書き込めませんでした。\n設定は保存されていません。"),
-                   QStringLiteral("確認"));
+                   QStringLiteral("保存報告"));
     } else {
         Messages::show(QStringLiteral("保存しませんでした。"), QStringLiteral("キャンセル報告"));
     }

@@ -1,7 +1,8 @@
 // The two ranking files in every state a disk, an editor or a player can
 // leave them in. The program always starts and says at most once what it
-// did; a file it cannot read whole is copied aside before anything writes
-// over it, and every row it could read is still in the ranking.
+// did; a file it cannot read whole is read as it is and copied aside only
+// when the ranking is next saved over it, and every row it could read is
+// still in the ranking.
 #include "ModeScreen.h"
 #include "ProgramPaths.h"
 #include "RankingFiles.h"
@@ -83,7 +84,9 @@ private slots:
     void atStartUp_data();
     void atStartUp();
     void readOnlyFileRefusesTheGameSave();
-    void fileDamagedDuringTheRunIsMendedBeforeTheGameSave();
+    void damagedFileIsKeptAsideOnlyWhenTheRankingIsSaved();
+    void damagedFileThatCannotBeMendedIsToldOnce();
+    void resetRefusedByAReadOnlyFileIsAResetReport();
     void unwritableDataDirectoryIsToldOnceAndKeepsTheRankingInMemory();
 };
 
@@ -102,11 +105,8 @@ void TestBadRanking::atStartUp_data()
     QTest::addColumn<QByteArray>("scoresAfter");
 
     const QString created = QStringLiteral("自動生成");
-    const QString told = QStringLiteral("確認");
     const QString newFiles = QStringLiteral("ランキングファイルが確認できません。自動生成します。");
-    const QString rebuilt = QStringLiteral("読み取れた行だけで作り直しました");
     const QStringList defaultNames = RankingFiles::defaultNames(), defaultScores = RankingFiles::defaultScores();
-    const QByteArray sixEmpty = "\r\n\r\n\r\n\r\n\r\n\r\n";
 
     // A missing file: the default ranking, as ever, but the partner that
     // it replaces is copied aside first.
@@ -142,29 +142,20 @@ void TestBadRanking::atStartUp_data()
                                                              << QStringList{"99999999999999", "-5", "abc", "&HFFFF", "1E400"}
                                                              << Names << oddScores;
 
-    // A damaged file keeps the rows it can give and is written again with
-    // the others empty, in the layout a save writes.
-    QTest::newRow("empty names") << "file" << QByteArray() << "file" << Scores << told
-                                 << QStringList{"Data1.data（名前）", rebuilt} << QStringList{"Data1.data"} << EmptyRows
-                                 << ScoreRows << sixEmpty << Scores;
+    // A damaged file shows the rows it can give, the others empty, and is
+    // left as it is until the ranking is next saved.
+    QTest::newRow("empty names") << "file" << QByteArray() << "file" << Scores << "" << QStringList() << QStringList()
+                                 << EmptyRows << ScoreRows << QByteArray() << Scores;
     QTest::newRow("names shorter than five lines, the last without its end")
-        << "file" << cp932("山田\r\nTaro") << "file" << Scores << told << QStringList{"Data1.data（名前）", rebuilt}
-        << QStringList{"Data1.data"} << QStringList{"山田", "Taro", "", "", ""} << ScoreRows
-        << cp932("山田\r\nTaro\r\n\r\n\r\n\r\n\r\n") << Scores;
+        << "file" << cp932("山田\r\nTaro") << "file" << Scores << "" << QStringList() << QStringList()
+        << QStringList{"山田", "Taro", "", "", ""} << ScoreRows << cp932("山田\r\nTaro") << Scores;
+    const QByteArray notCp932 = cp932("山田\r\nTa") + "\x80" + cp932("ro\r\nHana\r\nJiro\r\nKen\r\n");
     QTest::newRow("a line that is not code page 932")
-        << "file" << cp932("山田\r\nTa") + "\x80" + cp932("ro\r\nHana\r\nJiro\r\nKen\r\n") << "file" << Scores << told
-        << QStringList{"Data1.data（名前）", rebuilt} << QStringList{"Data1.data"}
-        << QStringList{"山田", "", "Hana", "Jiro", "Ken"} << ScoreRows << cp932("山田\r\n\r\nHana\r\nJiro\r\nKen\r\n\r\n")
-        << Scores;
-    QTest::newRow("a megabyte of garbage") << "file" << garbage() << "file" << Scores << told
-                                           << QStringList{"Data1.data（名前）", rebuilt} << QStringList{"Data1.data"}
-                                           << EmptyRows << ScoreRows << sixEmpty << Scores;
-    QTest::newRow("both damaged, told in one message")
-        << "file" << QByteArray("x\r\n") << "file" << QByteArray("1\r\n") << told
-        << QStringList{"Data1.data（名前）", "Data2.data（得点）"} << QStringList{"Data1.data", "Data2.data"}
-        << QStringList{"x", "", "", "", ""} << QStringList{"1", "", "", "", ""} << QByteArray("x\r\n") + sixEmpty.mid(2)
-        << QByteArray("1\r\n") + sixEmpty.mid(2);
-    QTest::newRow("damaged and read-only") << "read-only" << cp932("山田\r\n") << "file" << Scores << told
+        << "file" << notCp932 << "file" << Scores << "" << QStringList() << QStringList()
+        << QStringList{"山田", "", "Hana", "Jiro", "Ken"} << ScoreRows << notCp932 << Scores;
+    QTest::newRow("a megabyte of garbage") << "file" << garbage() << "file" << Scores << "" << QStringList()
+                                           << QStringList() << EmptyRows << ScoreRows << garbage() << Scores;
+    QTest::newRow("damaged and read-only") << "read-only" << cp932("山田\r\n") << "file" << Scores << QStringLiteral("読込報告")
                                            << QStringList{"Data1.data（名前）", "書き込めないため直せませんでした"}
                                            << QStringList() << QStringList{"山田", "", "", "", ""} << ScoreRows
                                            << cp932("山田\r\n") << Scores;
@@ -233,28 +224,76 @@ void TestBadRanking::readOnlyFileRefusesTheGameSave()
     QString name = QStringLiteral("Newcomer");
     RankingScreen::instance()->insertScore(score, name);
     QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"});
-    QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
+    QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
+    // Neither file changed: the names never go in beside the old scores.
+    QCOMPARE(env.readFile("DATA/Data1.data"), Names);
     QCOMPARE(env.readFile("DATA/Data2.data"), Scores);
 }
 
-void TestBadRanking::fileDamagedDuringTheRunIsMendedBeforeTheGameSave()
+void TestBadRanking::damagedFileIsKeptAsideOnlyWhenTheRankingIsSaved()
 {
     TestEnvironment env;
     env.writeDefaultFiles();
     env.writeFile("DATA/Data1.data", Names);
     env.writeFile("DATA/Data2.data", Scores);
     ModeScreen::instance();
-    env.writeFile("DATA/Data2.data", "90000\r\n80000\r\n");
+    const QByteArray damaged = "90000\r\n80000\r\n";
+    env.writeFile("DATA/Data2.data", damaged);
 
+    // Every look reads it as it is and says nothing.
+    for (int i = 0; i < 3; ++i) {
+        Ranking::ensureFiles();
+        RankingScreen::instance()->readRanking();
+    }
+    QVERIFY(env.messages.isEmpty());
+    QCOMPARE(env.readFile("DATA/Data2.data"), damaged);
+    QVERIFY(QDir(env.path("DATA")).entryList({"*.bak-*"}).isEmpty());
+
+    // The game's save copies it aside first and says so once, naming the copy.
     qint32 score = 85000;
     QString name = QStringLiteral("Newcomer");
     RankingScreen::instance()->insertScore(score, name);
     QCOMPARE(env.messages.size(), 1);
+    QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
+    const QStringList copies = QDir(env.path("DATA")).entryList({"Data2.data.bak-*"});
+    QCOMPARE(copies.size(), 1);
     QVERIFY(env.messages[0].text.contains(u"Data2.data（得点）"));
-    QCOMPARE(QDir(env.path("DATA")).entryList({"Data2.data.bak-*"}).size(), 1);
+    QVERIFY(env.messages[0].text.contains(QDir::toNativeSeparators(env.path("DATA/" + copies[0]))));
+    QCOMPARE(env.readFile("DATA/" + copies[0]), damaged);
     // The rows that could be read take part in the game as ever.
     QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("90000\r\n85000\r\n80000\r\n0\r\n0\r\n\r\n"));
     QCOMPARE(env.readFile("DATA/Data1.data"), cp932("山田\r\nNewcomer\r\nTaro\r\nHana\r\nJiro\r\n\r\n"));
+    RankingScreen::instance()->insertScore(score, name);
+    QCOMPARE(env.messages.size(), 1);
+}
+
+void TestBadRanking::damagedFileThatCannotBeMendedIsToldOnce()
+{
+    TestEnvironment env;
+    env.writeDefaultFiles();
+    place(env, "DATA/Data1.data", "read-only", cp932("山田\r\n"));
+    ModeScreen::instance();
+    for (int i = 0; i < 3; ++i) {
+        Ranking::ensureFiles();
+        RankingScreen::instance()->readRanking();
+    }
+    QCOMPARE(env.messages.size(), 1);
+    QCOMPARE(env.messages[0].title, QStringLiteral("読込報告"));
+    QVERIFY(env.messages[0].text.contains(u"書き込めないため直せませんでした"));
+}
+
+void TestBadRanking::resetRefusedByAReadOnlyFileIsAResetReport()
+{
+    TestEnvironment env;
+    env.writeDefaultFiles();
+    env.writeFile("DATA/Data1.data", Names);
+    place(env, "DATA/Data2.data", "read-only", Scores);
+    Ranking::reset();
+    QCOMPARE(env.messages.size(), 2);
+    QCOMPARE(env.messages[1].text, QStringLiteral("ランキングファイルに書き込めませんでした。\nランキングは初期化されていません。"));
+    QCOMPARE(env.messages[1].title, QStringLiteral("初期化報告"));
+    QCOMPARE(env.readFile("DATA/Data1.data"), Names); // not half reset
+    QCOMPARE(env.readFile("DATA/Data2.data"), Scores);
 }
 
 void TestBadRanking::unwritableDataDirectoryIsToldOnceAndKeepsTheRankingInMemory()

@@ -32,17 +32,21 @@ private slots:
         QCOMPARE(env.messages.size(), 2);
         QCOMPARE(env.messages[0].text + env.messages[0].title, QStringLiteral("計算中です。計算中"));
         QCOMPARE(env.messages[1].text + env.messages[1].title, QStringLiteral("計算終了です。終了報告"));
-        // The smallest multiple of ten at which five digits fill the width, or the bound.
+        // The largest multiple of ten at which every five-digit number fits
+        // the width whole, or the bound; 10 when not even that size fits.
         const int size = sharedState().MaxFontSize;
         QVERIFY(size >= 10 && size <= FullScreenDisplay::LargestFontSize && size % 10 == 0);
         FullScreenDisplay *display = FullScreenDisplay::existing();
         QVERIFY(display && !display->isVisible());
-        const auto fills = [&](int points) {
+        const auto fits = [&](int points) {
             display->setFontSize(points);
-            return display->textWidth(QStringLiteral("55555")) >= screenWidth;
+            for (char d = '0'; d <= '9'; ++d)
+                if (display->textWidth(QString(5, QChar(d))) > screenWidth)
+                    return false;
+            return true;
         };
-        QVERIFY(fills(size) || size == FullScreenDisplay::LargestFontSize);
-        QVERIFY(size == 10 || !fills(size - 10));
+        QVERIFY(fits(size) || size == 10);
+        QVERIFY(size == FullScreenDisplay::LargestFontSize || !fits(size + 10));
         QCOMPARE(size == 10, screenWidth == 300.0);
     }
 

@@ -1,0 +1,55 @@
+# Runs as the last step of `cmake --install` (and of the package build, with
+# DESTDIR set), when the prefix is known. It writes two files into the
+# program directory:
+#  - Plumeno.installed names the folder the program was installed to; an
+#    installed copy keeps the player's settings and ranking in the user's
+#    data folder, whatever the permissions of its own folder;
+#  - uninstall.sh removes every file this install put in place, itself
+#    included, without the build directory's install_manifest.txt (which a
+#    later install overwrites). It never touches the player's files.
+# Expects PLUMENO_INSTALL_DIR (relative to the prefix).
+set(plumeno_dir "${CMAKE_INSTALL_PREFIX}/${PLUMENO_INSTALL_DIR}")
+set(staged_dir "$ENV{DESTDIR}${plumeno_dir}")
+
+file(WRITE "${staged_dir}/Plumeno.installed" "${plumeno_dir}\n")
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${plumeno_dir}/Plumeno.installed" "${plumeno_dir}/uninstall.sh")
+
+# The list holds paths with or without DESTDIR in front, depending on the
+# generator; the script names them as they are once installed.
+set(listed "")
+set(seen "")
+foreach(entry IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+    set(installed "${entry}")
+    if(NOT "$ENV{DESTDIR}" STREQUAL "")
+        string(FIND "${entry}" "$ENV{DESTDIR}" at)
+        if(at EQUAL 0)
+            string(LENGTH "$ENV{DESTDIR}" destdir_length)
+            string(SUBSTRING "${entry}" ${destdir_length} -1 installed)
+        endif()
+    endif()
+    list(FIND seen "${installed}" known)
+    if(NOT known EQUAL -1)
+        continue()
+    endif()
+    list(APPEND seen "${installed}")
+    string(REPLACE "'" "'\\''" installed "${installed}")
+    string(APPEND listed "    '${installed}' \\\n")
+endforeach()
+string(REPLACE "'" "'\\''" quoted_dir "${plumeno_dir}")
+
+file(WRITE "${staged_dir}/uninstall.sh" "#!/bin/sh
+# Removes Plumeno as it was installed into ${CMAKE_INSTALL_PREFIX}: every file
+# the install put there, this script included, then the program's own
+# folders once empty. The player's settings and ranking are not touched.
+for f in \\
+${listed}    ; do
+    if [ -e \"$f\" ] || [ -L \"$f\" ]; then
+        rm -f -- \"$f\" || exit 1
+    fi
+done
+rmdir -- '${quoted_dir}/SE' '${quoted_dir}' 2>/dev/null
+echo \"Plumeno has been removed from ${CMAKE_INSTALL_PREFIX}.\"
+echo \"Your settings and ranking stay in \${XDG_DATA_HOME:-\$HOME/.local/share}/Plumeno (delete that folder yourself if you no longer want them).\"
+")
+file(CHMOD "${staged_dir}/uninstall.sh"
+     PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

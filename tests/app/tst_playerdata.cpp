@@ -1,0 +1,222 @@
+// Where the player's settings and ranking live for each way of running the
+// game, and that installing, uninstalling and `make clean` never lose them.
+// Installs the real build into scratch prefixes, with a scratch HOME.
+#include "ModeScreen.h"
+#include "ProgramPaths.h"
+#include "SettingsFile.h"
+#include "SharedState.h"
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString buildDir()
+{
+    return QDir(QCoreApplication::applicationDirPath() + "/..").canonicalPath();
+}
+
+QString sourceDir()
+{
+    QFile cache(buildDir() + "/CMakeCache.txt");
+    if (!cache.open(QIODevice::ReadOnly))
+        return {};
+    const QRegularExpression line("^Plumeno_SOURCE_DIR:STATIC=(.*)$", QRegularExpression::MultilineOption);
+    return line.match(QString::fromUtf8(cache.readAll())).captured(1).trimmed();
+}
+
+QString run(const QString &program, const QStringList &args, int *exitCode = nullptr)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    p.waitForFinished(120000);
+    if (exitCode)
+        *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromLocal8Bit(p.readAll());
+}
+
+QString install(const QString &prefix)
+{
+    int code = -1;
+    const QString out = run("cmake", {"--install", buildDir(), "--prefix", prefix}, &code);
+    if (code != 0)
+        qWarning("%s", qPrintable(out));
+    return QDir(prefix).entryList({"lib*"}, QDir::Dirs).isEmpty()
+               ? QString()
+               : QDir(prefix + "/" + QDir(prefix).entryList({"lib*"}, QDir::Dirs).first() + "/plumeno").canonicalPath();
+}
+
+QStringList filesUnder(const QString &dir)
+{
+    QStringList files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(dir).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+const QByteArray Settings = SettingsFile::serialize({255, 0, false, true, 130});
+const QByteArray Names = "Taro\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n\r\n";
+const QByteArray Scores = "170000\r\n130000\r\n100000\r\n70000\r\n50000\r\n\r\n";
+
+} // namespace
+
+class TestPlayerData : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void installedCopyUsesTheUserDataFolderAndUninstallsWhole();
+    void filesInTheProgramFolderAreTakenAlongNeverOverwriting();
+    void whatTheUserFolderHoldsIsNeverReplaced();
+    void unpackedCopyKeepsFilesBesideTheExecutable();
+    void makeCleanKeepsThePlayersFiles();
+
+private:
+    QTemporaryDir m_home;
+    QString m_userData;
+};
+
+void TestPlayerData::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Plumeno"));
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + "/.local/share"));
+    m_userData = m_home.path() + "/.local/share/Plumeno";
+    QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), m_userData);
+}
+
+void TestPlayerData::installedCopyUsesTheUserDataFolderAndUninstallsWhole()
+{
+    QTemporaryDir scratch;
+    const QString prefix = scratch.path() + "/prefix", other = scratch.path() + "/other";
+    const QString program = install(prefix);
+    QVERIFY(!program.isEmpty());
+    QVERIFY(QFile::exists(program + "/Plumeno.installed"));
+    QVERIFY(QFile::exists(program + "/uninstall.sh"));
+    // A later install elsewhere (as the install check of `make test` does)
+    // rewrites the build's install_manifest.txt.
+    QVERIFY(!install(other).isEmpty());
+
+    {
+        // The program folder can be written (it is ours), and still the
+        // player's files go to the data folder.
+        TestEnvironment env;
+        ProgramPaths::setProgramDir(program);
+        QCOMPARE(ProgramPaths::dataDir(), m_userData);
+        QVERIFY(ModeScreen::instance());
+        QCOMPARE(env.messages.size(), 2); // the first start: settings and ranking made
+    }
+    QVERIFY(QFile::exists(m_userData + "/Plumeno.config"));
+    QVERIFY(QFile::exists(m_userData + "/DATA/Data1.data"));
+    QVERIFY(QFile::exists(m_userData + "/DATA/Data2.data"));
+    QVERIFY(!QFile::exists(program + "/Plumeno.config"));
+    QVERIFY(!QFile::exists(program + "/DATA"));
+    const QStringList dataBefore = filesUnder(m_userData);
+
+    int code = -1;
+    const QString said = run("sh", {program + "/uninstall.sh"}, &code);
+    QCOMPARE(code, 0);
+    QVERIFY2(said.contains(m_userData), qPrintable(said));
+    QVERIFY2(filesUnder(prefix).isEmpty(), qPrintable(filesUnder(prefix).join(u' ')));
+    QVERIFY(!QFileInfo::exists(program));
+    QVERIFY(!filesUnder(other).isEmpty()); // the other install is untouched
+    QCOMPARE(filesUnder(m_userData), dataBefore);
+    QDir(m_userData).removeRecursively();
+}
+
+void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting()
+{
+    // A program folder the game may not keep files in (installed here; a
+    // read-only one goes the same way) that holds a player's files already.
+    TestEnvironment env;
+    env.writeFile("Plumeno.installed", QFile::encodeName(QDir(env.dir()).canonicalPath()) + "\n");
+    env.writeFile("Plumeno.config", Settings);
+    env.writeFile("DATA/Data1.data", Names);
+    env.writeFile("DATA/Data2.data", Scores);
+    QTemporaryDir user;
+    ProgramPaths::setUserDataDirForTests(user.path() + "/Plumeno");
+    QVERIFY(ModeScreen::instance());
+    QVERIFY2(env.messages.isEmpty(), qPrintable(env.messageTexts().join(u'|'))); // no first-start messages
+    QCOMPARE(ProgramPaths::dataDir(), user.path() + "/Plumeno");
+    QFile config(user.path() + "/Plumeno/Plumeno.config");
+    QVERIFY(config.open(QIODevice::ReadOnly));
+    QCOMPARE(config.readAll(), Settings);
+    QCOMPARE(sharedState().MaxFontSize, 130);
+    QFile names(user.path() + "/Plumeno/DATA/Data1.data");
+    QVERIFY(names.open(QIODevice::ReadOnly));
+    QCOMPARE(names.readAll(), Names);
+    QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
+
+}
+
+void TestPlayerData::whatTheUserFolderHoldsIsNeverReplaced()
+{
+    TestEnvironment env;
+    env.writeFile("Plumeno.installed", QFile::encodeName(QDir(env.dir()).canonicalPath()) + "\n");
+    env.writeFile("Plumeno.config", Settings);
+    env.writeFile("DATA/Data1.data", Names);
+    env.writeFile("DATA/Data2.data", Scores);
+    QTemporaryDir user;
+    const QByteArray own = SettingsFile::serialize(SettingsFile::Defaults);
+    QFile config(user.path() + "/Plumeno.config");
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(own);
+    config.close();
+    ProgramPaths::setUserDataDirForTests(user.path());
+    QVERIFY(ModeScreen::instance());
+    QVERIFY(env.messages.isEmpty());
+    QVERIFY(config.open(QIODevice::ReadOnly));
+    QCOMPARE(config.readAll(), own); // the user's own settings stand
+    QFile scores(user.path() + "/DATA/Data2.data");
+    QVERIFY(scores.open(QIODevice::ReadOnly));
+    QCOMPARE(scores.readAll(), Scores); // the ranking it lacked is taken along
+}
+
+void TestPlayerData::unpackedCopyKeepsFilesBesideTheExecutable()
+{
+    // Copied or unpacked from an installed tree to a folder of its own.
+    TestEnvironment env;
+    env.writeFile("Plumeno.installed", "/usr/lib/plumeno\n");
+    QTemporaryDir user;
+    ProgramPaths::setUserDataDirForTests(user.path());
+    QCOMPARE(ProgramPaths::dataDir(), env.dir());
+    QVERIFY(ModeScreen::instance());
+    QVERIFY(QFile::exists(env.path("Plumeno.config")));
+    QVERIFY(QFile::exists(env.path("DATA/Data1.data")));
+    QVERIFY(filesUnder(user.path()).isEmpty());
+}
+
+void TestPlayerData::makeCleanKeepsThePlayersFiles()
+{
+    const QString source = sourceDir();
+    QVERIFY(QFile::exists(source + "/Makefile"));
+    QTemporaryDir scratch;
+    QDir(scratch.path()).mkpath("b/DATA");
+    QDir(scratch.path()).mkpath("b/CMakeFiles/x");
+    for (const auto &[name, bytes] : {std::pair{"b/Plumeno.config", Settings}, {"b/DATA/Data1.data", Names},
+                                      {"b/DATA/Data2.data", Scores}, {"b/Plumeno", QByteArray("program")},
+                                      {"b/CMakeCache.txt", QByteArray("cache")}}) {
+        QFile f(scratch.path() + "/" + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    int code = -1;
+    const QString said = run("make", {"-s", "-f", source + "/Makefile", "-C", scratch.path(), "BUILD=b", "clean"}, &code);
+    QCOMPARE(code, 0);
+    QCOMPARE(filesUnder(scratch.path() + "/b"), (QStringList{"DATA/Data1.data", "DATA/Data2.data", "Plumeno.config"}));
+    QVERIFY2(said.contains(QDir(scratch.path() + "/b").canonicalPath()), qPrintable(said));
+}
+
+QTEST_MAIN(TestPlayerData)
+#include "tst_playerdata.moc"

@@ -1,0 +1,103 @@
+// Quitting with the close box during a round, on both game screens: once
+// the player confirms, the round stops before the save question, so no
+// number flashes or sounds under it, no answer is asked for or judged and
+// the ranking is not written.
+#include "AnswerDialog.h"
+#include "ChallengeScreen.h"
+#include "GameScreen.h"
+#include "Messages.h"
+#include "PictureButton.h"
+#include "RoundTimer.h"
+#include "SharedState.h"
+#include "TestSupport.h"
+#include "TrainingScreen.h"
+
+#include <QComboBox>
+#include <QPointer>
+#include <QTest>
+
+class TestQuitDuringRound : public QObject
+{
+    Q_OBJECT
+private slots:
+    void roundStopsBeforeTheSaveQuestion_data();
+    void roundStopsBeforeTheSaveQuestion();
+};
+
+void TestQuitDuringRound::roundStopsBeforeTheSaveQuestion_data()
+{
+    QTest::addColumn<bool>("challenge");
+    QTest::newRow("training") << false;
+    QTest::newRow("challenge") << true;
+}
+
+void TestQuitDuringRound::roundStopsBeforeTheSaveQuestion()
+{
+    QFETCH(bool, challenge);
+    TestEnvironment env;
+    env.writeDefaultFiles();
+    const QByteArray names = env.readFile("DATA/Data1.data"), scores = env.readFile("DATA/Data2.data");
+    sharedState().StartupDone = true;
+
+    GameScreen *screen = nullptr;
+    PictureButton *start = nullptr;
+    if (challenge) {
+        auto *f = ChallengeScreen::instance();
+        start = f->m_startButton;
+        screen = f;
+    } else {
+        auto *f = TrainingScreen::instance();
+        f->m_digitsBox->setEditText("1");
+        f->m_termsBox->setEditText("15");
+        f->m_intervalBox->setEditText("0.05");
+        start = f->m_startButton;
+        screen = f;
+    }
+    screen->show();
+    sharedState().SettingsChanged = true; // so that quitting asks to save
+
+    // Any dialog of the round that opens all the same is answered (wrongly),
+    // so that the fault shows as a failure rather than a wait.
+    int dialogsOpened = 0;
+    for (int i = 0; i < 2; ++i)
+        TestSupport::answerNextDialog([&] { ++dialogsOpened; return QStringLiteral("1"); });
+
+    bool stoppedUnderSaveQuestion = false;
+    qsizetype soundsAtYes = -1;
+    QPointer<GameScreen> guard(screen);
+    env.answers = {Messages::Answer::Yes, Messages::Answer::No};
+    env.onMessage = [&](const Messages::Call &call) {
+        if (call.text == u"ゲーム中です。終了しますか？") {
+            QVERIFY(screen->m_roundTimer->isActive()); // the round is under way
+            soundsAtYes = env.soundCommands.size();
+        }
+        if (call.text != u"設定が変更されています。保存しますか？" || !guard)
+            return;
+        // The player takes a moment over the save question; the round, at
+        // 20 ms a tick, would have run on to its end meanwhile.
+        const int ticks = screen->m_tickCount;
+        QTest::qWait(300);
+        stoppedUnderSaveQuestion = !screen->m_roundTimer->isActive() && screen->m_tickCount == ticks
+                                   && !TestSupport::openDialog();
+    };
+    QTest::mouseClick(start, Qt::LeftButton);
+    screen->m_roundTimer->setInterval(20);
+    QVERIFY(screen->m_roundTimer->isActive());
+    QVERIFY(TestSupport::userClose(screen));
+    QTest::qWait(100); // anything left queued would run now
+
+    QVERIFY(stoppedUnderSaveQuestion);
+    QCOMPARE(dialogsOpened, 0);
+    QCOMPARE(env.messageTexts(), (QStringList{"ゲーム中です。終了しますか？", "設定が変更されています。保存しますか？",
+                                              "保存しませんでした。"}));
+    // After the Yes, the sound player was only closed.
+    QVERIFY(soundsAtYes >= 0);
+    QCOMPARE(env.soundCommands.mid(soundsAtYes), QStringList{"Close"});
+    QVERIFY(!guard);
+    QCOMPARE(env.readFile("DATA/Data1.data"), names);
+    QCOMPARE(env.readFile("DATA/Data2.data"), scores);
+    QVERIFY(!AnswerDialog::existing());
+}
+
+QTEST_MAIN(TestQuitDuringRound)
+#include "tst_quitduringround.moc"
