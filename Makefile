@@ -53,7 +53,8 @@ bench-full: build
 
 # A Debian package of the game (prefix /usr, stripped, its Depends computed
 # from the libraries it links), written to $(BUILD)/.
-deb: test-deps build
+deb: build
+	@scripts/install-deps.sh dpkg-dev
 	cd $(BUILD) && cpack -G DEB
 
 # The README's pictures, made by playing the real program offscreen; at twice
