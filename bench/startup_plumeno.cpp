@@ -6,6 +6,7 @@
 #include "Module1.h"
 
 #include "PaintedReport.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(Artwork::programIcon());
+    Translations::installQtJapanese(app);
     Module1::InstallFontSubstitutions();
     if (argc > 1)
         Module1::SetProgramDir(QString::fromLocal8Bit(argv[1]));
