@@ -1,8 +1,8 @@
 #include "Artwork.h"
 #include "CommandLine.h"
-#include "Form2.h"
-#include "Module1.h"
+#include "ModeScreen.h"
 #include "ProgramIdentity.h"
+#include "ProgramSetup.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -26,8 +26,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ProgramIdentity::DesktopFileName));
     QApplication::setWindowIcon(Artwork::programIcon());
     Translations::installQtJapanese(app);
-    Module1::InstallFontSubstitutions();
+    ProgramSetup::install();
 
-    Form2::instance()->show();
+    ModeScreen::instance()->show();
     return app.exec();
 }

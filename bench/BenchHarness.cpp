@@ -1,6 +1,12 @@
 #include "BenchHarness.h"
 
-#include "Module1.h"
+#include "Messages.h"
+#include "ProgramPaths.h"
+#include "ProgramReset.h"
+#include "RankingProcedures.h"
+#include "ScreenRegistry.h"
+#include "SettingsProcedures.h"
+#include "SharedState.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -22,7 +28,7 @@ protected:
     {
         if (event->type() == QEvent::Show) {
             auto *w = qobject_cast<QWidget *>(watched);
-            if (w && w->isWindow() && (w->objectName() == u"Form5" || w->objectName() == u"Form6")) {
+            if (w && w->isWindow() && (w->objectName() == u"AnswerDialog" || w->objectName() == u"NameDialog")) {
                 QPointer<QWidget> dialog(w);
                 const QString name = w->objectName();
                 if (m_h->onDialogShown)
@@ -30,7 +36,7 @@ protected:
                 QTimer::singleShot(m_h->answerDelayMs, Qt::PreciseTimer, qApp, [this, dialog, name] {
                     if (!dialog || !m_h->answer)
                         return;
-                    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("Text1"));
+                    auto *edit = dialog->findChild<QLineEdit *>();
                     edit->setText(m_h->answer(name));
                     QTest::keyClick(edit, Qt::Key_Return);
                 });
@@ -45,17 +51,17 @@ private:
 
 BenchHarness::BenchHarness()
 {
-    Module1::ResetForTests();
-    Module1::SetProgramDir(m_dir.path());
-    Module1::SetMsgResponder([this](const Module1::MsgBoxCall &call) {
+    ProgramReset::resetForTests();
+    ProgramPaths::setProgramDir(m_dir.path());
+    Messages::setResponder([this](const Messages::Call &call) {
         if (onMessage)
             onMessage(call.text);
-        return call.buttons == Module1::MsgButtons::Ok ? Module1::MsgAnswer::Ok : Module1::MsgAnswer::Yes;
+        return call.buttons == Messages::Buttons::Ok ? Messages::Answer::Ok : Messages::Answer::Yes;
     });
-    Module1::SetDefaultSettings();
-    Module1::WriteSettingsFile();
-    Module1::WriteDefaultRanking();
-    Module1::State().StartupDone = true;
+    Settings::setDefaults();
+    Settings::writeFile();
+    Ranking::writeDefaults();
+    sharedState().StartupDone = true;
     m_watcher = new DialogWatcher(this);
     qApp->installEventFilter(m_watcher);
 }
@@ -64,9 +70,9 @@ BenchHarness::~BenchHarness()
 {
     qApp->removeEventFilter(m_watcher);
     delete m_watcher;
-    Module1::UnloadAllForms();
+    ScreenRegistry::closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Module1::ResetForTests();
+    ProgramReset::resetForTests();
 }
 
 BusyCore::BusyCore()

@@ -14,7 +14,7 @@ public:
     BenchHarness();
     ~BenchHarness();
 
-    // Called when a dialog (Form5, Form6) opens; returns the text to type.
+    // Called when a dialog (AnswerDialog, NameDialog) opens; returns the text to type.
     std::function<QString(const QString &formName)> answer;
     // Called as a dialog shows.
     std::function<void(const QString &formName)> onDialogShown;

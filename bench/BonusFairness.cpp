@@ -1,7 +1,7 @@
 #include "BonusFairness.h"
 
 #include "BenchHarness.h"
-#include "Form3.h"
+#include "ChallengeScreen.h"
 #include "PictureButton.h"
 #include "RoundTimer.h"
 
@@ -14,13 +14,13 @@ BonusFigures measureBonusAtLevel10(int holdMs, bool busyEventLoop)
 {
     BenchHarness harness;
     BonusFigures figures;
-    Form3 *form = Form3::instance();
+    ChallengeScreen *form = ChallengeScreen::instance();
     form->show();
-    while (form->Level < 10)
-        form->lv_Up();
-    form->Timer1->setInterval(10); // the flashes are not what is measured here
+    while (form->m_level < 10)
+        form->levelUp();
+    form->m_roundTimer->setInterval(10); // the flashes are not what is measured here
 
-    QObject::connect(form->Timer2, &QTimer::timeout, [&] { ++figures.countdownTicks; });
+    QObject::connect(form->m_bonusTimer, &QTimer::timeout, [&] { ++figures.countdownTicks; });
     QElapsedTimer open;
     QTimer hog;
     hog.setInterval(300);
@@ -36,11 +36,11 @@ BonusFigures measureBonusAtLevel10(int holdMs, bool busyEventLoop)
     harness.answer = [&](const QString &) {
         figures.openMs = open.nsecsElapsed() / 1e6;
         hog.stop();
-        return QString::number(form->RoundSum);
+        return QString::number(form->m_roundSum);
     };
     harness.onMessage = [&](const QString &text) {
         if (text == u"正解!!") {
-            figures.bonusLeft = form->TimeBonus; // worn down, not yet capped
+            figures.bonusLeft = form->m_timeBonus; // worn down, not yet capped
             QTimer::singleShot(0, &loop, &QEventLoop::quit);
         }
     };
@@ -49,7 +49,7 @@ BonusFigures measureBonusAtLevel10(int holdMs, bool busyEventLoop)
         if (busyEventLoop)
             hog.start();
     };
-    QTimer::singleShot(0, qApp, [&] { form->Command1->click(); });
+    QTimer::singleShot(0, qApp, [&] { form->m_startButton->click(); });
     loop.exec();
     return figures;
 }

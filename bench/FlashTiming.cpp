@@ -1,12 +1,11 @@
 #include "FlashTiming.h"
 
 #include "BenchHarness.h"
-#include "Form1.h"
-#include "Form3.h"
-#include "MMControl.h"
-#include "Module1.h"
+#include "ChallengeScreen.h"
 #include "PictureButton.h"
 #include "RoundTimer.h"
+#include "SoundPlayer.h"
+#include "TrainingScreen.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -48,7 +47,7 @@ public:
     {
         m_stamp.painted = [this](qint64 ns) { m_times.paintErrorMs.push_back(errorMs(ns, m_flashes)); };
         m_display->installEventFilter(&m_stamp);
-        MMControl::SetCommandLog([this](const QString &command, const QString &file) {
+        SoundPlayer::setCommandLog([this](const QString &command, const QString &file) {
             if (command == u"Open")
                 m_clockOpened = file.endsWith(u"clock.wav");
             if (command == u"Play" && m_clockOpened) {
@@ -63,7 +62,7 @@ public:
 
     ~RoundWatch()
     {
-        MMControl::SetCommandLog(nullptr);
+        SoundPlayer::setCommandLog(nullptr);
         m_display->removeEventFilter(&m_stamp);
     }
 
@@ -103,21 +102,21 @@ FlashTimes measureTrainingRounds(int intervalMs, int rounds, int terms, Schedule
 {
     BenchHarness harness;
     FlashTimes times;
-    Form1 *form = Form1::instance();
+    TrainingScreen *form = TrainingScreen::instance();
     form->show();
-    form->Timer1->setPlainQtTimerForComparison(scheduler == Scheduler::PlainQtTimer);
-    form->Combo1->setEditText(QStringLiteral("3"));
-    form->Combo2->setEditText(QString::number(terms));
-    form->Combo3->setEditText(QString::number(intervalMs / 1000.0, 'f', 3));
-    RoundWatch watch(form->Label1, intervalMs, times);
+    form->m_roundTimer->setPlainQtTimerForComparison(scheduler == Scheduler::PlainQtTimer);
+    form->m_digitsBox->setEditText(QStringLiteral("3"));
+    form->m_termsBox->setEditText(QString::number(terms));
+    form->m_intervalBox->setEditText(QString::number(intervalMs / 1000.0, 'f', 3));
+    RoundWatch watch(form->m_numberLabel, intervalMs, times);
 
     QEventLoop loop;
     int roundsLeft = rounds;
     const std::function<void()> startRound = [&] {
         watch.roundStarts();
-        form->Command1->click();
+        form->m_startButton->click();
     };
-    harness.answer = [&](const QString &) { return QString::number(form->RoundSum); };
+    harness.answer = [&](const QString &) { return QString::number(form->m_roundSum); };
     harness.onMessage = [&](const QString &) {
         watch.roundEnds(); // the verdict: this round is over
         if (--roundsLeft > 0)
@@ -134,18 +133,18 @@ FlashTimes measureChallengeRounds(int intervalMs, int flashes, Scheduler schedul
 {
     BenchHarness harness;
     FlashTimes times;
-    Form3 *form = Form3::instance();
+    ChallengeScreen *form = ChallengeScreen::instance();
     form->show();
-    form->Timer1->setPlainQtTimerForComparison(scheduler == Scheduler::PlainQtTimer);
-    RoundWatch watch(form->Label1, intervalMs, times);
+    form->m_roundTimer->setPlainQtTimerForComparison(scheduler == Scheduler::PlainQtTimer);
+    RoundWatch watch(form->m_numberLabel, intervalMs, times);
 
     QEventLoop loop;
     const std::function<void()> startRound = [&] {
-        form->Timer1->setInterval(intervalMs);
+        form->m_roundTimer->setInterval(intervalMs);
         watch.roundStarts();
-        (form->Command1->isVisible() ? form->Command1 : form->Command4)->click();
+        (form->m_startButton->isVisible() ? form->m_startButton : form->m_nextButton)->click();
     };
-    harness.answer = [&](const QString &) { return QString::number(form->RoundSum); };
+    harness.answer = [&](const QString &) { return QString::number(form->m_roundSum); };
     harness.onMessage = [&](const QString &text) {
         if (text != u"正解!!")
             return; // the end-of-game messages after level 155

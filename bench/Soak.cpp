@@ -1,12 +1,11 @@
 #include "Soak.h"
 
 #include "BenchHarness.h"
-#include "Form1.h"
-#include "Form3.h"
-#include "Module1.h"
+#include "ChallengeScreen.h"
 #include "PictureButton.h"
 #include "RankingFiles.h"
 #include "RoundTimer.h"
+#include "TrainingScreen.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -116,15 +115,15 @@ Phase playTraining(int warmUp, int rounds)
 {
     BenchHarness harness;
     Phase phase;
-    Form1 *form = Form1::instance();
+    TrainingScreen *form = TrainingScreen::instance();
     form->show();
-    form->Combo1->setEditText(QStringLiteral("2"));
-    form->Combo2->setEditText(QStringLiteral("3"));
-    form->Combo3->setEditText(QStringLiteral("0.001"));
-    harness.answer = [&](const QString &) { return QString::number(form->RoundSum); };
+    form->m_digitsBox->setEditText(QStringLiteral("2"));
+    form->m_termsBox->setEditText(QStringLiteral("3"));
+    form->m_intervalBox->setEditText(QStringLiteral("0.001"));
+    harness.answer = [&](const QString &) { return QString::number(form->m_roundSum); };
     countVerdicts(harness, phase);
-    measure(phase, warmUp, rounds, [&] { return form->Command2->isEnabled() && !form->Timer1->isActive(); },
-            [&] { form->Command1->click(); });
+    measure(phase, warmUp, rounds, [&] { return form->m_exitButton->isEnabled() && !form->m_roundTimer->isActive(); },
+            [&] { form->m_startButton->click(); });
     form->close();
     return phase;
 }
@@ -135,11 +134,11 @@ Phase playChallenge(int warmUp, int levels)
 {
     BenchHarness harness;
     Phase phase;
-    Form3 *form = Form3::instance();
+    ChallengeScreen *form = ChallengeScreen::instance();
     form->show();
     int games = 0, levelInGame = 0;
     harness.answer = [&](const QString &dialog) {
-        if (dialog == u"Form6")
+        if (dialog == u"NameDialog")
             return QStringLiteral("名前%1").arg(games % 100);
         ++levelInGame;
         const bool wrong = levelInGame >= 3 + (games * 7) % 25;
@@ -147,14 +146,14 @@ Phase playChallenge(int warmUp, int levels)
             levelInGame = 0;
             ++games;
         }
-        return QString::number(form->RoundSum + (wrong ? 1 : 0));
+        return QString::number(form->m_roundSum + (wrong ? 1 : 0));
     };
     countVerdicts(harness, phase);
-    measure(phase, warmUp, levels, [&] { return form->Command2->isEnabled() && !form->Timer1->isActive(); },
+    measure(phase, warmUp, levels, [&] { return form->m_exitButton->isEnabled() && !form->m_roundTimer->isActive(); },
             [&] {
-                // syokika and lv_Up set the level's interval; the soak runs every level at 1 ms.
-                form->Timer1->setInterval(1);
-                (form->Command1->isHidden() ? form->Command4 : form->Command1)->click();
+                // resetGame and levelUp set the level's interval; the soak runs every level at 1 ms.
+                form->m_roundTimer->setInterval(1);
+                (form->m_startButton->isHidden() ? form->m_nextButton : form->m_startButton)->click();
             });
     form->close();
     const auto read = [](const QString &path) {

@@ -3,7 +3,8 @@
 #include "BenchHarness.h"
 #include "BonusFairness.h"
 #include "FlashTiming.h"
-#include "Module1.h"
+#include "ProgramSetup.h"
+#include "ProgramPaths.h"
 #include "Soak.h"
 #include "StartupMemory.h"
 #include "Stats.h"
@@ -82,7 +83,7 @@ void printStartup(int runs)
     const StartupFigures bare = measureStartup(bareProgram, {}, runs);
     const StartupFigures bareJapanese = measureStartup(bareProgram, {QStringLiteral("--japanese")}, runs);
     const StartupFigures game = measureStartup(QDir(dir).filePath(QStringLiteral("startup_plumeno")),
-                                               {Module1::ProgramDir()}, runs);
+                                               {ProgramPaths::programDir()}, runs);
     const auto line = [&](const QString &what, const StartupFigures &f) {
         out << QStringLiteral("  %1: %2 ms, peak resident %3 kB  (%4x time, %5x memory)\n")
                    .arg(what)
@@ -103,7 +104,7 @@ void printStartup(int runs)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Module1::InstallFontSubstitutions();
+    ProgramSetup::install();
     const QStringList args = app.arguments();
     const bool quick = args.contains(QStringLiteral("--quick"));
     const qsizetype only = args.indexOf(QStringLiteral("--only"));

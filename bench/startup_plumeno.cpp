@@ -2,8 +2,9 @@
 // directory that already has its files (the first argument). Prints "painted <peak resident kB>"
 // once the mode selection screen has been painted, then ends.
 #include "Artwork.h"
-#include "Form2.h"
-#include "Module1.h"
+#include "ProgramSetup.h"
+#include "ModeScreen.h"
+#include "ProgramPaths.h"
 
 #include "PaintedReport.h"
 #include "Translations.h"
@@ -35,12 +36,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setWindowIcon(Artwork::programIcon());
     Translations::installQtJapanese(app);
-    Module1::InstallFontSubstitutions();
+    ProgramSetup::install();
     if (argc > 1)
-        Module1::SetProgramDir(QString::fromLocal8Bit(argv[1]));
+        ProgramPaths::setProgramDir(QString::fromLocal8Bit(argv[1]));
 
     PaintWatch watch;
-    Form2 *screen = Form2::instance();
+    ModeScreen *screen = ModeScreen::instance();
     screen->installEventFilter(&watch);
     screen->show();
     return app.exec();

@@ -8,17 +8,24 @@
 // takes each picture while the screen is in that state. Only the challenge
 // rounds tick faster than the ladder says, to save time; the score does not
 // depend on the tick speed.
-#include "Form1.h"
-#include "Form2.h"
-#include "Form3.h"
-#include "Form4.h"
-#include "Form5.h"
-#include "Form6.h"
-#include "Form7.h"
-#include "Form8.h"
-#include "Module1.h"
+#include "AboutDialog.h"
+#include "AnswerDialog.h"
+#include "ChallengeScreen.h"
+#include "ProgramSetup.h"
+#include "FullScreenDisplay.h"
+#include "HelpCommands.h"
+#include "MaxFontCalibration.h"
+#include "Messages.h"
+#include "ModeScreen.h"
+#include "NameDialog.h"
 #include "PictureButton.h"
+#include "Placement.h"
+#include "ProgramPaths.h"
+#include "RankingScreen.h"
 #include "RoundTimer.h"
+#include "ScreenRegistry.h"
+#include "SharedState.h"
+#include "TrainingScreen.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -72,17 +79,17 @@ void clickSoon(QAbstractButton *button)
 // A screen that is open, or the modal dialog of that kind open now (a
 // dialog in its modal loop does not count as open to the registry).
 template <class T>
-T *openForm()
+T *openScreen()
 {
     if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget()))
         return dialog;
-    return static_cast<T *>(FormRegistry::open(T::FormNumber));
+    return static_cast<T *>(ScreenRegistry::open(T::ScreenNumber));
 }
 
 template <class T>
 bool isShown()
 {
-    T *form = openForm<T>();
+    T *form = openScreen<T>();
     return form && form->isVisible();
 }
 
@@ -133,77 +140,77 @@ void runScript()
 
 void trainingRound()
 {
-    add("open the training screen", [] { return isShown<Form2>(); },
-        [] { clickSoon(openForm<Form2>()->Command1); });
-    add("choose and start", [] { return isShown<Form1>(); }, [] {
-        Form1 *f = openForm<Form1>();
-        f->Combo1->setEditText(QStringLiteral("4"));
-        f->Combo2->setEditText(QStringLiteral("5"));
-        f->Combo3->setEditText(QStringLiteral("0.5"));
-        clickSoon(f->Command1);
+    add("open the training screen", [] { return isShown<ModeScreen>(); },
+        [] { clickSoon(openScreen<ModeScreen>()->m_trainingButton); });
+    add("choose and start", [] { return isShown<TrainingScreen>(); }, [] {
+        TrainingScreen *f = openScreen<TrainingScreen>();
+        f->m_digitsBox->setEditText(QStringLiteral("4"));
+        f->m_termsBox->setEditText(QStringLiteral("5"));
+        f->m_intervalBox->setEditText(QStringLiteral("0.5"));
+        clickSoon(f->m_startButton);
     });
-    add("the third number flashes", [] { return openForm<Form1>()->TickCount == 3; },
-        [] { shoot(openForm<Form1>(), QStringLiteral("form1")); });
-    add("answer the sum", [] { return isShown<Form5>(); }, [] {
-        Form5 *answer = openForm<Form5>();
-        type(answer->Text1, QString::number(openForm<Form1>()->RoundSum));
-        shoot(answer, QStringLiteral("form5"));
-        pressEnter(answer->Text1);
+    add("the third number flashes", [] { return openScreen<TrainingScreen>()->m_tickCount == 3; },
+        [] { shoot(openScreen<TrainingScreen>(), QStringLiteral("training")); });
+    add("answer the sum", [] { return isShown<AnswerDialog>(); }, [] {
+        AnswerDialog *answer = openScreen<AnswerDialog>();
+        type(answer->m_answerEdit, QString::number(openScreen<TrainingScreen>()->m_roundSum));
+        shoot(answer, QStringLiteral("answer"));
+        pressEnter(answer->m_answerEdit);
     });
-    add("back to the mode screen", [] { return !openForm<Form1>()->InGame; },
-        [] { clickSoon(openForm<Form1>()->Command3); });
+    add("back to the mode screen", [] { return !openScreen<TrainingScreen>()->m_inGame; },
+        [] { clickSoon(openScreen<TrainingScreen>()->m_modeButton); });
 }
 
 void challengeGame()
 {
     // Six right answers make a score that enters the default ranking.
     constexpr int RightAnswers = 6;
-    const auto faster = [] { openForm<Form3>()->Timer1->setInterval(40); };
-    add("open the challenge screen", [] { return isShown<Form2>() && !openForm<Form1>(); },
-        [] { clickSoon(openForm<Form2>()->Command2); });
-    add("start", [] { return isShown<Form3>(); }, [faster] {
+    const auto faster = [] { openScreen<ChallengeScreen>()->m_roundTimer->setInterval(40); };
+    add("open the challenge screen", [] { return isShown<ModeScreen>() && !openScreen<TrainingScreen>(); },
+        [] { clickSoon(openScreen<ModeScreen>()->m_challengeButton); });
+    add("start", [] { return isShown<ChallengeScreen>(); }, [faster] {
         faster();
-        clickSoon(openForm<Form3>()->Command1);
+        clickSoon(openScreen<ChallengeScreen>()->m_startButton);
     });
     for (int i = 0; i < RightAnswers; ++i) {
-        add("answer right", [] { return isShown<Form5>(); }, [] {
-            Form5 *answer = openForm<Form5>();
-            type(answer->Text1, QString::number(openForm<Form3>()->RoundSum));
-            pressEnter(answer->Text1);
+        add("answer right", [] { return isShown<AnswerDialog>(); }, [] {
+            AnswerDialog *answer = openScreen<AnswerDialog>();
+            type(answer->m_answerEdit, QString::number(openScreen<ChallengeScreen>()->m_roundSum));
+            pressEnter(answer->m_answerEdit);
         });
-        add("next level", [] { return openForm<Form3>()->Command4->isEnabled() && !isShown<Form5>(); }, [faster] {
+        add("next level", [] { return openScreen<ChallengeScreen>()->m_nextButton->isEnabled() && !isShown<AnswerDialog>(); }, [faster] {
             faster();
-            clickSoon(openForm<Form3>()->Command4);
+            clickSoon(openScreen<ChallengeScreen>()->m_nextButton);
         });
     }
-    add("a number flashes", [] { return !openForm<Form3>()->Label1->text().isEmpty(); },
-        [] { shoot(openForm<Form3>(), QStringLiteral("form3")); });
-    add("answer wrong", [] { return isShown<Form5>(); }, [] {
-        Form5 *answer = openForm<Form5>();
-        type(answer->Text1, QString::number(openForm<Form3>()->RoundSum + 1));
-        pressEnter(answer->Text1);
+    add("a number flashes", [] { return !openScreen<ChallengeScreen>()->m_numberLabel->text().isEmpty(); },
+        [] { shoot(openScreen<ChallengeScreen>(), QStringLiteral("challenge")); });
+    add("answer wrong", [] { return isShown<AnswerDialog>(); }, [] {
+        AnswerDialog *answer = openScreen<AnswerDialog>();
+        type(answer->m_answerEdit, QString::number(openScreen<ChallengeScreen>()->m_roundSum + 1));
+        pressEnter(answer->m_answerEdit);
     });
-    add("give a name", [] { return isShown<Form6>(); }, [] {
-        Form6 *name = openForm<Form6>();
-        type(name->Text1, QStringLiteral("さくら"));
-        shoot(name, QStringLiteral("form6"));
-        pressEnter(name->Text1);
+    add("give a name", [] { return isShown<NameDialog>(); }, [] {
+        NameDialog *name = openScreen<NameDialog>();
+        type(name->m_nameEdit, QStringLiteral("さくら"));
+        shoot(name, QStringLiteral("name"));
+        pressEnter(name->m_nameEdit);
     });
-    add("open the ranking", [] { return !isShown<Form6>() && !openForm<Form3>()->InGame; },
-        [] { clickSoon(openForm<Form3>()->Command5); });
-    add("look at the ranking", [] { return isShown<Form4>(); }, [] {
-        shoot(openForm<Form4>(), QStringLiteral("form4"));
-        clickSoon(openForm<Form4>()->Command1);
+    add("open the ranking", [] { return !isShown<NameDialog>() && !openScreen<ChallengeScreen>()->m_inGame; },
+        [] { clickSoon(openScreen<ChallengeScreen>()->m_rankingButton); });
+    add("look at the ranking", [] { return isShown<RankingScreen>(); }, [] {
+        shoot(openScreen<RankingScreen>(), QStringLiteral("ranking"));
+        clickSoon(openScreen<RankingScreen>()->m_closeButton);
     });
 }
 
 void aboutScreen()
 {
-    add("open the about screen", [] { return !isShown<Form4>(); },
-        [] { QTimer::singleShot(0, qApp, &Module1::ShowAbout); });
-    add("look at the about screen", [] { return isShown<Form8>(); }, [] {
-        shoot(openForm<Form8>(), QStringLiteral("form8"));
-        clickSoon(openForm<Form8>()->Command2);
+    add("open the about screen", [] { return !isShown<RankingScreen>(); },
+        [] { QTimer::singleShot(0, qApp, &Help::showAbout); });
+    add("look at the about screen", [] { return isShown<AboutDialog>(); }, [] {
+        shoot(openScreen<AboutDialog>(), QStringLiteral("about"));
+        clickSoon(openScreen<AboutDialog>()->m_closeButton);
     });
 }
 
@@ -212,15 +219,15 @@ void fullScreenDisplay()
     // A small screen, so that the picture stays small; the display covers
     // the real (offscreen) screen and the picture is cut to the small one.
     static const QSize screen(384, 216);
-    add("full-screen display", [] { return !isShown<Form8>(); }, [] {
-        Module1::SetScreenSizeForTests(Twips::fromPx(screen.width()), Twips::fromPx(screen.height()));
-        Module1::CalibrateMaxFontSize();
-        Module1::State().MaxDisplayText = QStringLiteral("4821");
-        Form7 *display = Form7::instance();
-        display->Cls();
+    add("full-screen display", [] { return !isShown<AboutDialog>(); }, [] {
+        Placement::setScreenSizeForTests(Twips::fromPx(screen.width()), Twips::fromPx(screen.height()));
+        MaxFontCalibration::calibrate();
+        sharedState().MaxDisplayText = QStringLiteral("4821");
+        FullScreenDisplay *display = FullScreenDisplay::instance();
+        display->clearDrawing();
         display->show();
-        display->catch_();
-        shoot(display, QStringLiteral("form7"), QRect(QPoint(0, 0), screen));
+        display->drawCentred();
+        shoot(display, QStringLiteral("fullscreen"), QRect(QPoint(0, 0), screen));
         display->close();
     });
 }
@@ -240,15 +247,15 @@ int main(int argc, char *argv[])
     outputDir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outputDir);
     QTemporaryDir programDir;
-    Module1::SetProgramDir(programDir.path());
-    Module1::InstallFontSubstitutions();
+    ProgramPaths::setProgramDir(programDir.path());
+    ProgramSetup::install();
     // The first-start messages and the game's messages are all answered OK.
-    Module1::SetMsgResponder([](const Module1::MsgBoxCall &) { return Module1::MsgAnswer::Ok; });
+    Messages::setResponder([](const Messages::Call &) { return Messages::Answer::Ok; });
 
-    Form2 *modes = Form2::instance();
+    ModeScreen *modes = ModeScreen::instance();
     modes->show();
-    Module1::State().SoundOff = true;
-    shoot(modes, QStringLiteral("form2"));
+    sharedState().SoundOff = true;
+    shoot(modes, QStringLiteral("modes"));
 
     trainingRound();
     challengeGame();
@@ -256,6 +263,6 @@ int main(int argc, char *argv[])
     fullScreenDisplay();
     runScript();
     const int result = app.exec();
-    Module1::UnloadAllForms();
+    ScreenRegistry::closeAll();
     return result;
 }

@@ -1,35 +1,36 @@
-// The help menu commands of Module1 and the opening of documents and
+// The help menu commands and the opening of documents and
 // addresses in the programs the desktop has for them.
-#include "Form8.h"
-#include "Module1.h"
+#include "HelpCommands.h"
+
+#include "AboutDialog.h"
+#include "Placement.h"
 #include "ShellTarget.h"
 
 #include <QDesktopServices>
 
-namespace Module1 {
 namespace {
 
-ShellHook &shellHook()
+Help::ShellHook &shellHook()
 {
-    static ShellHook hook;
+    static Help::ShellHook hook;
     return hook;
 }
 
 } // namespace
 
-void ShowAbout()
+void Help::showAbout()
 {
-    Form8 *about = Form8::instance();
-    PlaceAtActiveForm(about);
+    AboutDialog *about = AboutDialog::instance();
+    Placement::placeAtActiveScreen(about);
     about->exec();
 }
 
-void OpenReadMe()
+void Help::openReadMe()
 {
-    ShellOpen(QStringLiteral("READ ME.txt"));
+    Help::shellOpen(QStringLiteral("READ ME.txt"));
 }
 
-void ShellOpen(const QString &target)
+void Help::shellOpen(const QString &target)
 {
     if (shellHook()) {
         shellHook()(target);
@@ -40,9 +41,8 @@ void ShellOpen(const QString &target)
     QDesktopServices::openUrl(ShellTarget::url(target));
 }
 
-void SetShellHook(ShellHook hook)
+void Help::setShellHook(Help::ShellHook hook)
 {
     shellHook() = std::move(hook);
 }
 
-} // namespace Module1

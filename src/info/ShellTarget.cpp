@@ -1,6 +1,6 @@
 #include "ShellTarget.h"
 
-#include "Module1.h"
+#include "ProgramPaths.h"
 
 namespace ShellTarget {
 
@@ -10,7 +10,7 @@ QUrl url(const QString &target)
     const QUrl address(target, QUrl::StrictMode);
     if (address.isValid() && address.scheme().size() > 1)
         return address;
-    return QUrl::fromLocalFile(Module1::ProgramPath(target));
+    return QUrl::fromLocalFile(ProgramPaths::programPath(target));
 }
 
 } // namespace ShellTarget

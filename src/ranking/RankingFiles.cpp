@@ -1,6 +1,6 @@
 #include "RankingFiles.h"
 
-#include "Module1.h"
+#include "ProgramPaths.h"
 #include "SafeFile.h"
 
 #include <QDir>
@@ -24,12 +24,12 @@ const QStringList &defaultScores()
 
 QString namesPath()
 {
-    return Module1::DataPath(QStringLiteral("DATA/Data1.data"));
+    return ProgramPaths::dataPath(QStringLiteral("DATA/Data1.data"));
 }
 
 QString scoresPath()
 {
-    return Module1::DataPath(QStringLiteral("DATA/Data2.data"));
+    return ProgramPaths::dataPath(QStringLiteral("DATA/Data2.data"));
 }
 
 QString decode(const QByteArray &bytes)

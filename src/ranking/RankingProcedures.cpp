@@ -1,5 +1,6 @@
-// The ranking file procedures of Module1.
-#include "Module1.h"
+#include "RankingProcedures.h"
+
+#include "Messages.h"
 #include "RankingFiles.h"
 #include "SafeFile.h"
 
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QSet>
 
-namespace Module1 {
 namespace {
 
 // Set once the ranking files could not be created: the player has been told,
@@ -96,18 +96,18 @@ void mendDamagedFiles()
                      .arg(fileLabel(path));
     }
     if (!notes.isEmpty())
-        MsgBox(notes.join(u'\n'), QStringLiteral("確認"));
+        Messages::show(notes.join(u'\n'), QStringLiteral("確認"));
 }
 
 } // namespace
 
-void detail::resetRankingFileState()
+void Ranking::resetFileStateForTests()
 {
     rankingUnwritable() = false;
     toldUnmended().clear();
 }
 
-bool WriteDefaultRanking()
+bool Ranking::writeDefaults()
 {
     const bool names = RankingFiles::writeFile(RankingFiles::namesPath(),
                                                RankingFiles::fileBytes(RankingFiles::defaultNames(), false));
@@ -116,7 +116,7 @@ bool WriteDefaultRanking()
     return names && scores;
 }
 
-void EnsureRankingFiles()
+void Ranking::ensureFiles()
 {
     if (SafeFile::isPlainFile(RankingFiles::scoresPath()) && SafeFile::isPlainFile(RankingFiles::namesPath())) {
         mendDamagedFiles();
@@ -125,29 +125,28 @@ void EnsureRankingFiles()
     if (rankingUnwritable())
         return;
     const QStringList notes = keepAsideBeforeDefaults();
-    MsgBox((QStringList{QStringLiteral("ランキングファイルが確認できません。自動生成します。")} + notes).join(u'\n'),
+    Messages::show((QStringList{QStringLiteral("ランキングファイルが確認できません。自動生成します。")} + notes).join(u'\n'),
            QStringLiteral("自動生成"));
-    if (!WriteDefaultRanking()) {
+    if (!Ranking::writeDefaults()) {
         rankingUnwritable() = true;
-        MsgBox(QStringLiteral("ランキングファイルを作成できませんでした。\nランキングは保存されません。"),
+        Messages::show(QStringLiteral("ランキングファイルを作成できませんでした。\nランキングは保存されません。"),
                QStringLiteral("確認"));
     }
 }
 
-void ResetRanking()
+void Ranking::reset()
 {
-    EnsureRankingFiles();
-    const MsgAnswer answer = MsgBox(QStringLiteral("ランキングを初期化します。よろしいですか？"),
-                                    QStringLiteral("確認"), MsgButtons::YesNo);
-    if (answer == MsgAnswer::Yes) {
-        if (WriteDefaultRanking())
-            MsgBox(QStringLiteral("初期化しました。"), QStringLiteral("初期化報告"));
+    Ranking::ensureFiles();
+    const Messages::Answer answer = Messages::show(QStringLiteral("ランキングを初期化します。よろしいですか？"),
+                                    QStringLiteral("確認"), Messages::Buttons::YesNo);
+    if (answer == Messages::Answer::Yes) {
+        if (Ranking::writeDefaults())
+            Messages::show(QStringLiteral("初期化しました。"), QStringLiteral("初期化報告"));
         else
-            MsgBox(QStringLiteral("ランキングファイルに書き込めませんでした。\nランキングは初期化されていません。"),
+            Messages::show(QStringLiteral("ランキングファイルに書き込めませんでした。\nランキングは初期化されていません。"),
                    QStringLiteral("確認"));
     } else {
-        MsgBox(QStringLiteral("キャンセルしました。"), QStringLiteral("キャンセル報告"));
+        Messages::show(QStringLiteral("キャンセルしました。"), QStringLiteral("キャンセル報告"));
     }
 }
 
-} // namespace Module1

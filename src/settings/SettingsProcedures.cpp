@@ -1,12 +1,15 @@
-// The settings file procedures of Module1.
-#include "Module1.h"
+#include "SettingsProcedures.h"
+
+#include "Messages.h"
+#include "ProgramPaths.h"
+#include "ScreenRegistry.h"
+#include "SharedState.h"
 #include "SafeFile.h"
 #include "SettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace Module1 {
 namespace {
 
 const QString FileName = QStringLiteral("Plumeno.config");
@@ -21,13 +24,13 @@ bool &settingsUnwritable()
 
 SettingsFile::Values current()
 {
-    const SharedState &s = State();
+    const SharedState &s = sharedState();
     return {s.ForeColorSetting, s.BackColorSetting, s.MaxDisplayOn, s.SoundOff, s.MaxFontSize};
 }
 
 void take(const SettingsFile::Values &v)
 {
-    SharedState &s = State();
+    SharedState &s = sharedState();
     s.ForeColorSetting = v.foreColor;
     s.BackColorSetting = v.backColor;
     s.MaxDisplayOn = v.maxDisplayOn;
@@ -37,65 +40,86 @@ void take(const SettingsFile::Values &v)
 
 bool settingsFileExists()
 {
-    return SafeFile::isPlainFile(DataPath(FileName));
+    return SafeFile::isPlainFile(ProgramPaths::dataPath(FileName));
 }
 
 } // namespace
 
-void detail::resetSettingsFileState()
+void Settings::resetFileStateForTests()
 {
     settingsUnwritable() = false;
 }
 
-void SetDefaultSettings()
+void Settings::setDefaults()
 {
     take(SettingsFile::Defaults);
 }
 
-void EnsureSettingsFile()
+void Settings::ensureFile()
 {
     if (settingsFileExists() || settingsUnwritable())
         return;
     // A folder (or anything else) by the file's name would stop the file
     // being created; it is not ours to remove, so it is moved out of the way.
     QString text = QStringLiteral("設定ファイルが確認できません。自動生成します。");
-    if (const QString path = DataPath(FileName); SafeFile::isInTheWay(path)) {
+    if (const QString path = ProgramPaths::dataPath(FileName); SafeFile::isInTheWay(path)) {
         const bool folder = QFileInfo(path).isDir();
         if (const QString moved = SafeFile::moveAside(path); !moved.isEmpty())
             text += (folder ? QStringLiteral("\n設定ファイルの場所にあったフォルダは「%1」に移しました。")
                             : QStringLiteral("\n設定ファイルの場所にあったものは「%1」に移しました。"))
                         .arg(QDir::toNativeSeparators(moved));
     }
-    MsgBox(text, QStringLiteral("自動生成"));
-    SetDefaultSettings();
-    if (!WriteSettingsFile()) {
+    Messages::show(text, QStringLiteral("自動生成"));
+    Settings::setDefaults();
+    if (!Settings::writeFile()) {
         settingsUnwritable() = true;
-        MsgBox(QStringLiteral("設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。"),
+        Messages::show(QStringLiteral("設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。"),
                QStringLiteral("確認"));
     }
 }
 
-void ReadSettingsFile()
+void Settings::readFile()
 {
     // Five short lines; anything much longer is not a settings file.
-    const std::optional<QByteArray> bytes = SafeFile::readHead(DataPath(FileName), 4096);
+    const std::optional<QByteArray> bytes = SafeFile::readHead(ProgramPaths::dataPath(FileName), 4096);
     if (!bytes) {
         if (settingsUnwritable())
             return; // already told; the defaults in memory stand
-        SetDefaultSettings();
-        MsgBox(QStringLiteral("設定ファイルを読み込めませんでした。\n既定の設定を使います。"), QStringLiteral("確認"));
+        Settings::setDefaults();
+        Messages::show(QStringLiteral("設定ファイルを読み込めませんでした。\n既定の設定を使います。"), QStringLiteral("確認"));
         return;
     }
     const SettingsFile::Parsed parsed = SettingsFile::parse(*bytes);
     take(parsed.values);
     if (parsed.unreadable > 0)
-        MsgBox(QStringLiteral("設定ファイルに読み取れない値がありました。\n読み取れない値には既定の設定を使います。"),
+        Messages::show(QStringLiteral("設定ファイルに読み取れない値がありました。\n読み取れない値には既定の設定を使います。"),
                QStringLiteral("確認"));
 }
 
-bool WriteSettingsFile()
+bool Settings::writeFile()
 {
-    return SafeFile::write(DataPath(FileName), SettingsFile::serialize(current()));
+    return SafeFile::write(ProgramPaths::dataPath(FileName), SettingsFile::serialize(current()));
 }
 
-} // namespace Module1
+void Settings::confirmSave()
+{
+    if (!sharedState().SettingsChanged)
+        return;
+    const Messages::Answer answer = Messages::show(QStringLiteral("設定が変更されています。保存しますか？"), QStringLiteral("確認"),
+                                    Messages::Buttons::YesNo);
+    if (answer == Messages::Answer::Yes) {
+        if (Settings::writeFile())
+            Messages::show(QStringLiteral("保存しました。"), QStringLiteral("保存報告"));
+        else
+            Messages::show(QStringLiteral("設定ファイルに書き込めませんでした。\n設定は保存されていません。"),
+                   QStringLiteral("確認"));
+    } else {
+        Messages::show(QStringLiteral("保存しませんでした。"), QStringLiteral("キャンセル報告"));
+    }
+}
+
+void Settings::exitApplication()
+{
+    confirmSave();
+    ScreenRegistry::closeAll();
+}

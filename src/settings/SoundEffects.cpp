@@ -1,26 +1,27 @@
 #include "SoundEffects.h"
 
-#include "MMControl.h"
-#include "Module1.h"
+#include "ProgramPaths.h"
+#include "SharedState.h"
+#include "SoundPlayer.h"
 
 namespace SoundEffects {
 
-void prepare(MMControl *player)
+void prepare(SoundPlayer *player)
 {
-    player->DeviceType = QStringLiteral("WaveAudio");
-    player->Notify = false;
-    player->Wait = false;
-    player->Shareable = false;
+    player->m_deviceType = QStringLiteral("WaveAudio");
+    player->m_notify = false;
+    player->m_wait = false;
+    player->m_shareable = false;
 }
 
-void play(MMControl *player, const QString &name)
+void play(SoundPlayer *player, const QString &name)
 {
-    if (Module1::State().SoundOff)
+    if (sharedState().SoundOff)
         return;
-    player->Command(QStringLiteral("Close"));
-    player->FileName = Module1::ProgramPath(QStringLiteral("SE/") + name + QStringLiteral(".wav"));
-    player->Command(QStringLiteral("Open"));
-    player->Command(QStringLiteral("Play"));
+    player->command(QStringLiteral("Close"));
+    player->m_fileName = ProgramPaths::programPath(QStringLiteral("SE/") + name + QStringLiteral(".wav"));
+    player->command(QStringLiteral("Open"));
+    player->command(QStringLiteral("Play"));
 }
 
 } // namespace SoundEffects

@@ -2,13 +2,13 @@
 
 #include <QString>
 
-class MMControl;
+class SoundPlayer;
 
 // The sound methods both game screens share: prepare a screen's player,
 // and play one of "clock", "hit", "miss" unless sound effects are off.
 namespace SoundEffects {
 
-void prepare(MMControl *player);
-void play(MMControl *player, const QString &name);
+void prepare(SoundPlayer *player);
+void play(SoundPlayer *player, const QString &name);
 
 } // namespace SoundEffects

@@ -1,14 +1,14 @@
 // Every screen can be used without seeing its pictures and without a mouse:
 // whatever shows its meaning as a picture has a name a screen reader reads,
 // and the Tab key walks the buttons in the designed order.
-#include "Form1.h"
-#include "Form2.h"
-#include "Form3.h"
-#include "Form4.h"
-#include "Form5.h"
-#include "Form6.h"
-#include "Form7.h"
-#include "Form8.h"
+#include "TrainingScreen.h"
+#include "ModeScreen.h"
+#include "ChallengeScreen.h"
+#include "RankingScreen.h"
+#include "AnswerDialog.h"
+#include "NameDialog.h"
+#include "FullScreenDisplay.h"
+#include "AboutDialog.h"
 #include "PictureButton.h"
 #include "TestSupport.h"
 #include "Twips.h"
@@ -27,14 +27,14 @@ namespace {
 QWidget *openScreen(int number)
 {
     switch (number) {
-    case 1: return Form1::instance();
-    case 2: return Form2::instance();
-    case 3: return Form3::instance();
-    case 4: return Form4::instance();
-    case 5: return Form5::instance();
-    case 6: return Form6::instance();
-    case 7: return Form7::instance();
-    case 8: return Form8::instance();
+    case 1: return TrainingScreen::instance();
+    case 2: return ModeScreen::instance();
+    case 3: return ChallengeScreen::instance();
+    case 4: return RankingScreen::instance();
+    case 5: return AnswerDialog::instance();
+    case 6: return NameDialog::instance();
+    case 7: return FullScreenDisplay::instance();
+    case 8: return AboutDialog::instance();
     }
     return nullptr;
 }
@@ -87,14 +87,14 @@ private slots:
         QTest::addColumn<int>("screen");
         QTest::addColumn<int>("pictures"); // labels showing a picture
         QTest::addColumn<int>("buttons");
-        QTest::newRow("Form1 training") << 1 << 6 << 3;
-        QTest::newRow("Form2 mode selection") << 2 << 1 << 2;
-        QTest::newRow("Form3 challenge") << 3 << 2 << 5;
-        QTest::newRow("Form4 ranking") << 4 << 8 << 1;
-        QTest::newRow("Form5 answer") << 5 << 0 << 0;
-        QTest::newRow("Form6 name") << 6 << 0 << 0;
-        QTest::newRow("Form7 full-screen display") << 7 << 0 << 0;
-        QTest::newRow("Form8 about") << 8 << 1 << 2;
+        QTest::newRow("TrainingScreen training") << 1 << 6 << 3;
+        QTest::newRow("ModeScreen mode selection") << 2 << 1 << 2;
+        QTest::newRow("ChallengeScreen challenge") << 3 << 2 << 5;
+        QTest::newRow("RankingScreen ranking") << 4 << 8 << 1;
+        QTest::newRow("AnswerDialog answer") << 5 << 0 << 0;
+        QTest::newRow("NameDialog name") << 6 << 0 << 0;
+        QTest::newRow("FullScreenDisplay full-screen display") << 7 << 0 << 0;
+        QTest::newRow("AboutDialog about") << 8 << 1 << 2;
     }
     void everyPictureAndButtonHasAName()
     {
@@ -120,14 +120,14 @@ private slots:
     {
         QTest::addColumn<int>("screen");
         QTest::addColumn<QStringList>("order"); // from the focus the screen opens with
-        QTest::newRow("Form1: START, MODE, EXIT, then the choices")
-            << 1 << QStringList{"Command1", "Command3", "Command2", "Combo1", "Combo2", "Combo3"};
-        QTest::newRow("Form2: Training Mode first") << 2 << QStringList{"Command1", "Command2"};
-        QTest::newRow("Form3: START first") << 3 << QStringList{"Command1", "Command5", "Command3", "Command2"};
-        QTest::newRow("Form4: Close") << 4 << QStringList{"Command1"};
-        QTest::newRow("Form5: the answer box") << 5 << QStringList{"Text1"};
-        QTest::newRow("Form6: the name box") << 6 << QStringList{"Text1"};
-        QTest::newRow("Form8: Close, then the home page") << 8 << QStringList{"Command2", "Command1"};
+        QTest::newRow("TrainingScreen: START, MODE, EXIT, then the choices")
+            << 1 << QStringList{"startButton", "modeButton", "exitButton", "digitsBox", "termsBox", "intervalBox"};
+        QTest::newRow("ModeScreen: Training Mode first") << 2 << QStringList{"trainingButton", "challengeButton"};
+        QTest::newRow("ChallengeScreen: START first") << 3 << QStringList{"startButton", "rankingButton", "modeButton", "exitButton"};
+        QTest::newRow("RankingScreen: Close") << 4 << QStringList{"closeButton"};
+        QTest::newRow("AnswerDialog: the answer box") << 5 << QStringList{"answerEdit"};
+        QTest::newRow("NameDialog: the name box") << 6 << QStringList{"nameEdit"};
+        QTest::newRow("AboutDialog: Close, then the home page") << 8 << QStringList{"closeButton", "homePageButton"};
     }
     void tabOrderAsDesigned()
     {
@@ -154,29 +154,29 @@ private slots:
     void theNextButtonTakesTheStartButtonsTurn()
     {
         // NEXT stands where START stood, and takes its place in the order.
-        Form3 *form = Form3::instance();
-        form->Command1->hide();
-        form->Command4->show();
+        ChallengeScreen *form = ChallengeScreen::instance();
+        form->m_startButton->hide();
+        form->m_nextButton->show();
         form->show();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form));
-        form->Command4->setFocus();
+        form->m_nextButton->setFocus();
         QList<QWidget *> visited;
         for (int i = 0; i < 4; ++i) {
             visited << QApplication::focusWidget();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(names(visited), (QStringList{"Command4", "Command5", "Command3", "Command2"}));
+        QCOMPARE(names(visited), (QStringList{"nextButton", "rankingButton", "modeButton", "exitButton"}));
     }
 
     void everyTrainingChoiceReadsInFull()
     {
         // The boxes keep their designed width of 615 twips; what they show
         // must fit in it (Qt's text field keeps 2 pixels clear on each side).
-        Form1 *form = Form1::instance();
+        TrainingScreen *form = TrainingScreen::instance();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
-        for (QComboBox *box : {form->Combo1, form->Combo2, form->Combo3}) {
+        for (QComboBox *box : {form->m_digitsBox, form->m_termsBox, form->m_intervalBox}) {
             QCOMPARE(box->width(), Twips::toPx(615));
             const int room = box->lineEdit()->contentsRect().width() - 4;
             for (int i = 0; i < box->count(); ++i) {

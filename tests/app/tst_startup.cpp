@@ -1,9 +1,14 @@
-#include "Form1.h"
-#include "Form2.h"
-#include "Form3.h"
-#include "FormRegistry.h"
+#include "ChallengeScreen.h"
+#include "Messages.h"
+#include "ModeScreen.h"
 #include "PictureButton.h"
+#include "Placement.h"
+#include "ProgramPaths.h"
+#include "ScreenRegistry.h"
+#include "SettingsProcedures.h"
+#include "SharedState.h"
 #include "TestSupport.h"
+#include "TrainingScreen.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,7 +23,7 @@ private slots:
     void firstStartCreatesFilesWithMessagesInOrder()
     {
         TestEnvironment env;
-        Form2 *screen = Form2::instance();
+        ModeScreen *screen = ModeScreen::instance();
         screen->show();
         QCOMPARE(env.messageTexts(), (QStringList{"設定ファイルが確認できません。自動生成します。",
                                                   "ランキングファイルが確認できません。自動生成します。"}));
@@ -26,8 +31,8 @@ private slots:
         QCOMPARE(env.readFile("Plumeno.config"), QByteArray("65280\r\n0\r\n#FALSE#\r\n#FALSE#\r\n0\r\n"));
         QCOMPARE(env.readFile("DATA/Data1.data").size(), 50);
         QCOMPARE(env.readFile("DATA/Data2.data").size(), 38);
-        QCOMPARE(Module1::State().ForeColorSetting, 65280);
-        QVERIFY(Module1::State().StartupDone);
+        QCOMPARE(sharedState().ForeColorSetting, 65280);
+        QVERIFY(sharedState().StartupDone);
     }
 
     void laterStartReadsSettingsSilently()
@@ -35,15 +40,15 @@ private slots:
         TestEnvironment env;
         env.writeDefaultFiles();
         env.writeFile("Plumeno.config", "255\r\n65535\r\n#TRUE#\r\n#TRUE#\r\n120\r\n");
-        Form2 *screen = Form2::instance();
+        ModeScreen *screen = ModeScreen::instance();
         QVERIFY(env.messages.isEmpty());
-        const SharedState &s = Module1::State();
+        const SharedState &s = sharedState();
         QCOMPARE(s.ForeColorSetting, 255);
         QCOMPARE(s.BackColorSetting, 65535);
         QVERIFY(s.MaxDisplayOn && s.SoundOff);
         QCOMPARE(int(s.MaxFontSize), 120);
-        QVERIFY(screen->IDMMax->isChecked());
-        QVERIFY(screen->IDMSound->isChecked());
+        QVERIFY(screen->m_maxDisplayAction->isChecked());
+        QVERIFY(screen->m_soundOffAction->isChecked());
     }
 
     void damagedSettingsFileFallsBackWithOneMessage()
@@ -51,10 +56,10 @@ private slots:
         TestEnvironment env;
         env.writeDefaultFiles();
         env.writeFile("Plumeno.config", "abc\r\n255\r\n#TRUE\r\n");
-        Form2::instance();
+        ModeScreen::instance();
         QCOMPARE(env.messages.size(), 1);
         QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
-        const SharedState &s = Module1::State();
+        const SharedState &s = sharedState();
         QCOMPARE(s.ForeColorSetting, 65280);
         QCOMPARE(s.BackColorSetting, 255);
         QVERIFY(!s.MaxDisplayOn);
@@ -67,22 +72,22 @@ private slots:
         TestEnvironment env;
         // A directory below a plain file cannot be written, not even by root.
         env.writeFile("blocker", "x");
-        Module1::SetProgramDir(env.path("blocker/Plumeno"));
-        Module1::SetUserDataDirForTests(env.path("blocker/user"));
-        Form2::instance()->show();
+        ProgramPaths::setProgramDir(env.path("blocker/Plumeno"));
+        ProgramPaths::setUserDataDirForTests(env.path("blocker/user"));
+        ModeScreen::instance()->show();
         QCOMPARE(env.messageTexts(), (QStringList{
             "設定ファイルが確認できません。自動生成します。",
             "設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。",
             "ランキングファイルが確認できません。自動生成します。",
             "ランキングファイルを作成できませんでした。\nランキングは保存されません。"}));
-        QCOMPARE(Module1::State().ForeColorSetting, 65280);
+        QCOMPARE(sharedState().ForeColorSetting, 65280);
 
         // Settings changed later stay in memory; the save fails honestly.
         env.messages.clear();
-        Module1::EnsureSettingsFile();
+        Settings::ensureFile();
         QVERIFY(env.messages.isEmpty());
-        Module1::State().SettingsChanged = true;
-        Module1::ConfirmSaveSettings();
+        sharedState().SettingsChanged = true;
+        Settings::confirmSave();
         QCOMPARE(env.messageTexts().last(), QStringLiteral("設定ファイルに書き込めませんでした。\n設定は保存されていません。"));
     }
 
@@ -90,27 +95,27 @@ private slots:
     {
         TestEnvironment env;
         env.writeFile("blocker", "x");
-        Module1::SetProgramDir(env.path("blocker/Plumeno"));
-        Module1::SetUserDataDirForTests(env.path("user/Plumeno"));
-        Form2::instance()->show();
+        ProgramPaths::setProgramDir(env.path("blocker/Plumeno"));
+        ProgramPaths::setUserDataDirForTests(env.path("user/Plumeno"));
+        ModeScreen::instance()->show();
         QCOMPARE(env.messageTexts(), (QStringList{"設定ファイルが確認できません。自動生成します。",
                                                   "ランキングファイルが確認できません。自動生成します。"}));
         QCOMPARE(env.readFile("user/Plumeno/Plumeno.config").size(), 31);
         QCOMPARE(env.readFile("user/Plumeno/DATA/Data1.data").size(), 50);
         QCOMPARE(env.readFile("user/Plumeno/DATA/Data2.data").size(), 38);
         // The sounds still come from beside the executable.
-        QCOMPARE(Module1::ProgramPath("SE/hit.wav"), env.path("blocker/Plumeno/SE/hit.wav"));
+        QCOMPARE(ProgramPaths::programPath("SE/hit.wav"), env.path("blocker/Plumeno/SE/hit.wav"));
     }
 
     void secondLoadOfModeScreenChecksNoFiles()
     {
         TestEnvironment env;
         env.writeDefaultFiles();
-        Form2::instance()->show();
+        ModeScreen::instance()->show();
         QFile::remove(env.path("Plumeno.config"));
-        QTest::mouseClick(Form2::existing()->Command1, Qt::LeftButton);
-        QTest::mouseClick(Form1::existing()->Command3, Qt::LeftButton); // MODE
-        QVERIFY(Form2::existing());
+        QTest::mouseClick(ModeScreen::existing()->m_trainingButton, Qt::LeftButton);
+        QTest::mouseClick(TrainingScreen::existing()->m_modeButton, Qt::LeftButton); // MODE
+        QVERIFY(ModeScreen::existing());
         QVERIFY(env.messages.isEmpty());
         QVERIFY(!QFile::exists(env.path("Plumeno.config")));
     }
@@ -119,47 +124,47 @@ private slots:
     {
         TestEnvironment env;
         env.writeDefaultFiles();
-        Form2 *modeScreen = Form2::instance();
+        ModeScreen *modeScreen = ModeScreen::instance();
         modeScreen->move(137, 91);
         modeScreen->show();
         const QPoint corner = modeScreen->frameGeometry().topLeft();
-        QTest::mouseClick(modeScreen->Command1, Qt::LeftButton);
-        QVERIFY(!Form2::existing());
-        Form1 *training = Form1::existing();
+        QTest::mouseClick(modeScreen->m_trainingButton, Qt::LeftButton);
+        QVERIFY(!ModeScreen::existing());
+        TrainingScreen *training = TrainingScreen::existing();
         QVERIFY(training && training->isVisible());
         QCOMPARE(training->frameGeometry().topLeft(), corner);
 
         training->move(300, 200);
         const QPoint corner2 = training->frameGeometry().topLeft();
-        training->Combo1->setEditText("3");
-        QTest::mouseClick(training->Command3, Qt::LeftButton);
-        QVERIFY(!Form1::existing());
-        QCOMPARE(Form2::existing()->frameGeometry().topLeft(), corner2);
+        training->m_digitsBox->setEditText("3");
+        QTest::mouseClick(training->m_modeButton, Qt::LeftButton);
+        QVERIFY(!TrainingScreen::existing());
+        QCOMPARE(ModeScreen::existing()->frameGeometry().topLeft(), corner2);
 
-        QTest::mouseClick(Form2::existing()->Command2, Qt::LeftButton);
-        Form3 *challenge = Form3::existing();
+        QTest::mouseClick(ModeScreen::existing()->m_challengeButton, Qt::LeftButton);
+        ChallengeScreen *challenge = ChallengeScreen::existing();
         QVERIFY(challenge && challenge->isVisible());
         QCOMPARE(challenge->frameGeometry().topLeft(), corner2);
 
         // A training screen opened again shows its design-time choices.
         challenge->close();
-        Form2 *again = Form2::instance();
+        ModeScreen *again = ModeScreen::instance();
         again->show();
-        QTest::mouseClick(again->Command1, Qt::LeftButton);
-        QCOMPARE(Form1::existing()->Combo1->currentText(), QStringLiteral("1"));
-        QCOMPARE(Form1::existing()->Combo3->currentText(), QStringLiteral("1.0"));
+        QTest::mouseClick(again->m_trainingButton, Qt::LeftButton);
+        QCOMPARE(TrainingScreen::existing()->m_digitsBox->currentText(), QStringLiteral("1"));
+        QCOMPARE(TrainingScreen::existing()->m_intervalBox->currentText(), QStringLiteral("1.0"));
     }
 
     void centringUsesWholeWindowsAndMayOverhang()
     {
         TestEnvironment env;
         env.writeDefaultFiles();
-        Form2 *screen = Form2::instance();
+        ModeScreen *screen = ModeScreen::instance();
         screen->move(100, 100);
         screen->show();
         QWidget big;
         big.setFixedSize(screen->frameGeometry().width() + 40, screen->frameGeometry().height() + 20);
-        Module1::CenterOnActiveForm(&big);
+        Placement::centerOnActiveScreen(&big);
         QCOMPARE(big.frameGeometry().left(), screen->frameGeometry().left() - 20);
         QCOMPARE(big.frameGeometry().top(), screen->frameGeometry().top() - 10);
     }
@@ -168,12 +173,12 @@ private slots:
     {
         TestEnvironment env;
         env.writeDefaultFiles();
-        Form2 *screen = Form2::instance();
+        ModeScreen *screen = ModeScreen::instance();
         const QList<std::pair<const char *, QString>> items{
-            {"IDMColor", "配色(&C)"}, {"IDMFore", "文字色(&F)"}, {"IDMBack", "背景色(&B)"},
-            {"IDMMax", "数値表示を最大化(&M)"}, {"IDMSound", "効果音の無効(&S)"}, {"IDMRefresh", "ランキングの初期化(&R)"},
-            {"IDMRCustom", "設定の初期化(&E)"}, {"IDMEnd", "終了(&X)"}, {"IDMReadMe", "READ MEを開く(&R)"},
-            {"IDMVersion", "バージョン情報(&V)"}};
+            {"colourMenu", "配色(&C)"}, {"foreColourAction", "文字色(&F)"}, {"backColourAction", "背景色(&B)"},
+            {"maxDisplayAction", "数値表示を最大化(&M)"}, {"soundOffAction", "効果音の無効(&S)"}, {"resetRankingAction", "ランキングの初期化(&R)"},
+            {"resetSettingsAction", "設定の初期化(&E)"}, {"exitAction", "終了(&X)"}, {"readMeAction", "READ MEを開く(&R)"},
+            {"aboutAction", "バージョン情報(&V)"}};
         for (const auto &[name, caption] : items) {
             QObject *item = screen->findChild<QObject *>(QString::fromLatin1(name));
             QVERIFY2(item, name);
@@ -181,29 +186,29 @@ private slots:
                                                               : static_cast<QAction *>(item)->text();
             QCOMPARE(text, caption);
         }
-        QCOMPARE(screen->IDMCustom->title(), QStringLiteral("設定(&C)"));
-        QCOMPARE(screen->IDMHelp->title(), QStringLiteral("ヘルプ(&H)"));
-        QVERIFY(screen->IDMMax->isCheckable() && screen->IDMSound->isCheckable());
-        for (QAction *sep : {screen->Separator0, screen->Separator1, screen->Separator2})
+        QCOMPARE(screen->m_settingsMenu->title(), QStringLiteral("設定(&C)"));
+        QCOMPARE(screen->m_helpMenu->title(), QStringLiteral("ヘルプ(&H)"));
+        QVERIFY(screen->m_maxDisplayAction->isCheckable() && screen->m_soundOffAction->isCheckable());
+        for (QAction *sep : {screen->m_rankingSeparator, screen->m_exitSeparator, screen->m_helpSeparator})
             QVERIFY(sep->isSeparator());
-        const QList<QAction *> custom = screen->IDMCustom->actions();
+        const QList<QAction *> custom = screen->m_settingsMenu->actions();
         QCOMPARE(custom.size(), 8);
-        QCOMPARE(custom[3], screen->Separator0);
-        QCOMPARE(custom.last(), screen->IDMEnd);
+        QCOMPARE(custom[3], screen->m_rankingSeparator);
+        QCOMPARE(custom.last(), screen->m_exitAction);
     }
 
     void closeBoxOfModeScreenAsksToSaveOnceAndEnds()
     {
         TestEnvironment env;
         env.writeDefaultFiles();
-        Form2 *screen = Form2::instance();
+        ModeScreen *screen = ModeScreen::instance();
         screen->show();
-        Module1::State().SettingsChanged = true;
-        Module1::State().SoundOff = true;
-        env.answers = {Module1::MsgAnswer::No};
+        sharedState().SettingsChanged = true;
+        sharedState().SoundOff = true;
+        env.answers = {Messages::Answer::No};
         QVERIFY(TestSupport::userClose(screen));
         QCOMPARE(env.messageTexts(), (QStringList{"設定が変更されています。保存しますか？", "保存しませんでした。"}));
-        QVERIFY(!Form2::existing());
+        QVERIFY(!ModeScreen::existing());
         QCOMPARE(env.readFile("Plumeno.config"), QByteArray("65280\r\n0\r\n#FALSE#\r\n#FALSE#\r\n0\r\n"));
     }
 
@@ -211,15 +216,15 @@ private slots:
     {
         TestEnvironment env;
         env.writeDefaultFiles();
-        Form2::instance()->show();
-        Module1::State().SettingsChanged = true;
-        Module1::State().MaxDisplayOn = true;
-        Form2::existing()->IDMEnd->trigger();
+        ModeScreen::instance()->show();
+        sharedState().SettingsChanged = true;
+        sharedState().MaxDisplayOn = true;
+        ModeScreen::existing()->m_exitAction->trigger();
         QCOMPARE(env.messageTexts(), (QStringList{"設定が変更されています。保存しますか？", "保存しました。"}));
         QCOMPARE(env.messages[1].title, QStringLiteral("保存報告"));
         QCOMPARE(env.readFile("Plumeno.config"), QByteArray("65280\r\n0\r\n#TRUE#\r\n#FALSE#\r\n0\r\n"));
-        for (int i = 1; i <= FormRegistry::FormCount; ++i)
-            QVERIFY(!FormRegistry::open(i));
+        for (int i = 1; i <= ScreenRegistry::ScreenCount; ++i)
+            QVERIFY(!ScreenRegistry::open(i));
     }
 };
 

@@ -1,10 +1,11 @@
 // The about screen, the ReadMe command and what they hand to the shell.
-#include "Form1.h"
-#include "Form2.h"
-#include "Form8.h"
+#include "AboutDialog.h"
+#include "HelpCommands.h"
+#include "ModeScreen.h"
 #include "PictureButton.h"
 #include "ShellTarget.h"
 #include "TestSupport.h"
+#include "TrainingScreen.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,10 +21,10 @@ private slots:
 
     void coloncolumnInTheFixedPitchFont()
     {
-        Form8 *form = Form8::instance();
+        AboutDialog *form = AboutDialog::instance();
         QSet<int> columns;
-        for (QLabel *l : {form->Label2, form->Label3, form->Label4, form->Label5, form->Label6}) {
-            QCOMPARE(l->parentWidget(), form->Frame1);
+        for (QLabel *l : {form->m_rightsLabel, form->m_versionLabel, form->m_releaseLabel, form->m_mailCaption, form->m_homePageCaption}) {
+            QCOMPARE(l->parentWidget(), form->m_detailsFrame);
             const QString head = l->text().left(l->text().indexOf(u'：') + 1);
             columns << l->x() + QFontMetrics(l->font()).horizontalAdvance(head);
         }
@@ -36,45 +37,45 @@ private slots:
         QTest::addColumn<QColor>("mail");
         QTest::addColumn<QColor>("home");
         const QColor blue(0, 0, 255), black(Qt::black);
-        QTest::newRow("e-mail") << QStringList{"Label7"} << blue << black;
-        QTest::newRow("e-mail, then home page") << QStringList{"Label7", "Label8"} << black << blue;
-        QTest::newRow("home page, then frame") << QStringList{"Label8", "Frame1"} << black << black;
-        QTest::newRow("home page, then form") << QStringList{"Label8", "Form8"} << black << black;
-        for (const char *heading : {"Label4", "Label5", "Label6"})
-            QTest::addRow("e-mail, then %s", heading) << QStringList{"Label7", heading} << black << black;
-        for (const char *other : {"Label2", "Label3", "Label9", "Label10", "Command1", "Command2"})
-            QTest::addRow("e-mail, then %s", other) << QStringList{"Label7", other} << blue << black;
+        QTest::newRow("e-mail") << QStringList{"mailLink"} << blue << black;
+        QTest::newRow("e-mail, then home page") << QStringList{"mailLink", "homePageLink"} << black << blue;
+        QTest::newRow("home page, then frame") << QStringList{"homePageLink", "detailsFrame"} << black << black;
+        QTest::newRow("home page, then dialog") << QStringList{"homePageLink", "AboutDialog"} << black << black;
+        for (const char *heading : {"releaseLabel", "mailCaption", "homePageCaption"})
+            QTest::addRow("e-mail, then %s", heading) << QStringList{"mailLink", heading} << black << black;
+        for (const char *other : {"rightsLabel", "versionLabel", "noticeText", "contactLabel", "homePageButton", "closeButton"})
+            QTest::addRow("e-mail, then %s", other) << QStringList{"mailLink", other} << blue << black;
     }
     void hoverColours()
     {
         QFETCH(QStringList, path);
-        Form8 *form = Form8::instance();
+        AboutDialog *form = AboutDialog::instance();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         for (const QString &name : path) {
             // A point on the control itself, not on one of its children.
-            QWidget *w = name == u"Form8" ? form : form->findChild<QWidget *>(name);
-            const QPoint local = w == form ? QPoint(4, 4) : w == form->Frame1 ? QPoint(w->width() - 6, 6) : w->rect().center();
+            QWidget *w = name == u"AboutDialog" ? form : form->findChild<QWidget *>(name);
+            const QPoint local = w == form ? QPoint(4, 4) : w == form->m_detailsFrame ? QPoint(w->width() - 6, 6) : w->rect().center();
             QTest::mouseMove(form->windowHandle(), w->mapTo(form, local));
         }
-        QTEST(form->Label7->palette().color(QPalette::WindowText), "mail");
-        QTEST(form->Label8->palette().color(QPalette::WindowText), "home");
+        QTEST(form->m_mailLink->palette().color(QPalette::WindowText), "mail");
+        QTEST(form->m_homePageLink->palette().color(QPalette::WindowText), "home");
     }
 
     void clicksOpenTheAddresses_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("target");
-        QTest::newRow("e-mail link") << "Label7" << QStringLiteral("mailto:plumeno@example.org");
-        QTest::newRow("home-page link") << "Label8" << QStringLiteral("https://plumeno.example.org/");
-        QTest::newRow("icon button") << "Command1" << QStringLiteral("https://plumeno.example.org/");
+        QTest::newRow("e-mail link") << "mailLink" << QStringLiteral("mailto:plumeno@example.org");
+        QTest::newRow("home-page link") << "homePageLink" << QStringLiteral("https://plumeno.example.org/");
+        QTest::newRow("icon button") << "homePageButton" << QStringLiteral("https://plumeno.example.org/");
     }
     void clicksOpenTheAddresses()
     {
         QFETCH(QString, name);
         QStringList targets;
-        Module1::SetShellHook([&](const QString &target) { targets << target; });
-        QTest::mouseClick(Form8::instance()->findChild<QWidget *>(name), Qt::LeftButton);
+        Help::setShellHook([&](const QString &target) { targets << target; });
+        QTest::mouseClick(AboutDialog::instance()->findChild<QWidget *>(name), Qt::LeftButton);
         QFETCH(QString, target);
         QCOMPARE(targets, QStringList{target});
         QCOMPARE(ShellTarget::url(target).toString(), target); // handed on as it is
@@ -83,24 +84,24 @@ private slots:
     void helpMenuOfTheTrainingScreen()
     {
         m_env->writeDefaultFiles();
-        Form2::instance()->show();
-        Form2::existing()->Command1->click();
-        Form1 *training = Form1::existing();
+        ModeScreen::instance()->show();
+        ModeScreen::existing()->m_trainingButton->click();
+        TrainingScreen *training = TrainingScreen::existing();
         QPoint at(-1, -1);
         QTimer::singleShot(0, this, [&] {
-            if (auto *about = qobject_cast<Form8 *>(QApplication::activeModalWidget())) {
+            if (auto *about = qobject_cast<AboutDialog *>(QApplication::activeModalWidget())) {
                 at = about->frameGeometry().topLeft();
-                about->Command2->click();
+                about->m_closeButton->click();
             }
         });
-        training->IDMVersion->trigger();
+        training->m_aboutAction->trigger();
         QCOMPARE(at, training->frameGeometry().topLeft());
-        QVERIFY(!Form8::existing());
+        QVERIFY(!AboutDialog::existing());
 
         QStringList targets;
-        Module1::SetShellHook([&](const QString &target) { targets << target; });
-        QVERIFY(!Form2::existing());
-        training->IDMReadMe->trigger();
+        Help::setShellHook([&](const QString &target) { targets << target; });
+        QVERIFY(!ModeScreen::existing());
+        training->m_readMeAction->trigger();
         QCOMPARE(targets, QStringList{QStringLiteral("READ ME.txt")});
         QCOMPARE(ShellTarget::url(targets[0]), QUrl::fromLocalFile(m_env->path(QStringLiteral("READ ME.txt"))));
     }

@@ -2,9 +2,11 @@
 // leave them in. The program always starts and says at most once what it
 // did; a file it cannot read whole is copied aside before anything writes
 // over it, and every row it could read is still in the ranking.
-#include "Form2.h"
-#include "Form4.h"
+#include "ModeScreen.h"
+#include "ProgramPaths.h"
 #include "RankingFiles.h"
+#include "RankingProcedures.h"
+#include "RankingScreen.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -184,7 +186,7 @@ void TestBadRanking::atStartUp()
     place(env, "DATA/Data1.data", namesHow, names);
     place(env, "DATA/Data2.data", scoresHow, scores);
 
-    QVERIFY(Form2::instance());
+    QVERIFY(ModeScreen::instance());
     if (title.isEmpty()) {
         QVERIFY2(env.messages.isEmpty(), qPrintable(env.messageTexts().join(u'|')));
     } else {
@@ -212,10 +214,10 @@ void TestBadRanking::atStartUp()
 
     QTEST(env.readFile("DATA/Data1.data"), "namesAfter");
     QTEST(env.readFile("DATA/Data2.data"), "scoresAfter");
-    Form4 *ranking = Form4::instance();
-    ranking->fileread();
-    QTEST(column(ranking->Label1), "shownNames");
-    QTEST(column(ranking->Label2), "shownScores");
+    RankingScreen *ranking = RankingScreen::instance();
+    ranking->readRanking();
+    QTEST(column(ranking->m_nameLabels), "shownNames");
+    QTEST(column(ranking->m_scoreLabels), "shownScores");
 }
 
 void TestBadRanking::readOnlyFileRefusesTheGameSave()
@@ -224,12 +226,12 @@ void TestBadRanking::readOnlyFileRefusesTheGameSave()
     env.writeDefaultFiles();
     env.writeFile("DATA/Data1.data", Names);
     place(env, "DATA/Data2.data", "read-only", Scores);
-    Form2::instance();
+    ModeScreen::instance();
     QVERIFY(env.messages.isEmpty());
 
     qint32 score = 100000;
     QString name = QStringLiteral("Newcomer");
-    Form4::instance()->irekae(score, name);
+    RankingScreen::instance()->insertScore(score, name);
     QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"});
     QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
     QCOMPARE(env.readFile("DATA/Data2.data"), Scores);
@@ -241,12 +243,12 @@ void TestBadRanking::fileDamagedDuringTheRunIsMendedBeforeTheGameSave()
     env.writeDefaultFiles();
     env.writeFile("DATA/Data1.data", Names);
     env.writeFile("DATA/Data2.data", Scores);
-    Form2::instance();
+    ModeScreen::instance();
     env.writeFile("DATA/Data2.data", "90000\r\n80000\r\n");
 
     qint32 score = 85000;
     QString name = QStringLiteral("Newcomer");
-    Form4::instance()->irekae(score, name);
+    RankingScreen::instance()->insertScore(score, name);
     QCOMPARE(env.messages.size(), 1);
     QVERIFY(env.messages[0].text.contains(u"Data2.data（得点）"));
     QCOMPARE(QDir(env.path("DATA")).entryList({"Data2.data.bak-*"}).size(), 1);
@@ -259,21 +261,21 @@ void TestBadRanking::unwritableDataDirectoryIsToldOnceAndKeepsTheRankingInMemory
 {
     TestEnvironment env;
     env.writeFile("blocker", "x");
-    Module1::SetProgramDir(env.path("blocker/Plumeno"));
-    Module1::SetUserDataDirForTests(env.path("blocker/user"));
-    Form2::instance(); // tells of both files being impossible to create
+    ProgramPaths::setProgramDir(env.path("blocker/Plumeno"));
+    ProgramPaths::setUserDataDirForTests(env.path("blocker/user"));
+    ModeScreen::instance(); // tells of both files being impossible to create
     env.messages.clear();
 
     // A later look at the ranking does not ask again; the game's save fails
     // honestly, and the ranking screen keeps the result for the run.
-    Module1::EnsureRankingFiles();
+    Ranking::ensureFiles();
     QVERIFY(env.messages.isEmpty());
     qint32 score = 140000;
     QString name = QStringLiteral("Newcomer");
-    Form4::instance()->irekae(score, name);
+    RankingScreen::instance()->insertScore(score, name);
     QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"});
-    QCOMPARE(Form4::existing()->Label1[1]->text(), QStringLiteral("Newcomer"));
-    QCOMPARE(Form4::existing()->Label2[0]->text(), QStringLiteral("150000"));
+    QCOMPARE(RankingScreen::existing()->m_nameLabels[1]->text(), QStringLiteral("Newcomer"));
+    QCOMPARE(RankingScreen::existing()->m_scoreLabels[0]->text(), QStringLiteral("150000"));
 }
 
 QTEST_MAIN(TestBadRanking)

@@ -1,5 +1,7 @@
-#include "Form4.h"
+#include "Messages.h"
 #include "RankingFiles.h"
+#include "RankingProcedures.h"
+#include "RankingScreen.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -66,7 +68,7 @@ private slots:
     {
         TestEnvironment env;
         env.writeFile("DATA/Data1.data", "kept?\r\n");
-        Module1::EnsureRankingFiles();
+        Ranking::ensureFiles();
         QCOMPARE(env.messages.size(), 1);
         QVERIFY(env.messages[0].text.startsWith(u"ランキングファイルが確認できません。自動生成します。\n"));
         QCOMPARE(env.messages[0].title, QStringLiteral("自動生成"));
@@ -81,7 +83,7 @@ private slots:
 
         env.messages.clear();
         env.writeFile("DATA/Data2.data", "1\r\n2\r\n3\r\n4\r\n5\r\n");
-        Module1::EnsureRankingFiles();
+        Ranking::ensureFiles();
         QVERIFY(env.messages.isEmpty());
         QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n"));
     }
@@ -91,15 +93,15 @@ private slots:
         TestEnvironment env;
         env.writeFile("DATA/Data1.data", "X\r\nX\r\nX\r\nX\r\nX\r\n");
         env.writeFile("DATA/Data2.data", "9\r\n9\r\n9\r\n9\r\n9\r\n");
-        env.answers = {Module1::MsgAnswer::No};
-        Module1::ResetRanking();
+        env.answers = {Messages::Answer::No};
+        Ranking::reset();
         QCOMPARE(env.messageTexts(), (QStringList{"ランキングを初期化します。よろしいですか？", "キャンセルしました。"}));
         QCOMPARE(env.messages[1].title, QStringLiteral("キャンセル報告"));
         QCOMPARE(env.readFile("DATA/Data1.data"), QByteArray("X\r\nX\r\nX\r\nX\r\nX\r\n"));
 
         env.messages.clear();
-        env.answers = {Module1::MsgAnswer::Yes};
-        Module1::ResetRanking();
+        env.answers = {Messages::Answer::Yes};
+        Ranking::reset();
         QCOMPARE(env.messageTexts(), (QStringList{"ランキングを初期化します。よろしいですか？", "初期化しました。"}));
         QCOMPARE(env.messages[1].title, QStringLiteral("初期化報告"));
         QCOMPARE(env.readFile("DATA/Data2.data").size(), 38);
@@ -108,8 +110,8 @@ private slots:
     void resetRankingWithFilesMissingCreatesThemFirst()
     {
         TestEnvironment env;
-        env.answers = {Module1::MsgAnswer::No};
-        Module1::ResetRanking();
+        env.answers = {Messages::Answer::No};
+        Ranking::reset();
         QCOMPARE(env.messageTexts(), (QStringList{"ランキングファイルが確認できません。自動生成します。",
                                                   "ランキングを初期化します。よろしいですか？", "キャンセルしました。"}));
     }
@@ -120,19 +122,19 @@ private slots:
         const QByteArray names = RankingFiles::encode(QStringLiteral("山田太郎\r\na,b\r\n\"q\"\r\n  sp\r\nｶﾅ\r\nsixth\r\nseventh\r\n"));
         env.writeFile("DATA/Data1.data", names);
         env.writeFile("DATA/Data2.data", "5\r\n4\r\n3\r\n2\r\n1\r\n");
-        Form4 *screen = Form4::instance();
-        screen->fileread();
-        QCOMPARE(screen->Label1[0]->text(), QStringLiteral("山田太郎"));
-        QCOMPARE(screen->Label1[2]->text(), QStringLiteral("\"q\""));
-        QCOMPARE(screen->Label1[3]->text(), QStringLiteral("  sp"));
-        QVERIFY(screen->filesave());
+        RankingScreen *screen = RankingScreen::instance();
+        screen->readRanking();
+        QCOMPARE(screen->m_nameLabels[0]->text(), QStringLiteral("山田太郎"));
+        QCOMPARE(screen->m_nameLabels[2]->text(), QStringLiteral("\"q\""));
+        QCOMPARE(screen->m_nameLabels[3]->text(), QStringLiteral("  sp"));
+        QVERIFY(screen->saveRanking());
         // Five lines and the empty sixth; the seven-line file loses lines 6 and 7.
         QCOMPARE(env.readFile("DATA/Data1.data"),
                  RankingFiles::encode(QStringLiteral("山田太郎\r\na,b\r\n\"q\"\r\n  sp\r\nｶﾅ\r\n\r\n")));
         QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("5\r\n4\r\n3\r\n2\r\n1\r\n\r\n"));
-        screen->fileread();
-        QCOMPARE(screen->Label2[4]->text(), QStringLiteral("1"));
-        QCOMPARE(screen->Label1[4]->text(), QStringLiteral("ｶﾅ"));
+        screen->readRanking();
+        QCOMPARE(screen->m_scoreLabels[4]->text(), QStringLiteral("1"));
+        QCOMPARE(screen->m_nameLabels[4]->text(), QStringLiteral("ｶﾅ"));
     }
 
     void shortFilesReadAsEmptyRows()
@@ -140,11 +142,11 @@ private slots:
         TestEnvironment env;
         env.writeFile("DATA/Data1.data", "only\r\n");
         env.writeFile("DATA/Data2.data", "");
-        Form4 *screen = Form4::instance();
-        screen->fileread();
-        QCOMPARE(screen->Label1[0]->text(), QStringLiteral("only"));
-        QCOMPARE(screen->Label1[1]->text(), QString());
-        QCOMPARE(screen->Label2[0]->text(), QString());
+        RankingScreen *screen = RankingScreen::instance();
+        screen->readRanking();
+        QCOMPARE(screen->m_nameLabels[0]->text(), QStringLiteral("only"));
+        QCOMPARE(screen->m_nameLabels[1]->text(), QString());
+        QCOMPARE(screen->m_scoreLabels[0]->text(), QString());
     }
 };
 

@@ -1,7 +1,8 @@
 // Entering a finished game's score in the ranking, on rows and on the files.
-#include "Form4.h"
 #include "RankingFiles.h"
 #include "RankingInsert.h"
+#include "RankingScreen.h"
+#include "SharedState.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -106,12 +107,12 @@ void RankingInsertTest::files()
     TestEnvironment env;
     env.writeFile(QStringLiteral("DATA/Data1.data"), namesIn);
     env.writeFile(QStringLiteral("DATA/Data2.data"), DefaultScores);
-    Module1::State().PlayerName = name;
+    sharedState().PlayerName = name;
     qint32 finalScore = score;
-    Form4::instance()->irekae(finalScore, Module1::State().PlayerName);
+    RankingScreen::instance()->insertScore(finalScore, sharedState().PlayerName);
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data1.data")), namesOut);
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), scoresOut);
-    QCOMPARE(Module1::State().PlayerName, name);
+    QCOMPARE(sharedState().PlayerName, name);
     QCOMPARE(env.messages.size(), 0);
 }
 
@@ -122,7 +123,7 @@ void RankingInsertTest::vanishedFilesAreRecreatedFirst()
     QFile::remove(env.path(QStringLiteral("DATA/Data2.data")));
     qint32 score = 60000;
     QString name = QStringLiteral("Taro");
-    Form4::instance()->irekae(score, name);
+    RankingScreen::instance()->insertScore(score, name);
     QCOMPARE(env.messages.size(), 1);
     QVERIFY(env.messages[0].text.startsWith(QStringLiteral("ランキングファイルが確認できません。自動生成します。")));
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")),

@@ -1,8 +1,11 @@
 // The settings file in every state a disk, an editor or a player can leave
 // it in. The program always starts with five usable settings and says at
 // most once what it did; a value it cannot read takes its default.
-#include "Form2.h"
+#include "ModeScreen.h"
+#include "OptionCommands.h"
 #include "SettingsFile.h"
+#include "SettingsProcedures.h"
+#include "SharedState.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -90,7 +93,7 @@ void TestBadSettings::atStartUp()
             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     }
 
-    Form2 *screen = Form2::instance();
+    ModeScreen *screen = ModeScreen::instance();
     QVERIFY(screen);
     if (message.isEmpty()) {
         QVERIFY2(env.messages.isEmpty(), qPrintable(env.messageTexts().join(u'|')));
@@ -98,13 +101,13 @@ void TestBadSettings::atStartUp()
         QCOMPARE(env.messages.size(), 1);
         QVERIFY2(env.messages[0].text.startsWith(message), qPrintable(env.messages[0].text));
     }
-    const SharedState &s = Module1::State();
+    const SharedState &s = sharedState();
     QTEST(int(s.ForeColorSetting), "fore");
     QTEST(int(s.BackColorSetting), "back");
     QTEST(s.MaxDisplayOn, "maxOn");
     QTEST(s.SoundOff, "soundOff");
     QTEST(int(s.MaxFontSize), "fontSize");
-    QCOMPARE(screen->IDMMax->isChecked(), s.MaxDisplayOn);
+    QCOMPARE(screen->m_maxDisplayAction->isChecked(), s.MaxDisplayOn);
 
     if (how != u"folder") {
         QCOMPARE(env.readFile("Plumeno.config"), bytes);
@@ -124,11 +127,11 @@ void TestBadSettings::readOnlyFileIsNotReplacedOnExit()
     env.writeDefaultFiles();
     env.writeFile("Plumeno.config", Mine);
     QFile::setPermissions(env.path("Plumeno.config"), QFile::ReadOwner);
-    Form2::instance()->show();
-    Module1::ToggleSound();
+    ModeScreen::instance()->show();
+    OptionCommands::toggleSound();
     env.messages.clear();
 
-    Form2::existing()->IDMEnd->trigger();
+    ModeScreen::existing()->m_exitAction->trigger();
     QCOMPARE(env.messageTexts(), (QStringList{"設定が変更されています。保存しますか？",
                                               "設定ファイルに書き込めませんでした。\n設定は保存されていません。"}));
     QCOMPARE(env.messages[1].title, QStringLiteral("確認"));

@@ -1,8 +1,9 @@
 // The sound effects of the game screens: the commands their players get.
-#include "Form1.h"
-#include "Form2.h"
+#include "ModeScreen.h"
 #include "PictureButton.h"
+#include "SharedState.h"
 #include "TestSupport.h"
+#include "TrainingScreen.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -16,8 +17,8 @@ private slots:
     {
         m_env.emplace();
         m_env->writeDefaultFiles();
-        Form2::instance()->show();
-        Form2::existing()->Command1->click();
+        ModeScreen::instance()->show();
+        ModeScreen::existing()->m_trainingButton->click();
     }
     void cleanup() { m_env.reset(); }
 
@@ -33,8 +34,8 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, soundOff);
-        Module1::State().SoundOff = soundOff;
-        Form1::existing()->SE_Play(name);
+        sharedState().SoundOff = soundOff;
+        TrainingScreen::existing()->playSound(name);
         const QStringList sent{QStringLiteral("Close"), QStringLiteral("Open ") + m_env->path(QStringLiteral("SE/%1.wav").arg(name)),
                                QStringLiteral("Play")};
         QCOMPARE(m_env->soundCommands, soundOff ? QStringList() : sent);
@@ -44,7 +45,7 @@ private slots:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("soundOff");
-        for (const char *way : {"MODE", "EXIT", "IDMEnd", "close box"})
+        for (const char *way : {"MODE", "EXIT", "exitAction", "close box"})
             QTest::newRow(way) << QString::fromLatin1(way) << false;
         QTest::newRow("MODE, sound off") << QStringLiteral("MODE") << true;
     }
@@ -52,17 +53,17 @@ private slots:
     {
         QFETCH(QString, way);
         QFETCH(bool, soundOff);
-        Module1::State().SoundOff = soundOff;
-        Form1 *form = Form1::existing();
+        sharedState().SoundOff = soundOff;
+        TrainingScreen *form = TrainingScreen::existing();
         if (way == u"MODE")
-            form->Command3->click();
+            form->m_modeButton->click();
         else if (way == u"EXIT")
-            form->Command2->click();
-        else if (way == u"IDMEnd")
-            form->IDMEnd->trigger();
+            form->m_exitButton->click();
+        else if (way == u"exitAction")
+            form->m_exitAction->trigger();
         else
             TestSupport::userClose(form);
-        QVERIFY(!Form1::existing());
+        QVERIFY(!TrainingScreen::existing());
         QCOMPARE(m_env->soundCommands, QStringList{QStringLiteral("Close")});
     }
 

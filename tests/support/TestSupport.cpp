@@ -1,7 +1,11 @@
 #include "TestSupport.h"
 
-#include "MMControl.h"
+#include "ProgramPaths.h"
+#include "ProgramReset.h"
+#include "ScreenRegistry.h"
 #include "SettingsFile.h"
+#include "SoundPlayer.h"
+#include "Messages.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,19 +24,18 @@
 
 TestEnvironment::TestEnvironment()
 {
-    Module1::ResetForTests();
-    Module1::InstallFontSubstitutions();
-    Module1::SetProgramDir(m_dir.path());
+    ProgramReset::resetForTests();
+    ProgramPaths::setProgramDir(m_dir.path());
     qApp->setQuitOnLastWindowClosed(false);
-    Module1::SetMsgResponder([this](const Module1::MsgBoxCall &call) {
+    Messages::setResponder([this](const Messages::Call &call) {
         messages.append(call);
         if (onMessage)
             onMessage(call);
-        if (call.buttons == Module1::MsgButtons::Ok)
-            return Module1::MsgAnswer::Ok;
-        return answers.isEmpty() ? Module1::MsgAnswer::Yes : answers.takeFirst();
+        if (call.buttons == Messages::Buttons::Ok)
+            return Messages::Answer::Ok;
+        return answers.isEmpty() ? Messages::Answer::Yes : answers.takeFirst();
     });
-    MMControl::SetCommandLog([this](const QString &command, const QString &file) {
+    SoundPlayer::setCommandLog([this](const QString &command, const QString &file) {
         const QString entry = file.isEmpty() ? command : command + u' ' + file;
         soundCommands.append(entry);
         if (onSound)
@@ -43,8 +46,8 @@ TestEnvironment::TestEnvironment()
 TestEnvironment::~TestEnvironment()
 {
     TestSupport::closeAllScreens();
-    MMControl::SetCommandLog(nullptr);
-    Module1::ResetForTests();
+    SoundPlayer::setCommandLog(nullptr);
+    ProgramReset::resetForTests();
 }
 
 QString TestEnvironment::path(const QString &relative) const
@@ -86,9 +89,7 @@ namespace TestSupport {
 
 void closeAllScreens()
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName().startsWith(u"Form"))
-            w->close();
+    ScreenRegistry::closeAll();
     // Let the deferred deletions run.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Module1.h"
+#include "Messages.h"
 
 #include <QList>
 #include <QString>
@@ -26,9 +26,9 @@ public:
 
     // Message boxes: every call is recorded; Yes/No questions get the next
     // queued answer (Yes when none is queued).
-    QList<Module1::MsgBoxCall> messages;
-    QList<Module1::MsgAnswer> answers;
-    std::function<void(const Module1::MsgBoxCall &)> onMessage;
+    QList<Messages::Call> messages;
+    QList<Messages::Answer> answers;
+    std::function<void(const Messages::Call &)> onMessage;
     QStringList messageTexts() const;
 
     QStringList soundCommands; // "Close", "Open <file name>", "Play"
@@ -51,7 +51,7 @@ void closeAllScreens();
 // the window accepted it, and if so closes it as the window system would.
 bool userClose(QWidget *window);
 
-// Answers the next modal dialog (Form5, Form6) by typing text and Enter.
+// Answers the next modal dialog (AnswerDialog, NameDialog) by typing text and Enter.
 void answerNextDialog(const QString &text, int delayMs = 0);
 // The same, with the text worked out when the dialog has opened.
 void answerNextDialog(std::function<QString()> text, int delayMs = 0);

@@ -1,12 +1,14 @@
 // The full-screen number display and the measuring of its font size.
-#include "Form1.h"
-#include "Form2.h"
-#include "Form5.h"
-#include "Form7.h"
+#include "AnswerDialog.h"
+#include "FullScreenDisplay.h"
+#include "ModeScreen.h"
 #include "PictureButton.h"
+#include "Placement.h"
 #include "RoundTimer.h"
 #include "SettingsFile.h"
+#include "SharedState.h"
 #include "TestSupport.h"
+#include "TrainingScreen.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -31,23 +33,23 @@ private slots:
         QFETCH(double, screenWidth);
         TestEnvironment env;
         env.writeDefaultFiles();
-        Module1::SetScreenSizeForTests(screenWidth, 11520);
-        Form2::instance()->show();
-        Form2::existing()->IDMMax->trigger();
+        Placement::setScreenSizeForTests(screenWidth, 11520);
+        ModeScreen::instance()->show();
+        ModeScreen::existing()->m_maxDisplayAction->trigger();
 
         QCOMPARE(env.messages.size(), 2);
         QCOMPARE(env.messages[0].text + env.messages[0].title, QStringLiteral("計算中です。計算中"));
         QCOMPARE(env.messages[1].text + env.messages[1].title, QStringLiteral("計算終了です。終了報告"));
         // The smallest multiple of ten at which five digits fill the width, or the bound.
-        const int size = Module1::State().MaxFontSize;
-        QVERIFY(size >= 10 && size <= Form7::LargestFontSize && size % 10 == 0);
-        Form7 *display = Form7::existing();
+        const int size = sharedState().MaxFontSize;
+        QVERIFY(size >= 10 && size <= FullScreenDisplay::LargestFontSize && size % 10 == 0);
+        FullScreenDisplay *display = FullScreenDisplay::existing();
         QVERIFY(display && !display->isVisible());
         const auto fills = [&](int points) {
             display->setFontSize(points);
             return display->textWidth(QStringLiteral("55555")) >= screenWidth;
         };
-        QVERIFY(fills(size) || size == Form7::LargestFontSize);
+        QVERIFY(fills(size) || size == FullScreenDisplay::LargestFontSize);
         QVERIFY(size == 10 || !fills(size - 10));
         QCOMPARE(size == 10, screenWidth == 300.0);
     }
@@ -57,20 +59,20 @@ private slots:
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("drawn");
         QTest::newRow("calibrated") << 150 << 150;
-        QTest::newRow("never calibrated: the design size") << 0 << int(Form7::DesignFontSize);
+        QTest::newRow("never calibrated: the design size") << 0 << int(FullScreenDisplay::DesignFontSize);
     }
     void catchCentresEveryNumberInOneSize()
     {
         QFETCH(int, stored);
         TestEnvironment env;
-        Module1::SetScreenSizeForTests(12000, 9000);
-        SharedState &s = Module1::State();
+        Placement::setScreenSizeForTests(12000, 9000);
+        SharedState &s = sharedState();
         s.MaxFontSize = qint16(stored);
-        Form7 *display = Form7::instance();
+        FullScreenDisplay *display = FullScreenDisplay::instance();
         for (const QString &text : {QStringLiteral("7"), QStringLiteral("12345"), QString()}) {
             s.MaxDisplayText = text;
-            display->Cls();
-            display->catch_();
+            display->clearDrawing();
+            display->drawCentred();
             QTEST(display->fontSize(), "drawn");
             QCOMPARE(display->drawnText(), text);
             QCOMPARE(qRound(display->drawnAt().x() + display->textWidth(text) / 2), 6000);
@@ -80,9 +82,9 @@ private slots:
     void shownOverTheWholeScreenInTheCurrentColours()
     {
         TestEnvironment env;
-        Module1::State().ForeColorSetting = 65280;
-        Form7 *display = Form7::instance(); // kept hidden, as a calibration leaves it
-        Module1::State().ForeColorSetting = 255;
+        sharedState().ForeColorSetting = 65280;
+        FullScreenDisplay *display = FullScreenDisplay::instance(); // kept hidden, as a calibration leaves it
+        sharedState().ForeColorSetting = 255;
         display->show();
         QCOMPARE(display->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QVERIFY(display->windowFlags() & Qt::FramelessWindowHint);
@@ -94,36 +96,36 @@ private slots:
         TestEnvironment env;
         env.writeDefaultFiles();
         env.writeFile(QStringLiteral("Plumeno.config"), SettingsFile::serialize({65280, 0, true, false, 100}));
-        Form2::instance()->show();
-        Form2::existing()->Command1->click();
-        Form1 *form = Form1::existing();
-        for (auto [box, text] : {std::pair{form->Combo2, "4"}, std::pair{form->Combo3, "0.01"}}) {
+        ModeScreen::instance()->show();
+        ModeScreen::existing()->m_trainingButton->click();
+        TrainingScreen *form = TrainingScreen::existing();
+        for (auto [box, text] : {std::pair{form->m_termsBox, "4"}, std::pair{form->m_intervalBox, "0.01"}}) {
             box->lineEdit()->selectAll();
             QTest::keyClicks(box->lineEdit(), QString::fromLatin1(text));
         }
-        QStringList shown;   // on Form7 after each flash and the blank tick
+        QStringList shown;   // on FullScreenDisplay after each flash and the blank tick
         QStringList onLabel; // the training screen's own label meanwhile
-        connect(form->Timer1, &RoundTimer::timeout, this, [&] {
-            if (!form->InGame) // the answer tick, seen once the round is over
+        connect(form->m_roundTimer, &RoundTimer::timeout, this, [&] {
+            if (!form->m_inGame) // the answer tick, seen once the round is over
                 return;
-            if (Form7 *display = Form7::existing(); display && display->isVisible())
+            if (FullScreenDisplay *display = FullScreenDisplay::existing(); display && display->isVisible())
                 shown << display->drawnText();
-            onLabel << form->Label1->text();
+            onLabel << form->m_numberLabel->text();
         });
         bool displayOpenAtAnswer = true;
         std::function<void()> answer = [&] {
-            auto *dialog = qobject_cast<Form5 *>(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<AnswerDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return QTimer::singleShot(5, answer);
-            displayOpenAtAnswer = Form7::existing() != nullptr;
+            displayOpenAtAnswer = FullScreenDisplay::existing() != nullptr;
             int sum = 0;
             for (const QString &n : shown)
                 sum += n.toInt();
-            QTest::keyClicks(dialog->Text1, QString::number(sum));
-            QTest::keyClick(dialog->Text1, Qt::Key_Return);
+            QTest::keyClicks(dialog->m_answerEdit, QString::number(sum));
+            QTest::keyClick(dialog->m_answerEdit, Qt::Key_Return);
         };
         QTimer::singleShot(0, answer);
-        form->Command1->click(); // START
+        form->m_startButton->click(); // START
 
         QTRY_VERIFY(!env.messages.isEmpty());
         QCOMPARE(env.messageTexts(), QStringList{QStringLiteral("正解!!")});
@@ -133,7 +135,7 @@ private slots:
         QCOMPARE(shown[4], QString());
         QCOMPARE(onLabel, QStringList(5, QString()));
         QVERIFY(!displayOpenAtAnswer);
-        QVERIFY(!Form7::existing());
+        QVERIFY(!FullScreenDisplay::existing());
     }
 };
 

@@ -1,8 +1,11 @@
-#include "Form1.h"
-#include "Form5.h"
+#include "AnswerDialog.h"
+#include "Messages.h"
 #include "PictureButton.h"
 #include "RoundTimer.h"
+#include "SettingsProcedures.h"
+#include "SharedState.h"
 #include "TestSupport.h"
+#include "TrainingScreen.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,30 +15,30 @@
 
 namespace {
 
-Form1 *openTraining(TestEnvironment &env, const QString &digits, const QString &terms, const QString &interval)
+TrainingScreen *openTraining(TestEnvironment &env, const QString &digits, const QString &terms, const QString &interval)
 {
     env.writeDefaultFiles();
-    Module1::SetDefaultSettings();
-    Form1 *form = Form1::instance();
+    Settings::setDefaults();
+    TrainingScreen *form = TrainingScreen::instance();
     form->show();
-    form->Combo1->setEditText(digits);
-    form->Combo2->setEditText(terms);
-    form->Combo3->setEditText(interval);
+    form->m_digitsBox->setEditText(digits);
+    form->m_termsBox->setEditText(terms);
+    form->m_intervalBox->setEditText(interval);
     return form;
 }
 
-bool locked(Form1 *f)
+bool locked(TrainingScreen *f)
 {
-    return !f->Combo1->isEnabled() && !f->Combo2->isEnabled() && !f->Combo3->isEnabled() && !f->Command1->isEnabled()
-           && !f->Command2->isEnabled() && !f->Command3->isEnabled() && !f->IDMCustom->menuAction()->isEnabled()
-           && !f->IDMHelp->menuAction()->isEnabled() && f->InGame;
+    return !f->m_digitsBox->isEnabled() && !f->m_termsBox->isEnabled() && !f->m_intervalBox->isEnabled() && !f->m_startButton->isEnabled()
+           && !f->m_exitButton->isEnabled() && !f->m_modeButton->isEnabled() && !f->m_settingsMenu->menuAction()->isEnabled()
+           && !f->m_helpMenu->menuAction()->isEnabled() && f->m_inGame;
 }
 
-bool unlocked(Form1 *f)
+bool unlocked(TrainingScreen *f)
 {
-    return f->Combo1->isEnabled() && f->Combo2->isEnabled() && f->Combo3->isEnabled() && f->Command1->isEnabled()
-           && f->Command2->isEnabled() && f->Command3->isEnabled() && f->IDMCustom->menuAction()->isEnabled()
-           && f->IDMHelp->menuAction()->isEnabled() && !f->InGame;
+    return f->m_digitsBox->isEnabled() && f->m_termsBox->isEnabled() && f->m_intervalBox->isEnabled() && f->m_startButton->isEnabled()
+           && f->m_exitButton->isEnabled() && f->m_modeButton->isEnabled() && f->m_settingsMenu->menuAction()->isEnabled()
+           && f->m_helpMenu->menuAction()->isEnabled() && !f->m_inGame;
 }
 
 } // namespace
@@ -47,26 +50,26 @@ private slots:
     void wholeRoundWithTheRightAnswer()
     {
         TestEnvironment env;
-        Form1 *form = openTraining(env, "2", "6", "0.02");
+        TrainingScreen *form = openTraining(env, "2", "6", "0.02");
         // Every clock sound comes before its number is shown, so the label
         // still holds the number before it.
         QStringList shown;
         env.onSound = [&](const QString &command) {
-            if (command.endsWith(u"clock.wav") && form->TickCount > 1)
-                shown << form->Label1->text();
+            if (command.endsWith(u"clock.wav") && form->m_tickCount > 1)
+                shown << form->m_numberLabel->text();
         };
         bool blankAtAnswer = false;
         TestSupport::answerNextDialog([&] {
-            blankAtAnswer = form->Label1->text().isEmpty();
-            shown << QString::number(form->LastNumber);
+            blankAtAnswer = form->m_numberLabel->text().isEmpty();
+            shown << QString::number(form->m_lastNumber);
             int sum = 0;
             for (const QString &n : shown)
                 sum += n.toInt();
             return QString::number(sum);
         });
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QVERIFY(locked(form));
-        QCOMPARE(form->Timer1->interval(), 20);
+        QCOMPARE(form->m_roundTimer->interval(), 20);
         QTRY_VERIFY_WITH_TIMEOUT(!env.messages.isEmpty(), 10000);
 
         QCOMPARE(shown.size(), 6);
@@ -81,23 +84,23 @@ private slots:
         QCOMPARE(env.soundCommands.count(u"Play"), 7);
         QVERIFY(env.soundCommands.last() == u"Play" && env.soundCommands.at(env.soundCommands.size() - 2).endsWith(u"/SE/hit.wav"));
         QVERIFY(unlocked(form));
-        QCOMPARE(form->RoundSum, 0);
-        QCOMPARE(form->TickCount, std::int16_t(0));
-        QVERIFY(!form->Timer1->isActive());
+        QCOMPARE(form->m_roundSum, 0);
+        QCOMPARE(form->m_tickCount, std::int16_t(0));
+        QVERIFY(!form->m_roundTimer->isActive());
         // The choices stay for the next round.
-        QCOMPARE(form->Combo2->currentText(), QStringLiteral("6"));
+        QCOMPARE(form->m_termsBox->currentText(), QStringLiteral("6"));
     }
 
     void wrongAnswerShowsTheCorrectSum()
     {
         TestEnvironment env;
-        Form1 *form = openTraining(env, "3", "3", "0.01");
+        TrainingScreen *form = openTraining(env, "3", "3", "0.01");
         int sum = 0;
         TestSupport::answerNextDialog([&] {
-            sum = form->RoundSum;
+            sum = form->m_roundSum;
             return QString::number(sum + 1);
         });
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(env.messages.size(), 2, 10000);
         QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(sum)}));
         QVERIFY(sum >= 300);
@@ -116,13 +119,13 @@ private slots:
     {
         QFETCH(QString, terms);
         TestEnvironment env;
-        Form1 *form = openTraining(env, "1", terms, "0.01");
+        TrainingScreen *form = openTraining(env, "1", terms, "0.01");
         int ticksAtAnswer = 0;
         TestSupport::answerNextDialog([&] {
-            ticksAtAnswer = form->TickCount;
+            ticksAtAnswer = form->m_tickCount;
             return QStringLiteral("0");
         });
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!env.messages.isEmpty(), 10000);
         QTEST(ticksAtAnswer, "ticks");
         QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
@@ -132,16 +135,16 @@ private slots:
     void startRefusesBadChoicesBeforeLocking()
     {
         TestEnvironment env;
-        Form1 *form = openTraining(env, "10", "1", "1.0");
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        TrainingScreen *form = openTraining(env, "10", "1", "1.0");
+        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QCOMPARE(env.messages.size(), 1);
         QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
         QVERIFY(unlocked(form));
-        QVERIFY(!form->Timer1->isActive());
+        QVERIFY(!form->m_roundTimer->isActive());
 
-        form->Combo1->setEditText("1");
-        form->Combo3->setEditText("0");
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        form->m_digitsBox->setEditText("1");
+        form->m_intervalBox->setEditText("0");
+        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QCOMPARE(env.messages.size(), 2);
         QVERIFY(unlocked(form));
     }
@@ -149,47 +152,47 @@ private slots:
     void closeBoxOutsideARoundExitsWithoutAsking()
     {
         TestEnvironment env;
-        Form1 *form = openTraining(env, "1", "1", "1.0");
+        TrainingScreen *form = openTraining(env, "1", "1", "1.0");
         QVERIFY(TestSupport::userClose(form));
         QVERIFY(env.messages.isEmpty());
-        QVERIFY(!Form1::existing());
+        QVERIFY(!TrainingScreen::existing());
         QVERIFY(env.soundCommands.contains("Close"));
     }
 
     void closeBoxDuringARoundAnsweredYesEndsTheProgram()
     {
         TestEnvironment env;
-        Form1 *form = openTraining(env, "1", "15", "0.05");
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        TrainingScreen *form = openTraining(env, "1", "15", "0.05");
+        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QVERIFY(TestSupport::userClose(form));
         QCOMPARE(env.messageTexts(), QStringList{"ゲーム中です。終了しますか？"});
-        QCOMPARE(env.messages[0].buttons, Module1::MsgButtons::YesNo);
-        QVERIFY(!Form1::existing());
+        QCOMPARE(env.messages[0].buttons, Messages::Buttons::YesNo);
+        QVERIFY(!TrainingScreen::existing());
     }
 
     void roundGoesOnUnderTheCloseQuestionAndWaitsForIt()
     {
         TestEnvironment env;
-        Form1 *form = openTraining(env, "2", "4", "0.01");
+        TrainingScreen *form = openTraining(env, "2", "4", "0.01");
         bool dialogUnderQuestion = true;
-        env.onMessage = [&](const Module1::MsgBoxCall &call) {
-            if (call.buttons != Module1::MsgButtons::YesNo)
+        env.onMessage = [&](const Messages::Call &call) {
+            if (call.buttons != Messages::Buttons::YesNo)
                 return;
             // While the question is open the numbers keep flashing; the round
             // reaches its end but does not open the answer dialog yet.
-            QVERIFY(QTest::qWaitFor([&] { return !form->Timer1->isActive(); }, 10000));
+            QVERIFY(QTest::qWaitFor([&] { return !form->m_roundTimer->isActive(); }, 10000));
             QTest::qWait(30);
             dialogUnderQuestion = TestSupport::openDialog() != nullptr;
         };
-        env.answers = {Module1::MsgAnswer::No};
+        env.answers = {Messages::Answer::No};
         // The player closes the window right after the first number.
         bool closeAccepted = true;
         env.onSound = [&](const QString &command) {
-            if (command.endsWith(u"clock.wav") && form->TickCount == 1)
+            if (command.endsWith(u"clock.wav") && form->m_tickCount == 1)
                 QTimer::singleShot(0, form, [&] { closeAccepted = TestSupport::userClose(form); });
         };
-        TestSupport::answerNextDialog([&] { return QString::number(form->RoundSum); });
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        TestSupport::answerNextDialog([&] { return QString::number(form->m_roundSum); });
+        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(env.messages.size(), 2, 10000);
         QVERIFY(!closeAccepted);
         QVERIFY(!dialogUnderQuestion);
@@ -201,7 +204,7 @@ private slots:
     void answerDialogClosedByItsCloseBoxCountsAsZero()
     {
         TestEnvironment env;
-        Form1 *form = openTraining(env, "1", "2", "0.01");
+        TrainingScreen *form = openTraining(env, "1", "2", "0.01");
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {
             if (QWidget *dialog = TestSupport::openDialog()) {
@@ -210,7 +213,7 @@ private slots:
             }
         });
         poll.start(2);
-        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(env.messages.size(), 2, 10000);
         QCOMPARE(env.messages[0].text, QStringLiteral("不正解!"));
         QVERIFY(env.messages[1].text.startsWith(u"Ans:"));
@@ -239,39 +242,39 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
         TestEnvironment env;
-        Module1::State().AnswerValue = -77;
-        Form5 *dialog = Form5::instance();
+        sharedState().AnswerValue = -77;
+        AnswerDialog *dialog = AnswerDialog::instance();
         dialog->show();
-        QTest::keyClicks(dialog->Text1, typed);
-        QTest::keyClick(dialog->Text1, Qt::Key_Escape); // never closes the dialog unanswered
-        QVERIFY(Form5::existing());
-        QTest::keyClick(dialog->Text1, Qt::Key_Return);
+        QTest::keyClicks(dialog->m_answerEdit, typed);
+        QTest::keyClick(dialog->m_answerEdit, Qt::Key_Escape); // never closes the dialog unanswered
+        QVERIFY(AnswerDialog::existing());
+        QTest::keyClick(dialog->m_answerEdit, Qt::Key_Return);
         if (accepted) {
             QVERIFY(env.messages.isEmpty());
-            QVERIFY(!Form5::existing());
-            QTEST(int(Module1::State().AnswerValue), "answer");
+            QVERIFY(!AnswerDialog::existing());
+            QTEST(int(sharedState().AnswerValue), "answer");
         } else {
             QCOMPARE(env.messageTexts(), QStringList{"数値を入力してください"});
             QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
-            QVERIFY(Form5::existing() && dialog->isVisible());
-            QVERIFY(dialog->Text1->text().isEmpty());
-            QCOMPARE(Module1::State().AnswerValue, -77);
+            QVERIFY(AnswerDialog::existing() && dialog->isVisible());
+            QVERIFY(dialog->m_answerEdit->text().isEmpty());
+            QCOMPARE(sharedState().AnswerValue, -77);
         }
     }
 
     void pastedTextStillGoesThroughTheNumericTest()
     {
         TestEnvironment env;
-        Form5 *dialog = Form5::instance();
+        AnswerDialog *dialog = AnswerDialog::instance();
         dialog->show();
-        dialog->Text1->setText("2.5e1");
-        QTest::keyClick(dialog->Text1, Qt::Key_Return);
-        QCOMPARE(Module1::State().AnswerValue, 25);
-        Form5 *again = Form5::instance();
-        QVERIFY(again->Text1->text().isEmpty());
+        dialog->m_answerEdit->setText("2.5e1");
+        QTest::keyClick(dialog->m_answerEdit, Qt::Key_Return);
+        QCOMPARE(sharedState().AnswerValue, 25);
+        AnswerDialog *again = AnswerDialog::instance();
+        QVERIFY(again->m_answerEdit->text().isEmpty());
         again->show();
-        again->Text1->setText("abc");
-        QTest::keyClick(again->Text1, Qt::Key_Return);
+        again->m_answerEdit->setText("abc");
+        QTest::keyClick(again->m_answerEdit, Qt::Key_Return);
         QCOMPARE(env.messages.size(), 1);
     }
 };

@@ -2,11 +2,13 @@
 // answer dialog: START refuses what a round cannot run with a message, the
 // answer dialog refuses what is not a number, and neither ever takes a long
 // or odd text for a small number.
-#include "Form1.h"
-#include "Form5.h"
+#include "AnswerDialog.h"
 #include "PictureButton.h"
 #include "RoundTimer.h"
+#include "SettingsProcedures.h"
+#include "SharedState.h"
 #include "TestSupport.h"
+#include "TrainingScreen.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -66,27 +68,27 @@ void TestTypedInput::comboBoxes()
     QFETCH(QString, refusal);
     TestEnvironment env;
     env.writeDefaultFiles();
-    Module1::SetDefaultSettings();
-    Form1 *form = Form1::instance();
+    Settings::setDefaults();
+    TrainingScreen *form = TrainingScreen::instance();
     form->show();
-    QComboBox *combo = QList<QComboBox *>{form->Combo1, form->Combo2, form->Combo3}[box - 1];
+    QComboBox *combo = QList<QComboBox *>{form->m_digitsBox, form->m_termsBox, form->m_intervalBox}[box - 1];
     combo->lineEdit()->clear();
     TestSupport::enterText(combo->lineEdit(), how, text);
 
-    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    QTest::mouseClick(form->m_startButton, Qt::LeftButton);
     if (!refusal.isEmpty()) {
         QCOMPARE(env.messageTexts(), QStringList{refusal});
         QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
-        QVERIFY(!form->InGame && !form->Timer1->isActive() && form->Command1->isEnabled());
+        QVERIFY(!form->m_inGame && !form->m_roundTimer->isActive() && form->m_startButton->isEnabled());
         QCOMPARE(combo->currentText(), text.left(32767)); // left for the player to correct
         return;
     }
     QVERIFY(env.messages.isEmpty());
-    QVERIFY(form->InGame && form->Timer1->isActive());
-    QTEST(int(form->Digits), "digits");
-    QTEST(int(form->Terms), "terms");
-    QTEST(form->Timer1->interval(), "ms");
-    form->Timer1->stop();
+    QVERIFY(form->m_inGame && form->m_roundTimer->isActive());
+    QTEST(int(form->m_digits), "digits");
+    QTEST(int(form->m_terms), "terms");
+    QTEST(form->m_roundTimer->interval(), "ms");
+    form->m_roundTimer->stop();
 }
 
 void TestTypedInput::answerDialog_data()
@@ -113,22 +115,22 @@ void TestTypedInput::answerDialog()
     QFETCH(QString, text);
     QFETCH(bool, accepted);
     TestEnvironment env;
-    Module1::State().AnswerValue = -77;
-    Form5 *dialog = Form5::instance();
+    sharedState().AnswerValue = -77;
+    AnswerDialog *dialog = AnswerDialog::instance();
     dialog->show();
-    TestSupport::enterText(dialog->Text1, how, text);
-    QTest::keyClick(dialog->Text1, Qt::Key_Return);
+    TestSupport::enterText(dialog->m_answerEdit, how, text);
+    QTest::keyClick(dialog->m_answerEdit, Qt::Key_Return);
     if (accepted) {
         QVERIFY(env.messages.isEmpty());
-        QVERIFY(!Form5::existing());
-        QTEST(int(Module1::State().AnswerValue), "answer");
+        QVERIFY(!AnswerDialog::existing());
+        QTEST(int(sharedState().AnswerValue), "answer");
         return;
     }
     QCOMPARE(env.messageTexts(), QStringList{"数値を入力してください"});
     QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
-    QVERIFY(Form5::existing() && dialog->isVisible());
-    QVERIFY(dialog->Text1->text().isEmpty());
-    QCOMPARE(Module1::State().AnswerValue, -77);
+    QVERIFY(AnswerDialog::existing() && dialog->isVisible());
+    QVERIFY(dialog->m_answerEdit->text().isEmpty());
+    QCOMPARE(sharedState().AnswerValue, -77);
 }
 
 QTEST_MAIN(TestTypedInput)

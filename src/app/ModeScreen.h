@@ -1,0 +1,30 @@
+#pragma once
+
+#include "MainScreen.h"
+#include "SingleScreen.h"
+
+class PictureButton;
+class QLabel;
+
+// The mode selection screen, where the program starts.
+class ModeScreen : public MainScreen, public SingleScreen<ModeScreen>
+{
+    Q_OBJECT
+public:
+    static constexpr int ScreenNumber = ScreenRegistry::Mode;
+
+    ModeScreen();
+    void load();
+
+    QLabel *m_titleImage = nullptr;
+    PictureButton *m_trainingButton = nullptr; // Training Mode
+    PictureButton *m_challengeButton = nullptr; // Challenge Mode
+
+protected:
+    void exitMenuChosen() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    template <class Target>
+    void switchTo();
+};

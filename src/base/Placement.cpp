@@ -1,0 +1,111 @@
+#include "Placement.h"
+
+#include "ScreenRegistry.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QSizeF>
+#include <QWidget>
+
+namespace Placement {
+namespace {
+
+QSizeF &screenOverride()
+{
+    static QSizeF size;
+    return size;
+}
+
+QPointer<QWidget> &lastMainScreen()
+{
+    static QPointer<QWidget> w;
+    return w;
+}
+
+bool isOpenMainScreen(QWidget *w)
+{
+    using namespace ScreenRegistry;
+    const int number = numberOf(w);
+    return (number == Training || number == Mode || number == Challenge) && open(number) == w;
+}
+
+QScreen *gameScreen()
+{
+    if (QWidget *w = activeScreen(); w && w->screen())
+        return w->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+QWidget *activeScreen()
+{
+    // Offscreen and some window managers report no active window at all, so
+    // the main screen activated last stands in for it.
+    if (QWidget *w = QApplication::activeWindow(); isOpenMainScreen(w))
+        return w;
+    if (QWidget *last = lastMainScreen(); isOpenMainScreen(last))
+        return last;
+    using namespace ScreenRegistry;
+    for (int i : {Training, Challenge, Mode})
+        if (QWidget *screen = open(i); screen && screen->isVisible())
+            return screen;
+    return nullptr;
+}
+
+void noteActiveMainScreen(QWidget *screen)
+{
+    lastMainScreen() = screen;
+}
+
+void placeAtActiveScreen(QWidget *window)
+{
+    QWidget *active = activeScreen();
+    if (!active || active == window)
+        return;
+    window->move(active->frameGeometry().topLeft());
+}
+
+void centerOnActiveScreen(QWidget *window)
+{
+    QWidget *active = activeScreen();
+    if (!active)
+        return;
+    const QRect a = active->frameGeometry();
+    const QRect f = window->frameGeometry();
+    // Halves are kept until the end so that odd sizes centre the same way
+    // the twips arithmetic did.
+    const double top = a.height() / 2.0 + a.top() - f.height() / 2.0;
+    const double left = a.width() / 2.0 + a.left() - f.width() / 2.0;
+    window->move(qRound(left), qRound(top));
+}
+
+double screenWidth()
+{
+    if (screenOverride().width() > 0)
+        return screenOverride().width();
+    QScreen *s = gameScreen();
+    return s ? s->geometry().width() * 15.0 : 0.0;
+}
+
+double screenHeight()
+{
+    if (screenOverride().height() > 0)
+        return screenOverride().height();
+    QScreen *s = gameScreen();
+    return s ? s->geometry().height() * 15.0 : 0.0;
+}
+
+void setScreenSizeForTests(double widthTwips, double heightTwips)
+{
+    screenOverride() = QSizeF(widthTwips, heightTwips);
+}
+
+void resetForTests()
+{
+    screenOverride() = QSizeF();
+    lastMainScreen() = nullptr;
+}
+
+} // namespace Placement

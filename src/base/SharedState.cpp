@@ -1,0 +1,7 @@
+#include "SharedState.h"
+
+SharedState &sharedState()
+{
+    static SharedState state;
+    return state;
+}

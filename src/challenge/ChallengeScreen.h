@@ -1,0 +1,71 @@
+#pragma once
+
+#include "GameScreen.h"
+#include "SingleScreen.h"
+
+#include <QtGlobal>
+#include <cstdint>
+#include <functional>
+
+class SoundPlayer;
+class PictureButton;
+class QLabel;
+class QTimer;
+class RoundTimer;
+
+// The challenge screen: a fixed ladder of levels, a score that rewards
+// quick answers, and a ranking for games that end on a wrong answer.
+class ChallengeScreen : public GameScreen, public SingleScreen<ChallengeScreen>
+{
+    Q_OBJECT
+public:
+    static constexpr int ScreenNumber = ScreenRegistry::Challenge;
+
+    ChallengeScreen();
+    void load();
+
+    void resetGame();
+    void levelUp();
+    void lockControls();
+    void unlockControls();
+
+    QLabel *m_scoreLabel = nullptr; // m_score
+    QLabel *m_levelLabel = nullptr; // m_level
+    QLabel *m_scoreCaption = nullptr; // SCORE:
+    QLabel *m_levelCaption = nullptr; // LV.
+    PictureButton *m_startButton = nullptr; // START
+    PictureButton *m_exitButton = nullptr; // EXIT
+    PictureButton *m_modeButton = nullptr; // MODE
+    PictureButton *m_nextButton = nullptr; // NEXT
+    PictureButton *m_rankingButton = nullptr; // RANKING
+    QTimer *m_bonusTimer = nullptr;
+
+    // The game state, beside the round state every game screen has.
+    std::int16_t m_level = 1;
+    std::int32_t m_score = 0;
+    std::int32_t m_timeBonus = 0;
+
+    // Milliseconds on a steady clock; the time bonus is worn down by it.
+    // Tests put a clock of their own here.
+    using Clock = std::function<qint64()>;
+    void setAnswerClock(Clock clock);
+
+protected:
+    void exitMenuChosen() override;
+    void answerRound() override;
+
+private:
+    void buildControls();
+    void start();
+    void next();
+    void quit();
+    void backToModes();
+    void showRanking();
+    void wearBonus();
+    void hit();
+    void miss();
+
+    Clock m_clock;
+    qint64 m_answerOpenedAt = 0;
+    std::int32_t m_bonusAtOpen = 0;
+};

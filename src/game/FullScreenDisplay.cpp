@@ -1,0 +1,121 @@
+#include "FullScreenDisplay.h"
+
+#include "Artwork.h"
+#include "Placement.h"
+#include "ScreenColours.h"
+#include "SharedState.h"
+#include "Twips.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+FullScreenDisplay::FullScreenDisplay()
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+{
+    setObjectName(QStringLiteral("FullScreenDisplay"));
+    setWindowTitle(QStringLiteral("Plumeno-最大画面-"));
+    setWindowIcon(Artwork::programIcon());
+    // The game screen underneath keeps the keyboard while numbers flash here.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    setPalette(pal);
+    QFont f(QStringLiteral("MS P Gothic"));
+    f.setPointSize(DesignFontSize);
+    setFont(f);
+}
+
+void FullScreenDisplay::load()
+{
+    coverGameScreen();
+    ScreenColours::apply(objectName());
+}
+
+QScreen *FullScreenDisplay::gameScreen()
+{
+    QWidget *active = Placement::activeScreen();
+    if (active && active->screen())
+        return active->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+void FullScreenDisplay::coverGameScreen()
+{
+    QScreen *screen = gameScreen();
+    if (!screen)
+        return;
+    // Full-screen state as well as the screen's geometry: window managers
+    // keep their panels above a window that merely has the screen's size.
+    setScreen(screen);
+    setGeometry(screen->geometry());
+    setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void FullScreenDisplay::setVisible(bool visible)
+{
+    // A window kept hidden since a calibration may meet a game that has
+    // moved to another screen, or colours chosen in the meantime.
+    if (visible && !isVisible()) {
+        coverGameScreen();
+        ScreenColours::apply(objectName());
+    }
+    QWidget::setVisible(visible);
+}
+
+void FullScreenDisplay::clearDrawing()
+{
+    m_text.clear();
+    update();
+}
+
+void FullScreenDisplay::setFontSize(int points)
+{
+    QFont f = font();
+    f.setPointSize(std::clamp(points, 1, LargestFontSize));
+    setFont(f);
+}
+
+int FullScreenDisplay::fontSize() const
+{
+    return font().pointSize();
+}
+
+double FullScreenDisplay::textWidth(const QString &text) const
+{
+    return QFontMetricsF(font()).horizontalAdvance(text) * Twips::PerPixel;
+}
+
+void FullScreenDisplay::drawCentred()
+{
+    const SharedState &s = sharedState();
+    // A size of 0 means "never calibrated": the design size stands in.
+    setFontSize(s.MaxFontSize > 0 ? s.MaxFontSize : DesignFontSize);
+    const QFontMetricsF fm(font());
+    const double w = fm.horizontalAdvance(s.MaxDisplayText) * Twips::PerPixel / 2;
+    const double h = fm.height() * Twips::PerPixel / 2;
+    m_at = QPointF(Placement::screenWidth() / 2 - w, Placement::screenHeight() / 2 - h);
+    m_text = s.MaxDisplayText;
+    // Painted at once, so a number shows on its tick, not a pass later.
+    if (isVisible())
+        repaint();
+    else
+        update();
+}
+
+void FullScreenDisplay::paintEvent(QPaintEvent *)
+{
+    if (m_text.isEmpty())
+        return;
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    const QFontMetricsF fm(font());
+    const QPointF topLeft(m_at.x() / Twips::PerPixel, m_at.y() / Twips::PerPixel);
+    p.drawText(topLeft + QPointF(0, fm.ascent()), m_text);
+}

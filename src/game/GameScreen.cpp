@@ -1,0 +1,92 @@
+#include "GameScreen.h"
+
+#include "FlashDisplay.h"
+#include "FlashRules.h"
+#include "Messages.h"
+#include "RoundTimer.h"
+#include "SettingsProcedures.h"
+#include "SoundEffects.h"
+#include "SoundPlayer.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+GameScreen::GameScreen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips)
+    : MainScreen(name, caption, clientWidthTwips, clientHeightTwips)
+{
+    m_roundTimer = new RoundTimer(QStringLiteral("roundTimer"), this);
+    connect(m_roundTimer, &RoundTimer::timeout, this, &GameScreen::tick);
+    m_soundPlayer = new SoundPlayer(this);
+}
+
+void GameScreen::prepareSounds()
+{
+    SoundEffects::prepare(m_soundPlayer);
+}
+
+void GameScreen::playSound(const QString &name)
+{
+    SoundEffects::play(m_soundPlayer, name);
+}
+
+void GameScreen::tick()
+{
+    ++m_tickCount;
+    const std::int32_t n = FlashRules::drawNumber([this] { return m_random.next(); }, m_digits, m_lastNumber);
+    switch (FlashRules::tickKind(m_tickCount, m_terms)) {
+    case FlashRules::TickKind::Flash:
+        playSound(QStringLiteral("clock"));
+        m_lastNumber = n;
+        m_roundSum += n;
+        FlashDisplay::flash(m_numberLabel, n);
+        break;
+    case FlashRules::TickKind::Blank:
+        FlashDisplay::blank(m_numberLabel);
+        break;
+    case FlashRules::TickKind::Final:
+        FlashDisplay::closeMaxDisplay();
+        m_roundTimer->stop();
+        reachAnswer();
+        break;
+    }
+}
+
+void GameScreen::reachAnswer()
+{
+    // Checked again when a queued answer runs: the player may have opened
+    // the close question once more in between.
+    if (m_closeQuestionOpen)
+        m_answerPending = true;
+    else
+        answerRound();
+}
+
+void GameScreen::closePlayerAndExit()
+{
+    m_soundPlayer->command(QStringLiteral("Close"));
+    Settings::exitApplication();
+}
+
+void GameScreen::closeEvent(QCloseEvent *event)
+{
+    if (!event->spontaneous()) {
+        event->accept();
+        return;
+    }
+    if (m_inGame) {
+        m_closeQuestionOpen = true;
+        const auto answer = Messages::show(QStringLiteral("ゲーム中です。終了しますか？"), QStringLiteral("確認"),
+                                            Messages::Buttons::YesNo);
+        m_closeQuestionOpen = false;
+        if (answer == Messages::Answer::No) {
+            event->ignore();
+            if (m_answerPending) {
+                m_answerPending = false;
+                QTimer::singleShot(0, this, &GameScreen::reachAnswer);
+            }
+            return;
+        }
+    }
+    closePlayerAndExit();
+    event->accept();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "MainScreen.h"
+#include "RandomSource.h"
+
+#include <cstdint>
+
+class SoundPlayer;
+class QLabel;
+class RoundTimer;
+
+// What the training and the challenge screen share: the round state, the
+// round timer and its ticks, the sound player, and the close box that asks
+// while a game is under way. Each screen judges the answer its own way.
+class GameScreen : public MainScreen
+{
+    Q_OBJECT
+public:
+    GameScreen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips);
+
+    void prepareSounds();
+    void playSound(const QString &name);
+
+    QLabel *m_numberLabel = nullptr; // the number display, made by each screen
+    RoundTimer *m_roundTimer = nullptr;
+    SoundPlayer *m_soundPlayer = nullptr;
+
+    // The round state.
+    std::int16_t m_digits = 0;
+    float m_flashInterval = 0;
+    std::int16_t m_terms = 0;
+    std::int32_t m_roundSum = 0;
+    std::int32_t m_lastNumber = 0;
+    std::int16_t m_tickCount = 0;
+    bool m_inGame = false;
+
+protected:
+    // Asks for the sum and judges it, once the round has flashed its numbers.
+    virtual void answerRound() = 0;
+
+    // The sound player is closed whenever a game screen is left.
+    void closePlayerAndExit();
+    void closeEvent(QCloseEvent *event) override;
+
+    RandomSource m_random;
+
+private:
+    void tick();
+    void reachAnswer();
+
+    // The close question runs a nested event loop in which the round goes
+    // on; a round that reaches its answer meanwhile waits for the answer.
+    bool m_closeQuestionOpen = false;
+    bool m_answerPending = false;
+};

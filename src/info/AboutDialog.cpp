@@ -1,0 +1,166 @@
+#include "AboutDialog.h"
+
+#include "Artwork.h"
+#include "HelpCommands.h"
+#include "Twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+// Addresses of this project, shown on the screen and opened by its links.
+const QString AboutDialog::RightsHolder = QStringLiteral("(C) Plumeno developers");
+const QString AboutDialog::MailAddress = QStringLiteral("plumeno@example.org");
+const QString AboutDialog::HomePage = QStringLiteral("https://plumeno.example.org/");
+
+namespace {
+
+QLabel *label(QWidget *parent, const char *objectName, const QString &text, QRect at)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(objectName));
+    l->setTextFormat(Qt::PlainText);
+    l->setGeometry(at);
+    return l;
+}
+
+void setTextColor(QLabel *l, const QColor &color)
+{
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+}
+
+QCursor pointingHand()
+{
+    const QPixmap hand = Artwork::pixmap(QStringLiteral("hand"));
+    if (hand.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    return QCursor(hand, 12, 1); // the fingertip
+}
+
+} // namespace
+
+AboutDialog::AboutDialog()
+{
+    setObjectName(QStringLiteral("AboutDialog"));
+    setWindowTitle(QStringLiteral("Plumeno-情報-"));
+    setWindowIcon(Artwork::programIcon());
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Twips::size(5385, 3600));
+    QFont windowFont(QStringLiteral("MS PGothic"));
+    windowFont.setPointSize(9);
+    setFont(windowFont);
+
+    m_homePageButton = new QPushButton(this);
+    m_homePageButton->setObjectName(QStringLiteral("homePageButton"));
+    m_homePageButton->setGeometry(Twips::rect(240, 240, 615, 615));
+    m_homePageButton->setIcon(Artwork::programIcon());
+    m_homePageButton->setIconSize(QSize(32, 32));
+    // Only the icon shows: screen readers say where it leads, mice see it.
+    m_homePageButton->setAccessibleName(QStringLiteral("Plumeno ホームページ"));
+    m_homePageButton->setAccessibleDescription(HomePage);
+    m_homePageButton->setToolTip(HomePage);
+    m_homePageButton->setAutoDefault(false);
+
+    m_titleImage = label(this, "titleImage", QString(), Twips::rect(1080, 120, 3480, 885));
+    m_titleImage->setPixmap(Artwork::pixmap(QStringLiteral("title_small"), 0));
+    m_titleImage->setAlignment(Qt::AlignCenter);
+    m_titleImage->setAccessibleName(QStringLiteral("Plumeno"));
+
+    buildFrame();
+
+    m_contactLabel = label(this, "contactLabel", QStringLiteral("質問･要望･感想･バグ情報はメールおよびHP掲示板にてお気軽に"),
+                    Twips::rect(120, 2640, 5175, 255));
+    m_noticeCaption = label(this, "noticeCaption", QStringLiteral("注意："), Twips::rect(120, 3000, 495, 255));
+    setTextColor(m_noticeCaption, QColor(255, 0, 0));
+    m_noticeText = label(this, "noticeText",
+                   QStringLiteral("表示されている E-Mailアドレス、HPのURLは2003/08/29現在のものです。"),
+                   Twips::rect(600, 3000, 3495, 375));
+    m_noticeText->setWordWrap(true);
+    m_noticeText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setAccessibleName(QStringLiteral("Close"));
+    m_closeButton->setGeometry(Twips::rect(4200, 3000, 1095, 495));
+    m_closeButton->setIcon(Artwork::icon(QStringLiteral("close_small")));
+    QFont closeFont(QStringLiteral("MS PGothic"));
+    closeFont.setPointSize(9);
+    closeFont.setBold(true);
+    m_closeButton->setFont(closeFont);
+    m_closeButton->setDefault(true);
+    m_closeButton->setFocus();
+
+    connect(m_homePageButton, &QAbstractButton::clicked, this, [] { Help::shellOpen(HomePage); });
+    connect(m_closeButton, &QAbstractButton::clicked, this, &QWidget::close);
+
+    // The links change colour as the mouse moves over the dialog, the frame,
+    // the address lines and the links themselves; the other controls keep
+    // such moves to themselves, so the colours stay as they were there.
+    setMouseTracking(true);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_detailsFrame, m_releaseLabel, m_mailCaption, m_homePageCaption, m_mailLink, m_homePageLink}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+    for (QWidget *w : std::initializer_list<QWidget *>{m_noticeCaption, m_rightsLabel, m_versionLabel, m_noticeText, m_contactLabel, m_titleImage, m_homePageButton,
+                                                       m_closeButton})
+        w->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void AboutDialog::buildFrame()
+{
+    m_detailsFrame = new QFrame(this);
+    m_detailsFrame->setObjectName(QStringLiteral("detailsFrame"));
+    m_detailsFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    m_detailsFrame->setGeometry(Twips::rect(120, 960, 5175, 1575));
+
+    // Two ideographic spaces in front of the shorter headings put every
+    // colon of the frame in one column of the fixed-pitch font.
+    m_rightsLabel = label(m_detailsFrame, "rightsLabel", QStringLiteral("　　著作権：") + RightsHolder, Twips::rect(120, 240, 4935, 255));
+    m_versionLabel = label(m_detailsFrame, "versionLabel", QStringLiteral("バージョン：1.01.02"), Twips::rect(120, 480, 4935, 255));
+    m_releaseLabel = label(m_detailsFrame, "releaseLabel", QStringLiteral("　　公開日：2003/08/29"), Twips::rect(120, 720, 2055, 255));
+    m_mailCaption = label(m_detailsFrame, "mailCaption", QStringLiteral("　　E-Mail："), Twips::rect(120, 960, 1095, 255));
+    m_mailLink = label(m_detailsFrame, "mailLink", MailAddress, Twips::rect(1200, 960, 2175, 255));
+    m_homePageCaption = label(m_detailsFrame, "homePageCaption", QStringLiteral("HP-Address："), Twips::rect(120, 1200, 1095, 255));
+    m_homePageLink = label(m_detailsFrame, "homePageLink", HomePage, Twips::rect(1200, 1200, 3615, 255));
+
+    QFont fixed(QStringLiteral("MS Gothic"));
+    fixed.setPointSize(9);
+    for (QLabel *l : {m_rightsLabel, m_versionLabel, m_releaseLabel, m_mailCaption, m_homePageCaption, m_mailLink, m_homePageLink})
+        l->setFont(fixed);
+    for (QLabel *link : {m_mailLink, m_homePageLink})
+        link->setCursor(pointingHand());
+}
+
+void AboutDialog::hoverOver(const QObject *over)
+{
+    const QColor blue(0, 0, 255);
+    const QColor black(0, 0, 0);
+    setTextColor(m_mailLink, over == m_mailLink ? blue : black);
+    setTextColor(m_homePageLink, over == m_homePageLink ? blue : black);
+}
+
+void AboutDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    hoverOver(this);
+    event->accept();
+}
+
+bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        hoverOver(watched);
+        return true; // handled here, not again by the frame or the dialog
+    }
+    if (event->type() == QEvent::MouseButtonRelease && (watched == m_mailLink || watched == m_homePageLink)) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *link = static_cast<QLabel *>(watched);
+        // The pressed label takes every release, so check it ends over the link.
+        if (mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint()))
+            Help::shellOpen(watched == m_mailLink ? QStringLiteral("mailto:") + MailAddress : HomePage);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,192 @@
+#include "TrainingScreen.h"
+
+#include "AnswerDialog.h"
+#include "Artwork.h"
+#include "CompactComboStyle.h"
+#include "FlashRules.h"
+#include "Messages.h"
+#include "Navigation.h"
+#include "PictureButton.h"
+#include "Placement.h"
+#include "RoundTimer.h"
+#include "ScreenColours.h"
+#include "SharedState.h"
+#include "SoundPlayer.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+
+namespace {
+
+QLabel *picture(QWidget *parent, const char *objectName, const QString &art, const QString &words, QRect at)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setGeometry(at);
+    label->setPixmap(Artwork::pixmap(art, 0));
+    label->setAccessibleName(words);
+    label->setToolTip(words);
+    return label;
+}
+
+QComboBox *combo(QWidget *parent, const char *objectName, const QStringList &items, const QString &text, QRect at,
+                 const QString &accessibleName)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    box->setEditText(text);
+    box->move(at.topLeft());
+    box->setFixedWidth(at.width());
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+} // namespace
+
+TrainingScreen::TrainingScreen()
+    : GameScreen(QStringLiteral("TrainingScreen"), QStringLiteral("Plumeno-練習-"), 4680, 3000)
+{
+    buildControls();
+}
+
+void TrainingScreen::buildControls()
+{
+    QWidget *c = client();
+    m_numberLabel = new QLabel(c);
+    m_numberLabel->setObjectName(QStringLiteral("numberLabel"));
+    m_numberLabel->setGeometry(Twips::rect(120, 120, 4455, 1575));
+    m_numberLabel->setAlignment(Qt::AlignCenter);
+    m_numberLabel->setTextFormat(Qt::PlainText);
+    m_numberLabel->setAutoFillBackground(true);
+    QFont numberFont(QStringLiteral("MS P Gothic"));
+    numberFont.setPointSizeF(80.25);
+    m_numberLabel->setFont(numberFont);
+
+    m_digitsCaption = picture(c, "digitsCaption", QStringLiteral("word_ketasu"), QStringLiteral("桁数："), Twips::rect(120, 1800, 915, 345));
+    QStringList one2five{"1", "2", "3", "4", "5"};
+    m_digitsBox = combo(c, "digitsBox", one2five, QStringLiteral("1"), Twips::rect(1080, 1800, 615, 0), QStringLiteral("桁数"));
+    m_digitsUnit = picture(c, "digitsUnit", QStringLiteral("word_keta"), QStringLiteral("桁"), Twips::rect(1680, 1800, 375, 345));
+    m_termsCaption = picture(c, "termsCaption", QStringLiteral("word_komasu"), QStringLiteral("コマ数："), Twips::rect(2160, 1800, 1125, 345));
+    QStringList terms;
+    for (int i = 1; i <= 15; ++i)
+        terms << QString::number(i);
+    m_termsBox = combo(c, "termsBox", terms, QStringLiteral("1"), Twips::rect(3360, 1800, 615, 0), QStringLiteral("コマ数"));
+    m_termsUnit = picture(c, "termsUnit", QStringLiteral("word_koma"), QStringLiteral("コマ"), Twips::rect(3960, 1800, 585, 345));
+    m_intervalCaption = picture(c, "intervalCaption", QStringLiteral("word_kankaku"), QStringLiteral("間隔："), Twips::rect(120, 2400, 915, 345));
+    QStringList intervals;
+    for (int i = 1; i <= 20; ++i)
+        intervals << QString::number(i / 10.0, 'f', 1);
+    m_intervalBox = combo(c, "intervalBox", intervals, QStringLiteral("1.0"), Twips::rect(1080, 2400, 615, 0), QStringLiteral("間隔（秒）"));
+    m_intervalUnit = picture(c, "intervalUnit", QStringLiteral("word_byou"), QStringLiteral("秒"), Twips::rect(1680, 2400, 375, 315));
+    CompactComboStyle::apply({m_digitsBox, m_termsBox, m_intervalBox}, this);
+
+    m_startButton = new PictureButton(QStringLiteral("startButton"), QStringLiteral("START"), QStringLiteral("btn_hajime"), c);
+    m_startButton->setGeometry(Twips::rect(2160, 2280, 735, 615));
+    m_modeButton = new PictureButton(QStringLiteral("modeButton"), QStringLiteral("MODE"), QStringLiteral("btn_modoru"), c);
+    m_modeButton->setGeometry(Twips::rect(3000, 2280, 735, 615));
+    m_exitButton = new PictureButton(QStringLiteral("exitButton"), QStringLiteral("EXIT"), QStringLiteral("btn_owari"), c);
+    m_exitButton->setGeometry(Twips::rect(3840, 2280, 735, 615));
+    QFont buttonFont(QStringLiteral("MS P Gothic"));
+    buttonFont.setPointSize(9);
+    buttonFont.setBold(true);
+    for (PictureButton *b : {m_startButton, m_modeButton, m_exitButton})
+        b->setFont(buttonFont);
+
+    setTabOrder(m_startButton, m_modeButton);
+    setTabOrder(m_modeButton, m_exitButton);
+    setTabOrder(m_exitButton, m_digitsBox);
+    setTabOrder(m_digitsBox, m_termsBox);
+    setTabOrder(m_termsBox, m_intervalBox);
+    m_startButton->setFocus();
+
+    connect(m_startButton, &QAbstractButton::clicked, this, &TrainingScreen::start);
+    connect(m_exitButton, &QAbstractButton::clicked, this, &TrainingScreen::closePlayerAndExit);
+    connect(m_modeButton, &QAbstractButton::clicked, this, [this] {
+        Navigation::showModeScreen();
+        m_soundPlayer->command(QStringLiteral("Close"));
+        close();
+    });
+}
+
+void TrainingScreen::load()
+{
+    ScreenColours::apply(objectName());
+    resetRound();
+    prepareSounds();
+}
+
+void TrainingScreen::resetRound()
+{
+    m_random.reseedFromClock();
+    m_roundSum = 0;
+    sharedState().AnswerValue = 0;
+    m_lastNumber = 0;
+    m_tickCount = 0;
+}
+
+void TrainingScreen::lockControls()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{m_digitsBox, m_termsBox, m_intervalBox, m_startButton, m_exitButton, m_modeButton})
+        w->setEnabled(false);
+    setMenusEnabled(false);
+    m_inGame = true;
+}
+
+void TrainingScreen::unlockControls()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{m_digitsBox, m_termsBox, m_intervalBox, m_startButton, m_exitButton, m_modeButton})
+        w->setEnabled(true);
+    setMenusEnabled(true);
+    m_inGame = false;
+}
+
+void TrainingScreen::start()
+{
+    const FlashRules::StartReading reading =
+        FlashRules::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
+    if (!reading.choice) {
+        Messages::show(reading.refusal, QStringLiteral("確認"));
+        return;
+    }
+    m_digits = reading.choice->digits;
+    m_terms = reading.choice->terms;
+    m_flashInterval = reading.choice->interval;
+    m_roundTimer->setInterval(reading.choice->intervalMs);
+    m_roundTimer->start();
+    lockControls();
+}
+
+void TrainingScreen::answerRound()
+{
+    QPointer<TrainingScreen> self(this);
+    AnswerDialog *dialog = AnswerDialog::instance();
+    Placement::centerOnActiveScreen(dialog);
+    dialog->exec();
+    if (!self)
+        return;
+
+    const SharedState &s = sharedState();
+    const QString title = QStringLiteral("Plumeno");
+    if (s.AnswerValue == m_roundSum) {
+        playSound(QStringLiteral("hit"));
+        Messages::show(QStringLiteral("正解!!"), title);
+    } else {
+        playSound(QStringLiteral("miss"));
+        Messages::show(QStringLiteral("不正解!"), title);
+        Messages::show(QStringLiteral("Ans:") + QString::number(m_roundSum), title);
+    }
+    if (!self)
+        return;
+    resetRound();
+    unlockControls();
+}
+
+void TrainingScreen::exitMenuChosen()
+{
+    closePlayerAndExit();
+}

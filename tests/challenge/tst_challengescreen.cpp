@@ -1,0 +1,326 @@
+// The challenge screen with real widgets and real timers at short intervals.
+#include "AnswerDialog.h"
+#include "ChallengeScreen.h"
+#include "Messages.h"
+#include "ModeScreen.h"
+#include "PictureButton.h"
+#include "RankingScreen.h"
+#include "RoundTimer.h"
+#include "ScreenRegistry.h"
+#include "SharedState.h"
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+const QString ExitQuestion = QStringLiteral("ゲーム中です。終了しますか？");
+const QString ModeQuestion = QStringLiteral("ゲーム中です。モード画面に戻りますか？");
+std::unique_ptr<QObject> scope; // dialog watches end with their test function
+
+// Runs `act` on the modal dialog with that object name once it is open.
+void whenOpen(const QString &name, const std::function<void(QWidget *)> &act, int tries = 2000)
+{
+    QTimer::singleShot(5, scope.get(), [=] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (w && w->objectName() == name)
+            act(w);
+        else if (tries > 0)
+            whenOpen(name, act, tries - 1);
+    });
+}
+
+void answer(QWidget *dialog, const QString &text)
+{
+    auto *field = dialog->findChild<QLineEdit *>();
+    field->selectAll();
+    field->insert(text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+} // namespace
+
+class ChallengeScreenTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void ladder_data();
+    void ladder();
+    void bonusWearsDownUnderTheAnswerDialog();
+    void wholeGame();
+    void gameComplete();
+    void confirmations_data();
+    void confirmations();
+    void closeQuestionOpenAtTheAnswerTick_data();
+    void closeQuestionOpenAtTheAnswerTick();
+
+private:
+    ChallengeScreen *openScreen();
+    void play(ChallengeScreen *f, int wrongBy, const std::function<void()> &whileAnswering = {});
+
+    std::unique_ptr<TestEnvironment> m_env;
+    qint64 m_now = 0; // the answer clock stands still unless a test moves it
+};
+
+void ChallengeScreenTest::init()
+{
+    scope = std::make_unique<QObject>();
+    m_env = std::make_unique<TestEnvironment>();
+    m_env->writeDefaultFiles();
+    sharedState().StartupDone = true;
+    m_now = 0;
+}
+
+void ChallengeScreenTest::cleanup()
+{
+    scope.reset();
+    m_env.reset();
+}
+
+ChallengeScreen *ChallengeScreenTest::openScreen()
+{
+    ChallengeScreen *f = ChallengeScreen::instance();
+    f->move(123, 45);
+    f->show();
+    f->setAnswerClock([this] { return m_now; });
+    return f;
+}
+
+// One round from START or NEXT to its judgement, answering the sum + wrongBy.
+void ChallengeScreenTest::play(ChallengeScreen *f, int wrongBy, const std::function<void()> &whileAnswering)
+{
+    f->m_roundTimer->setInterval(5);
+    whenOpen(QStringLiteral("AnswerDialog"), [=](QWidget *w) {
+        if (whileAnswering)
+            whileAnswering();
+        answer(w, QString::number(f->m_roundSum + wrongBy));
+    });
+    QTest::mouseClick(f->m_startButton->isHidden() ? f->m_nextButton : f->m_startButton, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(f->m_exitButton->isEnabled(), 10000);
+}
+
+void ChallengeScreenTest::ladder_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<int>("terms");
+    QTest::addColumn<int>("ms");
+    // The table's rule: five levels of 2 + 2 from 1000 ms, then groups of ten
+    // from 1500 down to 600 ms.
+    for (int n = 1; n <= 155; ++n) {
+        const int k = n - 6, g = k / 10;
+        const int digits = n <= 5 ? 2 : 2 + (g + 1) / 4;
+        const int terms = n <= 5 ? 2 : 2 + (g + 1) % 4;
+        const int ms = n <= 5 ? 1100 - 100 * n : 1500 - 100 * (k % 10);
+        QTest::addRow("level %d: %d digits, %d terms, %d ms", n, digits, terms, ms) << n << digits << terms << ms;
+    }
+}
+
+void ChallengeScreenTest::ladder()
+{
+    QFETCH(int, level);
+    QFETCH(int, digits);
+    QFETCH(int, terms);
+    QFETCH(int, ms);
+    ChallengeScreen *f = ChallengeScreen::instance();
+    f->resetGame();
+    for (int n = 1; n < level; ++n)
+        f->levelUp();
+    QCOMPARE(f->m_levelLabel->text(), QString::number(level));
+    QCOMPARE(int(f->m_digits), digits);
+    QCOMPARE(int(f->m_terms), terms);
+    QCOMPARE(f->m_roundTimer->interval(), ms);
+    QCOMPARE(f->m_timeBonus, ms + 10500);
+    QCOMPARE(f->m_scoreLabel->text(), QStringLiteral("0"));
+    QVERIFY(!f->m_inGame && !f->m_startButton->isHidden() && f->m_nextButton->isHidden());
+    QCOMPARE(m_env->messages.size(), 0);
+}
+
+void ChallengeScreenTest::bonusWearsDownUnderTheAnswerDialog()
+{
+    ChallengeScreen *f = openScreen();
+    for (int n = 1; n < 10; ++n)
+        f->levelUp();
+    bool worn = false;
+    // Level 10 (1100 ms) answered after 3.0 s: the bonus is 11600 - 3000, and
+    // it must get there by m_bonusTimer's ticks while the modal dialog is open.
+    play(f, 0, [&] {
+        m_now += 3000;
+        worn = QTest::qWaitFor([f] { return f->m_timeBonus == 8600; }, 5000);
+    });
+    QVERIFY(worn);
+    QCOMPARE(f->m_scoreLabel->text(), QStringLiteral("16340"));
+    QCOMPARE(f->m_levelLabel->text(), QStringLiteral("11"));
+}
+
+void ChallengeScreenTest::wholeGame()
+{
+    m_env->writeFile(QStringLiteral("DATA/Data2.data"), "150000\r\n130000\r\n100000\r\n7000\r\n5000\r\n");
+    ChallengeScreen *f = openScreen();
+    QList<QWidget *> enabledWhileAnswering;
+    play(f, 0, [&] {
+        for (PictureButton *b : f->findChildren<PictureButton *>())
+            if (b->isEnabled())
+                enabledWhileAnswering << b;
+        QVERIFY(!f->m_settingsMenu->menuAction()->isEnabled() && !f->m_helpMenu->menuAction()->isEnabled());
+    });
+    QCOMPARE(enabledWhileAnswering, QList<QWidget *>());
+    QCOMPARE(m_env->messageTexts(), QStringList{QStringLiteral("正解!!")});
+    QCOMPARE(f->m_scoreLabel->text(), QStringLiteral("10000"));
+    QVERIFY(f->m_nextButton->isVisible() && !f->m_startButton->isVisible() && f->m_inGame);
+    QCOMPARE(f->focusWidget(), f->m_nextButton);
+    const QString se = QStringLiteral("Open ") + m_env->path(QStringLiteral("SE/"));
+    QCOMPARE(m_env->soundCommands.filter(QStringLiteral("Open ")),
+             (QStringList{se + "clock.wav", se + "clock.wav", se + "hit.wav"}));
+
+    m_env->messages.clear();
+    QString scoreWhileNaming;
+    whenOpen(QStringLiteral("NameDialog"), [&](QWidget *w) {
+        scoreWhileNaming = f->m_scoreLabel->text();
+        answer(w, QStringLiteral("山田"));
+    });
+    int sum = 0;
+    play(f, 1, [&] { sum = f->m_roundSum; });
+    QCOMPARE(m_env->messageTexts(), (QStringList{QStringLiteral("不正解!"), "Ans:" + QString::number(sum)}));
+    QCOMPARE(scoreWhileNaming, QStringLiteral("10000"));
+    QCOMPARE(m_env->readFile(QStringLiteral("DATA/Data1.data")),
+             QByteArray("AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\n\x8e\x52\x93\x63\r\nDDDDDDDD\r\n\r\n"));
+    QCOMPARE(m_env->readFile(QStringLiteral("DATA/Data2.data")),
+             QByteArray("150000\r\n130000\r\n100000\r\n10000\r\n7000\r\n\r\n"));
+    QCOMPARE(f->m_scoreLabel->text() + f->m_levelLabel->text(), QStringLiteral("01"));
+    QVERIFY(f->m_startButton->isVisible() && !f->m_nextButton->isVisible() && !f->m_inGame);
+    QCOMPARE(f->focusWidget(), f->m_startButton);
+
+    QStringList shown;
+    whenOpen(QStringLiteral("RankingScreen"), [&](QWidget *w) {
+        auto *ranking = static_cast<RankingScreen *>(w);
+        shown << ranking->m_nameLabels[3]->text() << ranking->m_scoreLabels[3]->text();
+        QCOMPARE(ranking->pos(), f->frameGeometry().topLeft());
+        ranking->m_closeButton->click();
+    });
+    QTest::mouseClick(f->m_rankingButton, Qt::LeftButton);
+    QCOMPARE(shown, (QStringList{QStringLiteral("山田"), QStringLiteral("10000")}));
+}
+
+void ChallengeScreenTest::gameComplete()
+{
+    ChallengeScreen *f = openScreen();
+    for (int n = 1; n < 155; ++n)
+        f->levelUp();
+    const QByteArray names = m_env->readFile(QStringLiteral("DATA/Data1.data"));
+    bool askedForName = false;
+    whenOpen(QStringLiteral("NameDialog"), [&](QWidget *w) { askedForName = true; w->close(); });
+    play(f, 0);
+    QCOMPARE(m_env->messageTexts(),
+             (QStringList{QStringLiteral("正解!!"), QStringLiteral("GAME COMPLETE!!"), QStringLiteral("SCORE:164000")}));
+    QVERIFY(!askedForName);
+    QCOMPARE(m_env->readFile(QStringLiteral("DATA/Data1.data")), names);
+    QCOMPARE(f->m_scoreLabel->text() + f->m_levelLabel->text(), QStringLiteral("01"));
+    QVERIFY(f->m_startButton->isVisible() && !f->m_nextButton->isVisible() && !f->m_inGame);
+    QCOMPARE(f->focusWidget(), f->m_startButton);
+}
+
+void ChallengeScreenTest::confirmations_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("inGame");
+    QTest::addColumn<bool>("yes");
+    for (const char *action : {"EXIT", "exitAction", "close box", "MODE"}) {
+        QTest::addRow("%s, no game", action) << QString::fromLatin1(action) << false << true;
+        QTest::addRow("%s between levels, Yes", action) << QString::fromLatin1(action) << true << true;
+        QTest::addRow("%s between levels, No", action) << QString::fromLatin1(action) << true << false;
+    }
+}
+
+void ChallengeScreenTest::confirmations()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, inGame);
+    QFETCH(bool, yes);
+    ChallengeScreen *f = openScreen();
+    if (inGame)
+        play(f, 0);
+    m_env->messages.clear();
+    m_env->answers = {yes ? Messages::Answer::Yes : Messages::Answer::No};
+    const QPoint corner = f->frameGeometry().topLeft();
+    if (action == u"exitAction")
+        f->m_exitAction->trigger();
+    else if (action == u"close box")
+        TestSupport::userClose(f);
+    else
+        QTest::mouseClick(action == u"EXIT" ? f->m_exitButton : f->m_modeButton, Qt::LeftButton);
+
+    QCOMPARE(m_env->messages.size(), inGame ? 1 : 0);
+    if (inGame) {
+        QCOMPARE(m_env->messages[0].text, action == u"MODE" ? ModeQuestion : ExitQuestion);
+        QCOMPARE(m_env->messages[0].title, QStringLiteral("確認"));
+        QCOMPARE(m_env->messages[0].buttons, Messages::Buttons::YesNo);
+    }
+    const bool leaves = !inGame || yes;
+    QCOMPARE(ScreenRegistry::open(ChallengeScreen::ScreenNumber) != nullptr, !leaves);
+    if (!leaves) {
+        QVERIFY(f->m_inGame && f->m_nextButton->isVisible());
+        QCOMPARE(f->m_levelLabel->text(), QStringLiteral("2"));
+        return;
+    }
+    QCOMPARE(m_env->soundCommands.last(), QStringLiteral("Close"));
+    QCOMPARE(ModeScreen::existing() != nullptr, action == u"MODE");
+    if (action == u"MODE") {
+        QCOMPARE(ModeScreen::existing()->pos(), corner);
+        QCOMPARE(ChallengeScreen::instance()->m_scoreLabel->text() + ChallengeScreen::instance()->m_levelLabel->text(), QStringLiteral("01"));
+    }
+}
+
+void ChallengeScreenTest::closeQuestionOpenAtTheAnswerTick_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No: the answer is asked for after the question") << false;
+    QTest::newRow("Yes: the program ends without asking") << true;
+}
+
+void ChallengeScreenTest::closeQuestionOpenAtTheAnswerTick()
+{
+    QFETCH(bool, yes);
+    ChallengeScreen *f = openScreen();
+    m_env->answers = {yes ? Messages::Answer::Yes : Messages::Answer::No};
+    bool questionOpen = false, roundReachedItsEnd = false, askedDuringQuestion = false;
+    m_env->onMessage = [&](const Messages::Call &call) {
+        if (call.text != ExitQuestion)
+            return;
+        // The question stays open while the round runs on to its answer tick.
+        questionOpen = true;
+        roundReachedItsEnd = QTest::qWaitFor([f] { return !f->m_roundTimer->isActive(); }, 5000);
+        QTest::qWait(20);
+        questionOpen = false;
+    };
+    f->m_roundTimer->setInterval(5);
+    whenOpen(QStringLiteral("AnswerDialog"), [&, f](QWidget *w) {
+        askedDuringQuestion = askedDuringQuestion || questionOpen;
+        answer(w, QString::number(f->m_roundSum));
+    });
+    QTest::mouseClick(f->m_startButton, Qt::LeftButton);
+    QCOMPARE(TestSupport::userClose(f), yes);
+    QVERIFY(roundReachedItsEnd && !askedDuringQuestion);
+    if (yes) {
+        QCOMPARE(ScreenRegistry::open(ChallengeScreen::ScreenNumber), nullptr);
+        QTest::qWait(20);
+        QVERIFY(!AnswerDialog::existing());
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(f->m_exitButton->isEnabled(), 10000);
+    QCOMPARE(m_env->messageTexts(), (QStringList{ExitQuestion, QStringLiteral("正解!!")}));
+    QCOMPARE(f->focusWidget(), f->m_nextButton);
+}
+
+QTEST_MAIN(ChallengeScreenTest)
+#include "tst_challengescreen.moc"
