@@ -1,22 +1,33 @@
-# Two entry points: `make run` and `make test`. Both install what is missing,
-# configure and build first, so they work on a fresh Debian 12 machine.
+# Two entry points: `make run` and `make test`. Both install what is missing
+# (on Debian; elsewhere they say what is missing), configure and build first,
+# so they work on a fresh machine. `make run` builds the game only; `make
+# test` adds the test programs and runs them.
 # `make sanitize` runs the tests built with ASan and UBSan in a build
-# directory of its own; `make fuzz` runs each fuzzer for FUZZ_SECONDS.
+# directory of its own; `make fuzz` runs each fuzzer for FUZZ_SECONDS;
+# `make deb` builds a Debian package; `make bench` prints the figures of the
+# quick benchmark run, `make bench-full` those of the long one.
 BUILD ?= build
-JOBS  ?= $(shell nproc)
+JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# Only CMake's own progress lines, not make's directory changes, and no
+# configure chatter unless something goes wrong.
+MAKEFLAGS += --no-print-directory
+CMAKE_CONFIGURE = cmake --log-level=NOTICE
 
-.PHONY: all deps configure build run test bench sanitize fuzz clean
+.PHONY: all deps test-deps configure build run test test-programs bench bench-full deb sanitize fuzz clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
+test-deps:
+	@scripts/install-deps.sh --tests
+
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CMAKE_CONFIGURE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 configure: deps $(BUILD)/CMakeCache.txt
 
@@ -26,12 +37,25 @@ build: configure
 run: build
 	cd $(BUILD) && ./Plumeno
 
-test: build
+test-programs: test-deps configure
+	cmake --build $(BUILD) -j $(JOBS) --target all test_programs
+
+test: test-programs
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench/plumeno_bench --quick
+
+bench-full: build
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench/plumeno_bench
+
+# A Debian package of the game (prefix /usr, stripped, its Depends computed
+# from the libraries it links), written to $(BUILD)/.
+deb: build
+	@scripts/install-deps.sh dpkg-dev
+	cd $(BUILD) && cpack -G DEB
 
 # The README's pictures, made by playing the real program offscreen; at twice
 # the size, so they stay sharp on high-density displays.
@@ -44,9 +68,9 @@ screenshots: build
 # leak suppression with Debian 12's Qt; should a library leak by design in a
 # later one, its own frames go by name in tests/lsan-suppressions.txt, never
 # a leak whose allocation runs through our code.
-sanitize: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPLUMENO_SANITIZE=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
+sanitize: test-deps
+	$(CMAKE_CONFIGURE) -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPLUMENO_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target all test_programs
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
 	    ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1 \
 	    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \

@@ -7,6 +7,7 @@
 #include "ProgramPaths.h"
 
 #include "PaintedReport.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(Artwork::programIcon());
+    Translations::installQtJapanese(app);
     ProgramSetup::install();
     if (argc > 1)
         ProgramPaths::setProgramDir(QString::fromLocal8Bit(argv[1]));

@@ -12,7 +12,14 @@ set(plumeno_dir "${CMAKE_INSTALL_PREFIX}/${PLUMENO_INSTALL_DIR}")
 set(staged_dir "$ENV{DESTDIR}${plumeno_dir}")
 
 file(WRITE "${staged_dir}/Plumeno.installed" "${plumeno_dir}\n")
-list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${plumeno_dir}/Plumeno.installed" "${plumeno_dir}/uninstall.sh")
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${plumeno_dir}/Plumeno.installed")
+
+# A package built by CPack is removed by its package manager, which owns
+# every file: a script that deletes them behind its back has no place there.
+if("$ENV{DESTDIR}" MATCHES "/_CPack_Packages/")
+    return()
+endif()
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${plumeno_dir}/uninstall.sh")
 
 # The list holds paths with or without DESTDIR in front, depending on the
 # generator; the script names them as they are once installed.

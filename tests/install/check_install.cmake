@@ -1,9 +1,11 @@
-# Installs the build into a fresh prefix and checks the layout a desktop
-# expects: a launcher on the PATH that reaches the program directory, the
-# sounds and READ ME beside the executable, the desktop entry and the icons.
+# Installs the build into a fresh prefix, as the README says (stripped), and
+# checks the layout a desktop expects: a launcher on the PATH that reaches the
+# program directory, the sounds and READ ME beside the executable, the
+# desktop entry, the metainfo, the icons, the man page and the licence; the
+# executable stripped and without a library search path it does not need.
 set(prefix "${BUILD}/install-check")
 file(REMOVE_RECURSE "${prefix}")
-execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${prefix}"
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --strip --prefix "${prefix}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
@@ -29,11 +31,27 @@ list(FIND manifest "${prefix}/bin/plumeno" listed)
 if(listed EQUAL -1)
     message(FATAL_ERROR "install_manifest.txt does not list bin/plumeno")
 endif()
-foreach(f share/applications/plumeno.desktop share/icons/hicolor/32x32/apps/plumeno.png
-          share/icons/hicolor/256x256/apps/plumeno.png)
+foreach(f share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
+          share/icons/hicolor/32x32/apps/plumeno.png share/icons/hicolor/256x256/apps/plumeno.png
+          share/man/man6/plumeno.6 share/doc/plumeno/copyright)
     if(NOT EXISTS "${prefix}/${f}")
         message(FATAL_ERROR "missing: ${f}")
     endif()
 endforeach()
+find_program(READELF readelf)
+if(READELF)
+    execute_process(COMMAND "${READELF}" -S -d "${program}" OUTPUT_VARIABLE elf RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "readelf failed on ${program}")
+    endif()
+    if(elf MATCHES "\\.symtab|\\.debug_info")
+        message(FATAL_ERROR "the installed executable is not stripped")
+    endif()
+    if(elf MATCHES "R(UN)?PATH[^\n]*\\[([^]\n]*)\\]")
+        message(FATAL_ERROR "the installed executable searches libraries in ${CMAKE_MATCH_2}")
+    endif()
+else()
+    message(STATUS "no readelf: stripping and library path not checked")
+endif()
 file(REMOVE_RECURSE "${prefix}")
 message(STATUS "install layout checked")

@@ -1,0 +1,48 @@
+# The desktop entry and the AppStream metainfo pass their validators, the
+# metainfo's release is the program's version and every screenshot it names
+# is a picture in docs/screens/.
+set(desktop "${SOURCE}/dist/${APP_ID}.desktop")
+set(metainfo "${SOURCE}/dist/${APP_ID}.metainfo.xml")
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+find_program(APPSTREAMCLI appstreamcli)
+if(NOT DESKTOP_FILE_VALIDATE OR NOT APPSTREAMCLI)
+    message("SKIPPED: desktop-file-validate or appstreamcli is not installed (desktop-file-utils, appstream)")
+    return()
+endif()
+
+execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${desktop}" RESULT_VARIABLE result
+                OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT result EQUAL 0 OR out MATCHES "error:")
+    message(FATAL_ERROR "desktop-file-validate: ${out}")
+endif()
+execute_process(COMMAND "${APPSTREAMCLI}" validate --no-net "${metainfo}" RESULT_VARIABLE result
+                OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "appstreamcli validate: ${out}")
+endif()
+
+file(READ "${desktop}" entry)
+foreach(key "Keywords=" "Keywords\\[ja\\]=[^\n]*フラッシュ暗算" "StartupWMClass=Plumeno")
+    if(NOT entry MATCHES "\n${key}")
+        message(FATAL_ERROR "the desktop entry has no ${key}")
+    endif()
+endforeach()
+
+file(READ "${metainfo}" xml)
+if(NOT xml MATCHES "<release version=\"${VERSION}\"")
+    message(FATAL_ERROR "the metainfo's releases do not list version ${VERSION}")
+endif()
+if(NOT xml MATCHES "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
+    message(FATAL_ERROR "the metainfo does not launch ${APP_ID}.desktop")
+endif()
+string(REGEX MATCHALL "/docs/screens/[^<]+</image>" images "${xml}")
+if(NOT images)
+    message(FATAL_ERROR "the metainfo shows no screenshot from docs/screens")
+endif()
+foreach(image ${images})
+    string(REGEX REPLACE "</image>$" "" image "${image}")
+    if(NOT EXISTS "${SOURCE}${image}")
+        message(FATAL_ERROR "the metainfo shows ${image}, which is not in the sources")
+    endif()
+endforeach()
+message(STATUS "desktop entry and metainfo validated")
