@@ -192,8 +192,11 @@ private slots:
         for (QAction *sep : {screen->m_rankingSeparator, screen->m_exitSeparator, screen->m_helpSeparator})
             QVERIFY(sep->isSeparator());
         const QList<QAction *> custom = screen->m_settingsMenu->actions();
-        QCOMPARE(custom.size(), 8);
+        // The designed eight, with the training extras' item before the exit separator.
+        QCOMPARE(custom.size(), 9);
         QCOMPARE(custom[3], screen->m_rankingSeparator);
+        QCOMPARE(custom[6], screen->m_trainingExtrasAction);
+        QCOMPARE(custom[7], screen->m_exitSeparator);
         QCOMPARE(custom.last(), screen->m_exitAction);
     }
 
