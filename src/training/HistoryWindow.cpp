@@ -56,6 +56,9 @@ HistoryWindow::HistoryWindow(const QString &path, QWidget *parent)
     m_settings = HistoryStats::settings(m_contents.records);
     m_settingBox = new QComboBox(this);
     m_settingBox->setObjectName(QStringLiteral("settingBox"));
+    // Sized without measuring every entry: a long history has hundreds.
+    m_settingBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_settingBox->setMinimumContentsLength(28);
     for (const auto &s : m_settings)
         m_settingBox->addItem(QStringLiteral("%1桁 × %2コマ × %3秒（%4回）")
                                   .arg(s.digits)
