@@ -24,6 +24,7 @@ ReviewDialog::ReviewDialog(const QList<std::int32_t> &numbers, std::int32_t answ
     m_table->setHorizontalHeaderLabels({QStringLiteral("数"), QStringLiteral("累計")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    m_table->setFocusPolicy(Qt::NoFocus);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int i = 0; i < numbers.size(); ++i) {
         const auto cell = [](std::int32_t v) {
