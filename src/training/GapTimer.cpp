@@ -16,8 +16,15 @@ void GapTimer::start(qint64 delayNs, qint64 wakeEarlyNs)
 {
     const qint64 now = m_clock.nsecsElapsed();
     m_dueNs = now + std::max<qint64>(0, delayNs);
+    m_wakeEarlyNs = std::max<qint64>(0, wakeEarlyNs);
     m_active = true;
-    const qint64 wakeMs = std::max<qint64>(0, (delayNs - std::max<qint64>(0, wakeEarlyNs)) / 1000000);
+    arm(now);
+}
+
+void GapTimer::arm(qint64 nowNs)
+{
+    const qint64 wakeMs = std::max<qint64>(0, (m_dueNs - m_wakeEarlyNs - nowNs) / 1000000);
+    // A very long wait is taken in steps that fit the timer.
     m_timer.start(int(std::min<qint64>(wakeMs, 1 << 30)));
 }
 
@@ -31,10 +38,13 @@ void GapTimer::fire()
 {
     if (!m_active)
         return;
+    if (m_dueNs - m_clock.nsecsElapsed() > m_wakeEarlyNs + 1000000) {
+        arm(m_clock.nsecsElapsed());
+        return;
+    }
     // Wait out the last fraction before the moment; a few milliseconds at most.
     while (m_clock.nsecsElapsed() < m_dueNs) {
     }
-    m_firedNs = m_clock.nsecsElapsed();
     m_active = false;
     emit timeout();
 }

@@ -20,20 +20,16 @@ public:
     void stop();
     bool isActive() const { return m_active; }
 
-    // When the last firing was due and when it happened, for measurements.
-    qint64 lastDueNs() const { return m_dueNs; }
-    qint64 lastFiredNs() const { return m_firedNs; }
-    qint64 nowNs() const { return m_clock.nsecsElapsed(); }
-
 signals:
     void timeout();
 
 private:
+    void arm(qint64 nowNs);
     void fire();
 
     QTimer m_timer;
     QElapsedTimer m_clock;
     qint64 m_dueNs = 0;
-    qint64 m_firedNs = 0;
+    qint64 m_wakeEarlyNs = 0;
     bool m_active = false;
 };

@@ -201,6 +201,8 @@ void TrainingScreen::runRound(int intervalMs)
 
 std::int32_t TrainingScreen::numberToFlash(int tick, std::int32_t drawn)
 {
+    // However late the last gap is, it never takes down the next number.
+    m_gapTimer->stop();
     const std::int32_t n = tick >= 1 && tick <= m_plan.size() ? m_plan[tick - 1] : drawn;
     m_flashed.append(n);
     return n;

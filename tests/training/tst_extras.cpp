@@ -1,6 +1,7 @@
 // The training extras end to end, through the real screens and real timers.
 #include "ChallengeScreen.h"
 #include "ExtrasDialog.h"
+#include "GapTimer.h"
 #include "HistoryFile.h"
 #include "ModeScreen.h"
 #include "NameDialog.h"
@@ -131,6 +132,24 @@ class TestExtras : public QObject
 private slots:
     void init() { scope = std::make_unique<QObject>(); }
     void cleanup() { scope.reset(); }
+
+    void gapTimerFiresOnceAndIsReplacedOrCancelled()
+    {
+        GapTimer gap;
+        int fired = 0;
+        connect(&gap, &GapTimer::timeout, [&] { ++fired; });
+        gap.start(3000000, 5000000);
+        QTRY_COMPARE_WITH_TIMEOUT(fired, 1, 5000);
+        QVERIFY(!gap.isActive());
+        // A start replaces the pending one; a stop cancels it.
+        gap.start(2000000000, 5000000);
+        gap.start(1000000, 5000000);
+        QTRY_COMPARE_WITH_TIMEOUT(fired, 2, 5000);
+        gap.start(5000000, 5000000);
+        gap.stop();
+        QTest::qWait(30);
+        QCOMPARE(fired, 2);
+    }
 
     void everyExtraOffIsTheDesignedRound()
     {
