@@ -110,7 +110,7 @@ private slots:
         QTest::newRow("huge number") << QByteArray("2026-12-07 09:05:03,training,3,15,99999999999999999999,0,100,0,0,right,1,,");
         QTest::newRow("challenge with a round's fields") << QByteArray("2026-12-07 09:05:03,challenge,3,,,,,,,wrong,,37,100");
         QTest::newRow("challenge without a level") << QByteArray("2026-12-07 09:05:03,challenge,,,,,,,,wrong,,,100");
-        QTest::newRow("binary") << QByteArray("\xff\xfe\x00\x01garbage", 13);
+        QTest::newRow("binary") << QByteArray("\xff\xfe\x00\x01garbage", 11);
     }
     void damagedLinesAreSkipped()
     {
