@@ -5,7 +5,10 @@
 // Nothing is staged: the tool plays the game through its own buttons and
 // dialogs (a training round, a challenge game of several levels ending on a
 // wrong answer, the ranking, the about screen, the full-screen display) and
-// takes each picture while the screen is in that state. Only the challenge
+// takes each picture while the screen is in that state. Then, with the
+// training extras switched on in their dialog, two training rounds, the
+// review window and the history window, whose earlier days are the one
+// thing written beforehand (writeEarlierHistory). Only the challenge
 // rounds tick faster than the ladder says, to save time; the score does not
 // depend on the tick speed.
 #include "AboutDialog.h"
