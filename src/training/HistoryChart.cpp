@@ -1,7 +1,7 @@
 #include "HistoryChart.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -68,18 +68,17 @@ void HistoryChart::paintEvent(QPaintEvent *)
     const auto xOf = [&](const HistoryStats::Day &d) {
         return m_days.size() == 1 ? plot.center().x() : plot.left() + plot.width() * double(d.date.toJulianDay() - first) / double(span);
     };
-    QPainterPath accuracy, answer;
+    // Years of days leave no room for a dot on each; the lines say enough.
+    const bool dots = double(m_days.size()) <= plot.width() / 8;
+    QPolygonF accuracy, answer;
     for (size_t i = 0; i < m_days.size(); ++i) {
         const auto &d = m_days[i];
         const QPointF a(xOf(d), plot.bottom() - plot.height() * d.accuracyPercent() / 100.0);
         const QPointF t(xOf(d), plot.bottom() - plot.height() * (d.meanAnswerMs / 1000.0) / maxSeconds);
-        if (i == 0) {
-            accuracy.moveTo(a);
-            answer.moveTo(t);
-        } else {
-            accuracy.lineTo(a);
-            answer.lineTo(t);
-        }
+        accuracy << a;
+        answer << t;
+        if (!dots)
+            continue;
         p.setPen(Qt::NoPen);
         p.setBrush(AccuracyColour);
         p.drawEllipse(a, 3, 3);
@@ -87,10 +86,35 @@ void HistoryChart::paintEvent(QPaintEvent *)
         p.drawEllipse(t, 3, 3);
     }
     p.setBrush(Qt::NoBrush);
+    // More days than pixels: one averaged point per pixel column, as the
+    // stroke of thousands of short segments costs far more than it shows.
+    const auto thin = [](const QPolygonF &line) {
+        QPolygonF out;
+        double x = -1, sum = 0;
+        int n = 0;
+        for (const QPointF &pt : line) {
+            const double column = std::floor(pt.x());
+            if (n > 0 && column != x) {
+                out << QPointF(x, sum / n);
+                sum = 0;
+                n = 0;
+            }
+            x = column;
+            sum += pt.y();
+            ++n;
+        }
+        if (n > 0)
+            out << QPointF(x, sum / n);
+        return out;
+    };
+    if (!dots) {
+        accuracy = thin(accuracy);
+        answer = thin(answer);
+    }
     p.setPen(QPen(AccuracyColour, 2));
-    p.drawPath(accuracy);
+    p.drawPolyline(accuracy);
     p.setPen(QPen(AnswerColour, 2));
-    p.drawPath(answer);
+    p.drawPolyline(answer);
 
     p.setPen(palette().color(QPalette::Text));
     const QString from = m_days.front().date.toString(QStringLiteral("yyyy/MM/dd"));
