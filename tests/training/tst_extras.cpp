@@ -1,130 +1,27 @@
-// The training extras end to end, through the real screens and real timers.
-#include "ChallengeScreen.h"
+// The training extras end to end, through the real screens and real timers:
+// the dialog and its file, the default-off round, the gap, the total time
+// and subtraction.
 #include "ExtrasDialog.h"
+#include "ExtrasTestSupport.h"
 #include "GapTimer.h"
 #include "HistoryFile.h"
 #include "ModeScreen.h"
-#include "NameDialog.h"
-#include "PictureButton.h"
-#include "ReviewDialog.h"
 #include "RoundPlan.h"
 #include "RoundTimer.h"
-#include "SettingsProcedures.h"
 #include "SharedState.h"
-#include "TestSupport.h"
 #include "TrainingExtras.h"
-#include "TrainingScreen.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
-#include <QTest>
-#include <QTimer>
-#include <memory>
 
-namespace {
-
-std::unique_ptr<QObject> scope; // dialog watches end with their test function
-
-// Runs `act` on the modal dialog with that object name once it is open.
-void whenOpen(const QString &name, const std::function<void(QWidget *)> &act, int tries = 4000)
-{
-    QTimer::singleShot(2, scope.get(), [=] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (w && w->isVisible() && w->objectName() == name)
-            act(w);
-        else if (tries > 0)
-            whenOpen(name, act, tries - 1);
-    });
-}
-
-void answer(QWidget *dialog, const QString &text)
-{
-    auto *field = dialog->findChild<QLineEdit *>();
-    field->insert(text);
-    QTest::keyClick(field, Qt::Key_Return);
-}
-
-// What the number display showed, in order, one entry per change.
-class DisplayLog : public QObject
-{
-public:
-    explicit DisplayLog(QLabel *label)
-        : m_label(label)
-    {
-        label->installEventFilter(this);
-    }
-    QStringList shown;
-    QList<std::int32_t> numbers() const
-    {
-        QList<std::int32_t> n;
-        for (const QString &s : shown)
-            if (!s.isEmpty())
-                n << s.toInt();
-        return n;
-    }
-    int sum() const
-    {
-        int total = 0;
-        for (std::int32_t n : numbers())
-            total += n;
-        return total;
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        // From the first number on; the label may be painted empty before.
-        const QString text = m_label->text();
-        if (event->type() == QEvent::Paint && (shown.isEmpty() ? !text.isEmpty() : shown.last() != text))
-            shown << text;
-        return false;
-    }
-
-private:
-    QLabel *m_label;
-};
-
-TrainingScreen *openTraining(TestEnvironment &env, const QString &digits, const QString &terms, const QString &interval)
-{
-    env.writeDefaultFiles();
-    Settings::setDefaults();
-    TrainingScreen *form = TrainingScreen::instance();
-    form->show();
-    form->m_digitsBox->setEditText(digits);
-    form->m_termsBox->setEditText(terms);
-    form->m_intervalBox->setEditText(interval);
-    return form;
-}
-
-// Plays one round from START to the unlocked screen, answering the sum + wrongBy.
-void play(TrainingScreen *form, int wrongBy)
-{
-    whenOpen(QStringLiteral("AnswerDialog"), [=](QWidget *w) { answer(w, QString::number(form->m_roundSum + wrongBy)); });
-    QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled(), 10000);
-}
-
-// Alternating numbers and blanks: n1, "", n2, "", ..., nN, "".
-bool blankAfterEveryNumber(const QStringList &shown, int terms)
-{
-    if (shown.size() != 2 * terms)
-        return false;
-    for (int i = 0; i < shown.size(); ++i)
-        if (shown[i].isEmpty() != (i % 2 == 1))
-            return false;
-    return true;
-}
-
-} // namespace
+using namespace ExtrasTest;
 
 class TestExtras : public QObject
 {
@@ -239,6 +136,32 @@ private slots:
         });
         modes->m_trainingExtrasAction->trigger();
         QVERIFY(TrainingExtras::load() == expected);
+        QVERIFY(env.messages.isEmpty());
+    }
+
+    void extrasThatCannotBeSavedAreReportedAndTheDialogStays()
+    {
+        TestEnvironment env;
+        env.writeDefaultFiles();
+        QVERIFY(QDir(env.dir()).mkdir(TrainingExtras::fileName()));
+        ModeScreen *modes = ModeScreen::instance();
+        modes->show();
+        bool stillOpen = false;
+        whenOpen(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
+            auto *d = static_cast<ExtrasDialog *>(w);
+            d->m_minusPercentBox->setValue(20);
+            d->m_okButton->click();
+            stillOpen = d->isVisible();
+            d->m_cancelButton->click();
+        });
+        modes->m_trainingExtrasAction->trigger();
+        QVERIFY(stillOpen);
+        QCOMPARE(env.messages.size(), 1);
+        QVERIFY(env.messages[0].text.startsWith(QStringLiteral("練習の詳細設定を保存できませんでした。")));
+        QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
+        // What stands in the way reads as the defaults, without a word.
+        env.messages.clear();
+        QVERIFY(TrainingExtras::load() == TrainingExtras{});
         QVERIFY(env.messages.isEmpty());
     }
 
@@ -359,147 +282,6 @@ private slots:
         DisplayLog second(form->m_numberLabel);
         play(form, 7);
         QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(second.sum())}));
-    }
-
-    void reviewReplaysTheSameNumbersAndHistoryRecordsBoth()
-    {
-        TestEnvironment env;
-        TrainingExtras e;
-        e.minusPercent = 30;
-        e.flashPercent = 70;
-        e.review = TrainingExtras::Review::Always;
-        e.keepHistory = true;
-        QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "3", "6", "0.02");
-        DisplayLog first(form->m_numberLabel);
-        QStringList table;
-        QString answerText;
-        bool lockedUnderReview = false;
-        whenOpen(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
-            auto *review = static_cast<ReviewDialog *>(w);
-            for (int row = 0; row < review->m_table->rowCount(); ++row)
-                table << review->m_table->item(row, 0)->text() + u' ' + review->m_table->item(row, 1)->text();
-            answerText = review->m_answerLabel->text();
-            lockedUnderReview = !form->m_startButton->isEnabled();
-            DisplayLog *replayLog = new DisplayLog(form->m_numberLabel);
-            replayLog->setParent(scope.get());
-            replayLog->setObjectName("replayLog");
-            whenOpen(QStringLiteral("AnswerDialog"), [=](QWidget *d) { answer(d, QString::number(form->m_roundSum)); });
-            whenOpen(QStringLiteral("ReviewDialog"), [](QWidget *again) {
-                static_cast<ReviewDialog *>(again)->m_closeButton->click();
-            });
-            review->m_replayButton->click();
-        });
-        int sum = 0;
-        whenOpen(QStringLiteral("AnswerDialog"), [&](QWidget *d) {
-            sum = form->m_roundSum;
-            answer(d, QString::number(sum + 1));
-        });
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled() && scope->findChild<QObject *>("replayLog"), 20000);
-
-        const QList<std::int32_t> numbers = first.numbers().mid(0, 6);
-        QCOMPARE(numbers.size(), 6);
-        QStringList expectedTable;
-        const QList<std::int32_t> totals = RoundPlan::runningTotals(numbers);
-        for (int i = 0; i < 6; ++i)
-            expectedTable << QString::number(numbers[i]) + u' ' + QString::number(totals[i]);
-        QCOMPARE(table, expectedTable);
-        QVERIFY2(answerText.contains(QString::number(sum + 1)) && answerText.contains(QString::number(sum)), qPrintable(answerText));
-        QVERIFY(lockedUnderReview);
-        const auto *replayLog = static_cast<DisplayLog *>(scope->findChild<QObject *>("replayLog"));
-        QCOMPARE(replayLog->numbers(), numbers);
-        QVERIFY2(blankAfterEveryNumber(replayLog->shown, 6), qPrintable(replayLog->shown.join(u'|')));
-        QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(sum), "正解!!"}));
-        QVERIFY(!form->m_inGame && form->m_modeButton->isEnabled());
-
-        const QList<QByteArray> lines = env.readFile(HistoryFile::fileName()).split('\n');
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[0] + '\n', HistoryFile::header());
-        QVERIFY(lines[3].isEmpty());
-        const QRegularExpression round(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,training,3,6,20,0,70,30,%1,%2,\d+,,$)"));
-        QVERIFY2(round.pattern().size() > 0 && QRegularExpression(round.pattern().arg("0", "wrong")).match(lines[1]).hasMatch(), lines[1]);
-        QVERIFY2(QRegularExpression(round.pattern().arg("1", "right")).match(lines[2]).hasMatch(), lines[2]);
-    }
-
-    void reviewAfterWrongOnlyAndCloseGoesBack()
-    {
-        TestEnvironment env;
-        TrainingExtras e;
-        e.review = TrainingExtras::Review::AfterWrong;
-        QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "1", "3", "0.01");
-        int reviews = 0;
-        const auto watch = [&] {
-            whenOpen(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
-                ++reviews;
-                static_cast<ReviewDialog *>(w)->m_closeButton->click();
-            });
-        };
-        watch();
-        play(form, 0);
-        QTest::qWait(30);
-        QCOMPARE(reviews, 0);
-        play(form, 1);
-        QCOMPARE(reviews, 1);
-        QVERIFY(!form->m_inGame && form->m_startButton->isEnabled());
-        QVERIFY(!QFile::exists(env.path(HistoryFile::fileName())));
-    }
-
-    void challengeGameIsRecordedOnlyWithHistoryOn()
-    {
-        for (const bool keep : {false, true}) {
-            TestEnvironment env;
-            env.writeDefaultFiles();
-            sharedState().StartupDone = true;
-            TrainingExtras e;
-            e.keepHistory = keep;
-            // Extras meant for training leave the challenge as it is.
-            e.minusPercent = 50;
-            e.flashPercent = 50;
-            e.review = TrainingExtras::Review::Always;
-            QVERIFY(e.save());
-            ChallengeScreen *f = ChallengeScreen::instance();
-            f->show();
-            f->m_roundTimer->setInterval(5);
-            DisplayLog log(f->m_numberLabel);
-            int sum = 0;
-            whenOpen(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
-                sum = f->m_roundSum;
-                answer(w, QString::number(sum + 1));
-            });
-            whenOpen(QStringLiteral("NameDialog"), [](QWidget *w) { answer(w, QStringLiteral("TEST")); });
-            QTest::mouseClick(f->m_startButton, Qt::LeftButton);
-            QTRY_VERIFY_WITH_TIMEOUT(f->m_exitButton->isEnabled() && !f->m_inGame, 10000);
-            QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(sum)}));
-            QCOMPARE(log.shown.size(), 3); // two numbers, no gap between, and the blank
-            QVERIFY(!log.shown[0].startsWith(u'-') && !log.shown[1].startsWith(u'-'));
-            if (keep) {
-                const QByteArray bytes = env.readFile(HistoryFile::fileName());
-                QVERIFY2(QRegularExpression(QStringLiteral(R"(^date,.*\n\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,challenge,,,,,,,,wrong,,1,0\n$)"))
-                             .match(QString::fromUtf8(bytes))
-                             .hasMatch(),
-                         bytes);
-            } else {
-                QVERIFY(!QFile::exists(env.path(HistoryFile::fileName())));
-            }
-        }
-    }
-
-    void historyThatCannotBeWrittenIsReportedAndTheRoundGoesOn()
-    {
-        TestEnvironment env;
-        TrainingExtras e;
-        e.keepHistory = true;
-        QVERIFY(e.save());
-        QVERIFY(QDir(env.dir()).mkdir(HistoryFile::fileName()));
-        TrainingScreen *form = openTraining(env, "1", "1", "0.01");
-        play(form, 0);
-        QCOMPARE(env.messages.size(), 2);
-        QCOMPARE(env.messages[0].text, QStringLiteral("正解!!"));
-        QVERIFY(env.messages[1].text.startsWith(QStringLiteral("履歴を記録できませんでした。")));
-        QCOMPARE(env.messages[1].title, QStringLiteral("保存報告"));
-        QVERIFY(!form->m_inGame);
     }
 };
 
