@@ -1,7 +1,8 @@
 // Plumeno's benchmarks. They print figures and never fail on a slow machine.
-//   plumeno_bench [--quick] [--only timing|bonus|startup|soak]
+//   plumeno_bench [--quick] [--only timing|bonus|startup|soak|extras]
 #include "BenchHarness.h"
 #include "BonusFairness.h"
+#include "ExtrasBench.h"
 #include "FlashTiming.h"
 #include "ProgramSetup.h"
 #include "ProgramPaths.h"
@@ -131,5 +132,7 @@ int main(int argc, char *argv[])
         printStartup(quick ? 5 : 15);
     if (wanted("soak"))
         runSoak(quick ? 200 : 2000, quick ? 200 : 2000, out);
+    if (wanted("extras"))
+        runExtrasBench(quick, out);
     return 0;
 }

@@ -5,12 +5,19 @@
 // Nothing is staged: the tool plays the game through its own buttons and
 // dialogs (a training round, a challenge game of several levels ending on a
 // wrong answer, the ranking, the about screen, the full-screen display) and
-// takes each picture while the screen is in that state. Only the challenge
+// takes each picture while the screen is in that state. Then, with the
+// training extras switched on in their dialog, two training rounds, the
+// review window and the history window, whose earlier days are the one
+// thing written beforehand (writeEarlierHistory). Only the challenge
 // rounds tick faster than the ladder says, to save time; the score does not
 // depend on the tick speed.
 #include "AboutDialog.h"
 #include "AnswerDialog.h"
 #include "ChallengeScreen.h"
+#include "ExtrasDialog.h"
+#include "HistoryFile.h"
+#include "HistoryWindow.h"
+#include "ReviewDialog.h"
 #include "ProgramSetup.h"
 #include "FullScreenDisplay.h"
 #include "HelpCommands.h"
@@ -28,8 +35,13 @@
 #include "TrainingScreen.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QSpinBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -232,6 +244,103 @@ void fullScreenDisplay()
     });
 }
 
+// The modal dialog of that kind open now, or nullptr.
+template <class T>
+T *modal()
+{
+    auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+    return dialog && dialog->isVisible() ? dialog : nullptr;
+}
+
+// The history's earlier days are written beforehand, as a week of practice
+// would have left them (it cannot be played in a minute); today's rounds
+// are then played through the training screen and added by the program.
+void writeEarlierHistory()
+{
+    const QDate today = QDate::currentDate();
+    for (int day = 7; day >= 1; --day) {
+        for (int round = 0; round < 12; ++round) {
+            HistoryRecord r;
+            r.date = today.addDays(-day);
+            r.time = QTime(19, 0).addSecs(round * 70);
+            r.digits = 2;
+            r.terms = 5;
+            r.intervalMs = 200;
+            r.flashPercent = 80;
+            r.minusPercent = 30;
+            // Better by the day: more right answers, quicker answers.
+            r.result = (round * 7 + day) % 12 < 13 - day ? HistoryRecord::Result::Right : HistoryRecord::Result::Wrong;
+            r.answerMs = 2600 + 260 * day + (round * 137) % 400;
+            HistoryFile::append(HistoryFile::path(), r);
+        }
+    }
+}
+
+void trainingExtras()
+{
+    add("back to the mode screen", [] { return isShown<ChallengeScreen>() && !FullScreenDisplay::existing(); },
+        [] { clickSoon(openScreen<ChallengeScreen>()->m_modeButton); });
+    add("open the training screen for the extras", [] { return isShown<ModeScreen>(); }, [] {
+        writeEarlierHistory();
+        clickSoon(openScreen<ModeScreen>()->m_trainingButton);
+    });
+    add("open 練習の詳細設定", [] { return isShown<TrainingScreen>(); },
+        [] { QTimer::singleShot(0, openScreen<TrainingScreen>()->m_trainingExtrasAction, &QAction::trigger); });
+    add("set the extras", [] { return modal<ExtrasDialog>() != nullptr; }, [] {
+        ExtrasDialog *d = modal<ExtrasDialog>();
+        d->m_flashPercentBox->setValue(80);
+        d->m_minusPercentBox->setValue(30);
+        d->m_reviewBox->setCurrentIndex(1);
+        d->m_historyCheck->setChecked(true);
+        shoot(d, QStringLiteral("extras"));
+        clickSoon(d->m_okButton);
+    });
+    add("start a round with the extras", [] { return !modal<ExtrasDialog>(); }, [] {
+        TrainingScreen *f = openScreen<TrainingScreen>();
+        f->m_digitsBox->setEditText(QStringLiteral("2"));
+        f->m_termsBox->setEditText(QStringLiteral("5"));
+        f->m_intervalBox->setEditText(QStringLiteral("0.2"));
+        clickSoon(f->m_startButton);
+    });
+    // Answered after a player's thinking time, which the history keeps.
+    static QElapsedTimer thinking;
+    const auto thought = [] {
+        if (!isShown<AnswerDialog>()) {
+            thinking.invalidate();
+            return false;
+        }
+        if (!thinking.isValid())
+            thinking.start();
+        return thinking.elapsed() >= 1800;
+    };
+    add("answer it right", thought, [] {
+        AnswerDialog *answer = openScreen<AnswerDialog>();
+        type(answer->m_answerEdit, QString::number(openScreen<TrainingScreen>()->m_roundSum));
+        pressEnter(answer->m_answerEdit);
+    });
+    add("start another", [] { return !openScreen<TrainingScreen>()->m_inGame; },
+        [] { clickSoon(openScreen<TrainingScreen>()->m_startButton); });
+    add("answer it wrong", thought, [] {
+        AnswerDialog *answer = openScreen<AnswerDialog>();
+        type(answer->m_answerEdit, QString::number(openScreen<TrainingScreen>()->m_roundSum + 10));
+        pressEnter(answer->m_answerEdit);
+    });
+    add("look at the review", [] { return modal<ReviewDialog>() != nullptr; }, [] {
+        shoot(modal<ReviewDialog>(), QStringLiteral("review"));
+        clickSoon(modal<ReviewDialog>()->m_closeButton);
+    });
+    add("open the extras again", [] { return !modal<ReviewDialog>() && !openScreen<TrainingScreen>()->m_inGame; },
+        [] { QTimer::singleShot(0, openScreen<TrainingScreen>()->m_trainingExtrasAction, &QAction::trigger); });
+    add("open the history", [] { return modal<ExtrasDialog>() != nullptr; },
+        [] { clickSoon(modal<ExtrasDialog>()->m_historyButton); });
+    add("look at the history", [] { return modal<HistoryWindow>() != nullptr; }, [] {
+        shoot(modal<HistoryWindow>(), QStringLiteral("history"));
+        clickSoon(modal<HistoryWindow>()->findChild<QPushButton *>(QStringLiteral("closeButton")));
+    });
+    add("close the extras", [] { return modal<ExtrasDialog>() != nullptr && !modal<HistoryWindow>(); },
+        [] { clickSoon(modal<ExtrasDialog>()->m_cancelButton); });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -261,6 +370,7 @@ int main(int argc, char *argv[])
     challengeGame();
     aboutScreen();
     fullScreenDisplay();
+    trainingExtras();
     runScript();
     const int result = app.exec();
     ScreenRegistry::closeAll();

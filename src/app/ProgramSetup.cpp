@@ -1,6 +1,9 @@
 #include "ProgramSetup.h"
 
+#include "ChallengeScreen.h"
+#include "ExtrasDialog.h"
 #include "Fonts.h"
+#include "HistoryLog.h"
 #include "HelpCommands.h"
 #include "MainScreen.h"
 #include "ModeScreen.h"
@@ -21,9 +24,11 @@ void install()
         .toggleSound = &OptionCommands::toggleSound,
         .resetRanking = &Ranking::reset,
         .resetSettings = &OptionCommands::resetSettings,
+        .openTrainingExtras = &ExtrasDialog::openFromMenu,
         .openReadMe = &Help::openReadMe,
         .showAbout = &Help::showAbout,
     });
+    ChallengeScreen::setGameEndHook(&HistoryLog::challengeEnded);
 }
 
 } // namespace ProgramSetup

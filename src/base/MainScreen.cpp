@@ -85,6 +85,8 @@ void MainScreen::buildMenu()
     m_rankingSeparator = separator(m_settingsMenu, "rankingSeparator");
     m_resetRankingAction = action(m_settingsMenu, "resetRankingAction", QStringLiteral("ランキングの初期化(&R)"), &MenuCommands::resetRanking);
     m_resetSettingsAction = action(m_settingsMenu, "resetSettingsAction", QStringLiteral("設定の初期化(&E)"), &MenuCommands::resetSettings);
+    m_trainingExtrasAction = action(m_settingsMenu, "trainingExtrasAction", QStringLiteral("練習の詳細設定(&T)"),
+                                    &MenuCommands::openTrainingExtras);
     m_exitSeparator = separator(m_settingsMenu, "exitSeparator");
     m_exitAction = action(m_settingsMenu, "exitAction", QStringLiteral("終了(&X)"), nullptr);
     connect(m_exitAction, &QAction::triggered, this, [this] { exitMenuChosen(); });

@@ -26,6 +26,7 @@ public:
         std::function<void()> toggleSound;
         std::function<void()> resetRanking;
         std::function<void()> resetSettings;
+        std::function<void()> openTrainingExtras;
         std::function<void()> openReadMe;
         std::function<void()> showAbout;
     };
@@ -40,6 +41,7 @@ public:
     QAction *m_rankingSeparator = nullptr;
     QAction *m_resetRankingAction = nullptr;
     QAction *m_resetSettingsAction = nullptr;
+    QAction *m_trainingExtrasAction = nullptr; // 練習の詳細設定
     QAction *m_exitSeparator = nullptr;
     QAction *m_exitAction = nullptr;
     QMenu *m_helpMenu = nullptr;

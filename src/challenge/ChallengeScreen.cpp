@@ -132,6 +132,17 @@ void ChallengeScreen::load()
     prepareSounds();
 }
 
+static ChallengeScreen::GameEndHook &gameEndHook()
+{
+    static ChallengeScreen::GameEndHook hook;
+    return hook;
+}
+
+void ChallengeScreen::setGameEndHook(GameEndHook hook)
+{
+    gameEndHook() = std::move(hook);
+}
+
 void ChallengeScreen::setAnswerClock(Clock clock)
 {
     m_clock = clock ? std::move(clock) : Clock(&steadyMs);
@@ -166,6 +177,8 @@ void ChallengeScreen::levelUp()
         // m_level 155 answered: the game is complete and leaves no ranking entry.
         Messages::show(QStringLiteral("GAME COMPLETE!!"), Title);
         Messages::show(QStringLiteral("SCORE:") + m_scoreLabel->text(), Title);
+        if (gameEndHook())
+            gameEndHook()(m_level, m_score, true);
         resetGame();
         return;
     }
@@ -293,5 +306,7 @@ void ChallengeScreen::miss()
     if (!self)
         return;
     RankingScreen::instance()->insertScore(m_score, sharedState().PlayerName);
+    if (gameEndHook())
+        gameEndHook()(m_level, m_score, false);
     resetGame();
 }

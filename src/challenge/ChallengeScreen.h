@@ -50,6 +50,11 @@ public:
     using Clock = std::function<qint64()>;
     void setAnswerClock(Clock clock);
 
+    // Told of every game that ends (the level reached, the score, whether the
+    // ladder was cleared); it cannot change the game.
+    using GameEndHook = std::function<void(int level, std::int32_t score, bool complete)>;
+    static void setGameEndHook(GameEndHook hook);
+
 protected:
     void exitMenuChosen() override;
     void answerRound() override;

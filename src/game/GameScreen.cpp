@@ -36,12 +36,15 @@ void GameScreen::tick()
     ++m_tickCount;
     const std::int32_t n = FlashRules::drawNumber([this] { return m_random.next(); }, m_digits, m_lastNumber);
     switch (FlashRules::tickKind(m_tickCount, m_terms)) {
-    case FlashRules::TickKind::Flash:
+    case FlashRules::TickKind::Flash: {
+        const std::int32_t shown = numberToFlash(m_tickCount, n);
         playSound(QStringLiteral("clock"));
-        m_lastNumber = n;
-        m_roundSum += n;
-        FlashDisplay::flash(m_numberLabel, n);
+        m_lastNumber = shown;
+        m_roundSum += shown;
+        FlashDisplay::flash(m_numberLabel, shown);
+        numberFlashed();
         break;
+    }
     case FlashRules::TickKind::Blank:
         FlashDisplay::blank(m_numberLabel);
         break;
@@ -51,6 +54,11 @@ void GameScreen::tick()
         reachAnswer();
         break;
     }
+}
+
+std::int32_t GameScreen::numberToFlash(int, std::int32_t drawn)
+{
+    return drawn;
 }
 
 void GameScreen::reachAnswer()

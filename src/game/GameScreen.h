@@ -37,6 +37,10 @@ public:
 protected:
     // Asks for the sum and judges it, once the round has flashed its numbers.
     virtual void answerRound() = 0;
+    // What flash tick `tick` shows and adds: by default the number just drawn.
+    virtual std::int32_t numberToFlash(int tick, std::int32_t drawn);
+    // Called once a number is on display; a screen may take it down early.
+    virtual void numberFlashed() {}
 
     // The sound player is closed whenever a game screen is left.
     void closePlayerAndExit();

@@ -23,6 +23,8 @@ public:
     void start();
     void stop();
     bool isActive() const { return m_active; }
+    // How long ago the tick being handled was due, in nanoseconds.
+    qint64 sinceDueNs() const { return m_clock.nsecsElapsed() - m_dueNs; }
 
     // When tick k is due, in nanoseconds after start.
     static constexpr qint64 idealOffsetNs(qint64 tick, int intervalMs) { return tick * qint64(intervalMs) * 1000000; }

@@ -3,11 +3,16 @@
 #include "AnswerDialog.h"
 #include "Artwork.h"
 #include "CompactComboStyle.h"
+#include "FlashDisplay.h"
 #include "FlashRules.h"
+#include "GapTimer.h"
+#include "HistoryLog.h"
 #include "Messages.h"
 #include "Navigation.h"
 #include "PictureButton.h"
 #include "Placement.h"
+#include "ReviewDialog.h"
+#include "RoundPlan.h"
 #include "RoundTimer.h"
 #include "ScreenColours.h"
 #include "SharedState.h"
@@ -15,6 +20,7 @@
 #include "Twips.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 
@@ -52,6 +58,8 @@ TrainingScreen::TrainingScreen()
     : GameScreen(QStringLiteral("TrainingScreen"), QStringLiteral("Plumeno-練習-"), 4680, 3000)
 {
     buildControls();
+    m_gapTimer = new GapTimer(this);
+    connect(m_gapTimer, &GapTimer::timeout, this, [this] { FlashDisplay::blank(m_numberLabel); });
 }
 
 void TrainingScreen::buildControls()
@@ -156,23 +164,76 @@ void TrainingScreen::start()
     m_digits = reading.choice->digits;
     m_terms = reading.choice->terms;
     m_flashInterval = reading.choice->interval;
-    m_roundTimer->setInterval(reading.choice->intervalMs);
+    m_replay = false;
+    if (!prepareExtras(reading.choice->intervalMs))
+        return;
+    runRound(m_roundTimer->interval());
+}
+
+bool TrainingScreen::prepareExtras(int intervalMs)
+{
+    m_extras = TrainingExtras::load();
+    if (m_extras.byTotalTime) {
+        const std::optional<int> ms = RoundPlan::intervalForTotal(m_extras.totalMs, m_terms);
+        if (!ms) {
+            Messages::show(m_terms <= 0 ? QStringLiteral("合計時間で指定するときは、コマ数に1以上の数を入力してください。")
+                                        : QStringLiteral("合計時間が短すぎます。1コマ1ミリ秒以上になるようにしてください。"),
+                           QStringLiteral("確認"));
+            return false;
+        }
+        intervalMs = *ms;
+        m_flashInterval = float(intervalMs / 1000.0);
+    }
+    m_plan.clear();
+    if (m_extras.minusPercent > 0)
+        m_plan = RoundPlan::numbers([this] { return m_random.next(); }, m_digits, m_terms, m_extras.minusPercent);
+    m_roundTimer->setInterval(intervalMs);
+    return true;
+}
+
+void TrainingScreen::runRound(int intervalMs)
+{
+    m_flashed.clear();
+    m_gapOnsetNs = RoundPlan::gapOnsetNs(intervalMs, m_extras.flashPercent);
     m_roundTimer->start();
     lockControls();
+}
+
+std::int32_t TrainingScreen::numberToFlash(int tick, std::int32_t drawn)
+{
+    // However late the last gap is, it never takes down the next number.
+    m_gapTimer->stop();
+    const std::int32_t n = tick >= 1 && tick <= m_plan.size() ? m_plan[tick - 1] : drawn;
+    m_flashed.append(n);
+    return n;
+}
+
+void TrainingScreen::numberFlashed()
+{
+    // Timed from when the number was due, not from when it was painted.
+    if (m_gapOnsetNs)
+        m_gapTimer->start(*m_gapOnsetNs - m_roundTimer->sinceDueNs(),
+                          std::min(RoundTimer::WakeEarlyNs, RoundTimer::idealOffsetNs(1, m_roundTimer->interval()) / 2));
 }
 
 void TrainingScreen::answerRound()
 {
     QPointer<TrainingScreen> self(this);
+    m_gapTimer->stop();
     AnswerDialog *dialog = AnswerDialog::instance();
     Placement::centerOnActiveScreen(dialog);
+    QElapsedTimer answerClock;
+    answerClock.start();
     dialog->exec();
+    const qint64 answerMs = answerClock.elapsed();
     if (!self)
         return;
 
     const SharedState &s = sharedState();
     const QString title = QStringLiteral("Plumeno");
-    if (s.AnswerValue == m_roundSum) {
+    const bool right = s.AnswerValue == m_roundSum;
+    const std::int32_t answer = s.AnswerValue;
+    if (right) {
         playSound(QStringLiteral("hit"));
         Messages::show(QStringLiteral("正解!!"), title);
     } else {
@@ -183,7 +244,41 @@ void TrainingScreen::answerRound()
     if (!self)
         return;
     resetRound();
+    if (afterJudgement(right, answer, answerMs) || !self)
+        return;
     unlockControls();
+}
+
+bool TrainingScreen::afterJudgement(bool right, std::int32_t answer, qint64 answerMs)
+{
+    if (m_extras.keepHistory) {
+        HistoryRecord r;
+        r.digits = m_digits;
+        r.terms = m_terms;
+        r.intervalMs = m_roundTimer->interval();
+        r.totalMs = m_extras.byTotalTime ? m_extras.totalMs : 0;
+        r.flashPercent = m_extras.flashPercent;
+        r.minusPercent = m_extras.minusPercent;
+        r.replay = m_replay;
+        r.result = right ? HistoryRecord::Result::Right : HistoryRecord::Result::Wrong;
+        r.answerMs = answerMs;
+        HistoryLog::add(r);
+    }
+    const bool review = m_extras.review == TrainingExtras::Review::Always
+                        || (m_extras.review == TrainingExtras::Review::AfterWrong && !right);
+    if (!review)
+        return false;
+    QPointer<TrainingScreen> self(this);
+    ReviewDialog dialog(m_flashed, answer);
+    Placement::centerOnActiveScreen(&dialog);
+    const int result = dialog.exec();
+    if (!self || result != ReviewDialog::Replay)
+        return !self;
+    // The same numbers at the same speed, with the same extras.
+    m_plan = m_flashed;
+    m_replay = true;
+    runRound(m_roundTimer->interval());
+    return true;
 }
 
 void TrainingScreen::exitMenuChosen()

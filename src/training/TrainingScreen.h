@@ -2,6 +2,12 @@
 
 #include "GameScreen.h"
 #include "SingleScreen.h"
+#include "TrainingExtras.h"
+
+#include <QList>
+#include <optional>
+
+class GapTimer;
 
 class PictureButton;
 class QComboBox;
@@ -28,11 +34,27 @@ public:
     PictureButton *m_exitButton = nullptr; // EXIT
     PictureButton *m_modeButton = nullptr; // MODE
 
+    // The extras in use for the round under way, and its numbers so far.
+    TrainingExtras m_extras;
+    QList<std::int32_t> m_flashed;
+    GapTimer *m_gapTimer = nullptr;
+
 protected:
     void exitMenuChosen() override;
     void answerRound() override;
+    std::int32_t numberToFlash(int tick, std::int32_t drawn) override;
+    void numberFlashed() override;
 
 private:
     void buildControls();
     void start();
+    // The extras' part of START: false when the round cannot run as set.
+    bool prepareExtras(int intervalMs);
+    void runRound(int intervalMs);
+    // After the judgement; true when a replay has started.
+    bool afterJudgement(bool right, std::int32_t answer, qint64 answerMs);
+
+    QList<std::int32_t> m_plan; // numbers worked out before the round; empty: drawn as it goes
+    std::optional<qint64> m_gapOnsetNs;
+    bool m_replay = false;
 };

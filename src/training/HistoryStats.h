@@ -1,0 +1,37 @@
+#pragma once
+
+#include "HistoryRecord.h"
+
+#include <QDate>
+#include <vector>
+
+// What the history window shows, worked out from the records.
+namespace HistoryStats {
+
+// A training setting as the chart groups rounds: digits x terms x interval.
+struct Setting
+{
+    int digits = 0;
+    int terms = 0;
+    int intervalMs = 0;
+    int rounds = 0;
+    bool operator==(const Setting &o) const { return digits == o.digits && terms == o.terms && intervalMs == o.intervalMs; }
+};
+
+// The settings trained, most rounds first (replays not counted).
+std::vector<Setting> settings(const std::vector<HistoryRecord> &records);
+
+struct Day
+{
+    QDate date;
+    int rounds = 0;
+    int right = 0;
+    double meanAnswerMs = 0;
+    double accuracyPercent() const { return rounds ? 100.0 * right / rounds : 0; }
+};
+
+// One entry per day with rounds of that setting, oldest first. Replays of
+// a round already seen are left out: they would flatter the accuracy.
+std::vector<Day> byDay(const std::vector<HistoryRecord> &records, const Setting &setting);
+
+} // namespace HistoryStats

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// The training extras a player can switch on in 「練習の詳細設定」. All of
+// them are off by default, and with all of them off a training round is the
+// designed one. They live in a file of their own in the data folder.
+struct TrainingExtras
+{
+    enum class Review { Never, AfterWrong, Always };
+
+    static constexpr int MinFlashPercent = 50;
+    static constexpr int MaxMinusPercent = 50;
+    static constexpr int MinTotalMs = 100;
+    static constexpr int MaxTotalMs = 3600000;
+
+    int flashPercent = 100; // of the interval a number stays up; the rest is blank
+    bool byTotalTime = false; // the round is set by its total time, not the interval
+    int totalMs = 1650; // from the first flash to the end of the last
+    int minusPercent = 0; // share of the numbers that are subtracted
+    Review review = Review::Never;
+    bool keepHistory = false;
+
+    bool operator==(const TrainingExtras &) const = default;
+
+    static QString fileName() { return QStringLiteral("PlumenoExtras.ini"); }
+    // Missing or damaged values read as their defaults, silently.
+    static TrainingExtras load();
+    // False when the file could not be written.
+    bool save() const;
+};

@@ -1,0 +1,196 @@
+// The history file byte for byte, its damaged lines, and what the history
+// window makes of it.
+#include "HistoryChart.h"
+#include "HistoryFile.h"
+#include "HistoryStats.h"
+#include "HistoryWindow.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+HistoryRecord training(const QString &when, int digits, int terms, int intervalMs, bool right, qint64 answerMs)
+{
+    HistoryRecord r;
+    const QDateTime t = QDateTime::fromString(when, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    r.date = t.date();
+    r.time = t.time();
+    r.digits = digits;
+    r.terms = terms;
+    r.intervalMs = intervalMs;
+    r.result = right ? HistoryRecord::Result::Right : HistoryRecord::Result::Wrong;
+    r.answerMs = answerMs;
+    return r;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+const QByteArray Header =
+    "date,mode,digits,terms,interval_ms,total_ms,flash_percent,minus_percent,replay,result,answer_ms,level,score\n";
+
+} // namespace
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+private slots:
+    void linesByteForByte()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("PlumenoHistory.csv");
+        HistoryRecord a = training("2026-12-07 09:05:03", 3, 15, 110, true, 4321);
+        a.totalMs = 1650;
+        a.flashPercent = 80;
+        a.minusPercent = 20;
+        HistoryRecord b = training("2026-12-07 09:06:00", 1, 1, 1000, false, 0);
+        b.replay = true;
+        HistoryRecord c;
+        c.date = QDate(2026, 12, 8);
+        c.time = QTime(23, 59, 59);
+        c.mode = HistoryRecord::Mode::Challenge;
+        c.level = 37;
+        c.score = 412345;
+        HistoryRecord d = c;
+        d.result = HistoryRecord::Result::Complete;
+        d.level = 155;
+        for (const HistoryRecord &r : {a, b, c, d})
+            QVERIFY(HistoryFile::append(path, r));
+        QCOMPARE(readAll(path), Header
+                                    + "2026-12-07 09:05:03,training,3,15,110,1650,80,20,0,right,4321,,\n"
+                                      "2026-12-07 09:06:00,training,1,1,1000,0,100,0,1,wrong,0,,\n"
+                                      "2026-12-08 23:59:59,challenge,,,,,,,,wrong,,37,412345\n"
+                                      "2026-12-08 23:59:59,challenge,,,,,,,,complete,,155,412345\n");
+        const HistoryFile::Contents back = HistoryFile::read(path);
+        QCOMPARE(back.skippedLines, 0);
+        QCOMPARE(back.records, (std::vector<HistoryRecord>{a, b, c, d}));
+    }
+
+    void aLineCutByACrashIsClosedAndSkipped()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("PlumenoHistory.csv");
+        const QByteArray good = "2026-12-07 09:05:03,training,3,15,110,0,100,0,0,right,4321,,\n";
+        writeAll(path, Header + good + "2026-12-07 09:06:00,training,1,1,10");
+        QVERIFY(HistoryFile::append(path, training("2026-12-07 10:00:00", 2, 5, 500, false, 1500)));
+        QCOMPARE(readAll(path), Header + good + "2026-12-07 09:06:00,training,1,1,10\n"
+                                                "2026-12-07 10:00:00,training,2,5,500,0,100,0,0,wrong,1500,,\n");
+        const HistoryFile::Contents back = HistoryFile::read(path);
+        QCOMPARE(back.records.size(), size_t(2));
+        QCOMPARE(back.skippedLines, 1);
+    }
+
+    void damagedLinesAreSkipped_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("cut short") << QByteArray("2026-12-07 09:05:03,training,3,15");
+        QTest::newRow("a field too many") << QByteArray("2026-12-07 09:05:03,training,3,15,110,0,100,0,0,right,4321,,,");
+        QTest::newRow("no such day") << QByteArray("2026-02-30 09:05:03,training,3,15,110,0,100,0,0,right,4321,,");
+        QTest::newRow("time in another form") << QByteArray("2026-12-07T09:05:03,training,3,15,110,0,100,0,0,right,4321,,");
+        QTest::newRow("unknown mode") << QByteArray("2026-12-07 09:05:03,flash,3,15,110,0,100,0,0,right,4321,,");
+        QTest::newRow("letters for digits") << QByteArray("2026-12-07 09:05:03,training,x,15,110,0,100,0,0,right,4321,,");
+        QTest::newRow("ten digits") << QByteArray("2026-12-07 09:05:03,training,10,15,110,0,100,0,0,right,4321,,");
+        QTest::newRow("no interval") << QByteArray("2026-12-07 09:05:03,training,3,15,0,0,100,0,0,right,4321,,");
+        QTest::newRow("unknown result") << QByteArray("2026-12-07 09:05:03,training,3,15,110,0,100,0,0,maybe,4321,,");
+        QTest::newRow("huge number") << QByteArray("2026-12-07 09:05:03,training,3,15,99999999999999999999,0,100,0,0,right,1,,");
+        QTest::newRow("challenge with a round's fields") << QByteArray("2026-12-07 09:05:03,challenge,3,,,,,,,wrong,,37,100");
+        QTest::newRow("challenge without a level") << QByteArray("2026-12-07 09:05:03,challenge,,,,,,,,wrong,,,100");
+        QTest::newRow("binary") << QByteArray("\xff\xfe\x00\x01garbage", 11);
+    }
+    void damagedLinesAreSkipped()
+    {
+        QFETCH(QByteArray, line);
+        const QByteArray good = "2026-12-07 09:05:03,training,3,15,110,0,100,0,0,right,4321,,\n";
+        const HistoryFile::Contents c = HistoryFile::parse(Header + good + line + "\r\n" + good);
+        QCOMPARE(c.records.size(), size_t(2));
+        QCOMPARE(c.skippedLines, 1);
+        QCOMPARE(c.records[1].answerMs, qint64(4321));
+    }
+
+    void missingFileIsAnEmptyHistoryAndAFolderCannotBeWritten()
+    {
+        QTemporaryDir dir;
+        const HistoryFile::Contents none = HistoryFile::read(dir.filePath("absent.csv"));
+        QVERIFY(none.readable && none.records.empty() && none.skippedLines == 0);
+        QVERIFY(QDir(dir.path()).mkdir("PlumenoHistory.csv"));
+        QVERIFY(!HistoryFile::append(dir.filePath("PlumenoHistory.csv"), training("2026-12-07 10:00:00", 2, 5, 500, true, 1)));
+        QVERIFY(!HistoryFile::read(dir.filePath("PlumenoHistory.csv")).readable);
+    }
+
+    void daysOfOneSetting()
+    {
+        std::vector<HistoryRecord> records{
+            training("2026-12-01 09:00:00", 2, 5, 500, true, 1000),
+            training("2026-12-01 09:01:00", 2, 5, 500, false, 3000),
+            training("2026-12-01 09:02:00", 3, 5, 500, false, 9000), // another setting
+            training("2026-12-03 20:00:00", 2, 5, 500, true, 2000),
+        };
+        HistoryRecord replay = training("2026-12-03 20:01:00", 2, 5, 500, true, 500);
+        replay.replay = true;
+        records.push_back(replay);
+        const auto settings = HistoryStats::settings(records);
+        QCOMPARE(settings.size(), size_t(2));
+        QCOMPARE(settings[0].digits, 2);
+        QCOMPARE(settings[0].rounds, 3); // the replay is not counted
+        const auto days = HistoryStats::byDay(records, settings[0]);
+        QCOMPARE(days.size(), size_t(2));
+        QCOMPARE(days[0].date, QDate(2026, 12, 1));
+        QCOMPARE(days[0].accuracyPercent(), 50.0);
+        QCOMPARE(days[0].meanAnswerMs, 2000.0);
+        QCOMPARE(days[1].accuracyPercent(), 100.0);
+        QCOMPARE(days[1].meanAnswerMs, 2000.0);
+    }
+
+    void windowShowsChartTableAndSkippedLines()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("PlumenoHistory.csv");
+        QByteArray bytes = Header;
+        for (int day = 1; day <= 3; ++day)
+            for (int i = 0; i < 4; ++i)
+                bytes += QStringLiteral("2026-12-0%1 10:0%2:00,training,2,5,500,0,100,0,0,%3,1500,,\n")
+                             .arg(day)
+                             .arg(i)
+                             .arg(i < day ? "right" : "wrong")
+                             .toLatin1();
+        bytes += "2026-12-04 10:00:00,training,3,10,200,0,100,0,0,right,900,,\n";
+        bytes += "broken line\n";
+        bytes += "2026-12-04 11:00:00,challenge,,,,,,,,wrong,,12,34567\n";
+        writeAll(path, bytes);
+        HistoryWindow window(path);
+        window.show();
+        QCOMPARE(window.m_settingBox->count(), 2);
+        QVERIFY(window.m_settingBox->itemText(0).startsWith(QStringLiteral("2桁 × 5コマ × 0.500秒（12回）")));
+        QCOMPARE(window.m_chart->days().size(), size_t(3));
+        QCOMPARE(window.m_chart->days()[2].accuracyPercent(), 75.0);
+        window.m_settingBox->setCurrentIndex(1);
+        QCOMPARE(window.m_chart->days().size(), size_t(1));
+        QCOMPARE(window.m_table->rowCount(), 14);
+        QVERIFY(window.m_table->item(0, 1)->text().contains(QStringLiteral("LV.12")));
+        QCOMPARE(window.m_table->item(1, 2)->text(), QStringLiteral("正解"));
+        QVERIFY(window.m_noteLabel->isVisible());
+        QVERIFY(window.m_noteLabel->text().contains(u'1'));
+        // The chart paints without trouble, with and without days.
+        QVERIFY(!window.m_chart->grab().isNull());
+        window.m_chart->setDays({});
+        QVERIFY(!window.m_chart->grab().isNull());
+    }
+};
+
+QTEST_MAIN(TestHistory)
+#include "tst_history.moc"
