@@ -1,20 +1,21 @@
 #pragma once
 
-#include <QHash>
+#include "WavePlayer.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <functional>
-
-class QSoundEffect;
+#include <memory>
 
 // A wave player driven by the commands "Close", "Open" and "Play", one per
-// game screen. Only one sound plays at a time; failures stay silent.
+// game screen. Only one sound plays at a time; failures stay silent. The
+// player that sounds comes from the sound plugin at the first "Open".
 class SoundPlayer : public QObject
 {
     Q_OBJECT
 public:
     explicit SoundPlayer(QObject *parent = nullptr);
+    ~SoundPlayer() override;
 
     QString m_deviceType;
     QString m_fileName;
@@ -30,13 +31,5 @@ public:
     static void setCommandLog(CommandLog log);
 
 private:
-    void close();
-    void open();
-    void play();
-
-    // One silent effect per file keeps its wave loaded for the life of the
-    // screen: loading takes longer than a fast flash interval.
-    QHash<QString, QSoundEffect *> m_loaded;
-    QString m_openFile;
-    QPointer<QSoundEffect> m_sounding;
+    std::unique_ptr<WavePlayer> m_wave; // made at the first "Open"
 };
