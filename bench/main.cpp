@@ -1,7 +1,8 @@
 // Plumeno's benchmarks. They print figures and never fail on a slow machine.
-//   plumeno_bench [--quick] [--only timing|bonus|startup|soak]
+//   plumeno_bench [--quick] [--only timing|bonus|startup|click|soak]
 #include "BenchHarness.h"
 #include "BonusFairness.h"
+#include "ClickLatency.h"
 #include "FlashTiming.h"
 #include "ProgramSetup.h"
 #include "ProgramPaths.h"
@@ -128,6 +129,8 @@ int main(int argc, char *argv[])
         printBonus();
     if (wanted("startup"))
         printStartup(quick ? 5 : 15);
+    if (wanted("click"))
+        printClickLatency(out, quick ? 60 : 300);
     if (wanted("soak"))
         runSoak(quick ? 200 : 2000, quick ? 200 : 2000, out);
     return 0;

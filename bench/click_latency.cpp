@@ -1,0 +1,212 @@
+// The click latency child of plumeno_bench: plays training rounds with the
+// real sound player into the PulseAudio server named by PULSE_SERVER, records
+// that server's null sink through parec (the first argument), and prints how
+// long after each number's first paint its click went out.
+//   click_latency <parec> <flashes>
+#include "BenchHarness.h"
+#include "PictureButton.h"
+#include "ProgramPaths.h"
+#include "ProgramSetup.h"
+#include "SharedState.h"
+#include "SoundBackend.h"
+#include "Stats.h"
+#include "TrainingScreen.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+constexpr int Rate = 48000;
+constexpr int IntervalMs = 300;
+constexpr int Terms = 15;
+
+qint64 nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// Reads the null sink's monitor as it plays, stamping every block with the
+// moment it arrived. The earliest arrival against the samples before it gives
+// the time of sample 0; blocks that came late do not move it.
+class MonitorRecorder
+{
+public:
+    explicit MonitorRecorder(const QString &parec)
+        : m_thread([this, parec] { run(parec); })
+    {
+        while (!m_started)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ~MonitorRecorder() { stop(); }
+
+    void stop()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    bool recording() const { return m_ok; }
+
+    std::vector<qint16> samples;
+    double sampleZeroNs = 0;
+
+private:
+    void run(const QString &parec)
+    {
+        QProcess p;
+        p.start(parec, {QStringLiteral("--device=plumeno_bench.monitor"), QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                        QStringLiteral("--rate=%1").arg(Rate), QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=1")});
+        m_ok = p.waitForStarted(5000);
+        m_started = true;
+        QByteArray pending;
+        double zero = 1e300;
+        while (m_ok && !m_stop) {
+            if (!p.waitForReadyRead(50)) {
+                if (p.state() != QProcess::Running)
+                    break;
+                continue;
+            }
+            const qint64 at = nowNs();
+            pending += p.readAllStandardOutput();
+            const qsizetype whole = pending.size() / 2 * 2;
+            const auto *s = reinterpret_cast<const qint16 *>(pending.constData());
+            samples.insert(samples.end(), s, s + whole / 2);
+            pending.remove(0, whole);
+            zero = std::min(zero, double(at) - double(samples.size()) * 1e9 / Rate);
+        }
+        sampleZeroNs = zero;
+        p.kill();
+        p.waitForFinished(1000);
+    }
+
+    std::atomic<bool> m_stop{false}, m_started{false}, m_ok{false};
+    std::thread m_thread;
+};
+
+// Stamps the first paint of every new number on the display.
+class ShownStamp : public QObject
+{
+public:
+    std::vector<qint64> shownNs;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const QString text = static_cast<QLabel *>(watched)->text();
+            if (!text.isEmpty() && text != m_last)
+                shownNs.push_back(nowNs());
+            m_last = text;
+        }
+        return false;
+    }
+
+private:
+    QString m_last;
+};
+
+// Where each click starts: the first loud sample after 20 ms of quiet.
+std::vector<double> clickOnsetsNs(const MonitorRecorder &rec)
+{
+    constexpr int Loud = 1000;
+    constexpr int Quiet = Rate / 50;
+    std::vector<double> onsets;
+    int quietFor = Quiet;
+    for (size_t i = 0; i < rec.samples.size(); ++i) {
+        if (std::abs(int(rec.samples[i])) < Loud) {
+            ++quietFor;
+            continue;
+        }
+        if (quietFor >= Quiet)
+            onsets.push_back(rec.sampleZeroNs + double(i) * 1e9 / Rate);
+        quietFor = 0;
+    }
+    return onsets;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    ProgramSetup::install();
+    if (argc < 3)
+        return 2;
+    const int flashes = std::max(Terms, QString::fromLocal8Bit(argv[2]).toInt());
+
+    BenchHarness harness;
+    for (const char *name : {"clock", "hit", "miss"}) {
+        const QString file = QStringLiteral("SE/%1.wav").arg(QLatin1String(name));
+        QDir().mkpath(ProgramPaths::programPath(QStringLiteral("SE")));
+        QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/../") + file, ProgramPaths::programPath(file));
+    }
+    SoundBackend::setPluginDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../plugins"));
+    sharedState().SoundOff = false;
+
+    MonitorRecorder recorder(QString::fromLocal8Bit(argv[1]));
+    if (!recorder.recording()) {
+        std::printf("  skipped: parec did not start\n");
+        return 0;
+    }
+    TrainingScreen *form = TrainingScreen::instance();
+    form->show();
+    form->m_digitsBox->setEditText(QStringLiteral("3"));
+    form->m_termsBox->setEditText(QString::number(Terms));
+    form->m_intervalBox->setEditText(QString::number(IntervalMs / 1000.0, 'f', 3));
+    ShownStamp stamp;
+    form->m_numberLabel->installEventFilter(&stamp);
+
+    QEventLoop loop;
+    int roundsLeft = (flashes + Terms - 1) / Terms;
+    harness.answer = [&](const QString &) { return QString::number(form->m_roundSum); };
+    harness.onMessage = [&](const QString &) {
+        // After the verdict's own sound has died away, the next round.
+        if (--roundsLeft > 0)
+            QTimer::singleShot(400, qApp, [form] { form->m_startButton->click(); });
+        else
+            QTimer::singleShot(400, &loop, &QEventLoop::quit);
+    };
+    QTimer::singleShot(200, qApp, [form] { form->m_startButton->click(); });
+    loop.exec();
+    recorder.stop();
+
+    // Each shown number takes the first click that starts after it less
+    // than one interval later; a click that went out before the paint (the
+    // sound starts just before the number is set) counts from 50 ms before.
+    const std::vector<double> onsets = clickOnsetsNs(recorder);
+    std::vector<double> latencyMs;
+    double firstMs = -1;
+    int silent = 0;
+    for (size_t k = 0; k < stamp.shownNs.size(); ++k) {
+        const double shown = double(stamp.shownNs[k]);
+        const auto it = std::lower_bound(onsets.begin(), onsets.end(), shown - 50e6);
+        if (it == onsets.end() || *it > shown + IntervalMs * 0.8e6) {
+            ++silent;
+            continue;
+        }
+        const double ms = (*it - shown) / 1e6;
+        if (k == 0)
+            firstMs = ms; // loads the sound plugin and connects to the server
+        else
+            latencyMs.push_back(ms);
+    }
+    const Stats s = Stats::of(latencyMs);
+    std::printf("  %zu numbers shown at %d ms, %zu clicks recorded in all, %d numbers without a click\n", stamp.shownNs.size(),
+                IntervalMs, onsets.size(), silent);
+    std::printf("  first click of the run (loads the sound plugin): %.1f ms\n", firstMs);
+    std::printf("  later clicks: median %.1f ms  p99 %.1f ms  max %.1f ms  (n=%zu; one display frame is 16.7 ms)\n", s.median, s.p99,
+                s.max, s.count);
+    return 0;
+}
