@@ -1,8 +1,8 @@
 #include "MultimediaSoundPlugin.h"
 
-#include "SoundEffectPlayer.h"
+#include "StreamWavePlayer.h"
 
 std::unique_ptr<WavePlayer> MultimediaSoundPlugin::createPlayer()
 {
-    return std::make_unique<SoundEffectPlayer>();
+    return std::make_unique<StreamWavePlayer>();
 }
