@@ -22,9 +22,25 @@ constexpr int BufferMs = 10;
 
 StreamWavePlayer::StreamWavePlayer() = default;
 
+namespace {
+
+// Later, as QSoundEffect does with its sinks: Qt's PulseAudio sink runs the
+// event loop as it is destroyed, which must not happen inside a screen's
+// own destruction.
+void dispose(QAudioSink *sink)
+{
+    if (!sink)
+        return;
+    sink->stop();
+    sink->setParent(nullptr);
+    sink->deleteLater();
+}
+
+} // namespace
+
 StreamWavePlayer::~StreamWavePlayer()
 {
-    close();
+    dispose(m_sink);
 }
 
 void StreamWavePlayer::close()
@@ -46,7 +62,7 @@ void StreamWavePlayer::open(const QString &fileName)
     if (!it->format.isValid())
         return;
     if (!m_sink || m_sink->format() != it->format) {
-        delete m_sink;
+        dispose(m_sink);
         m_sink = new QAudioSink(QMediaDevices::defaultAudioOutput(), it->format, this);
         m_sink->setBufferSize(it->format.bytesForDuration(BufferMs * 1000));
     }
