@@ -38,8 +38,7 @@ qint64 nowNs()
 }
 
 // Reads the null sink's monitor as it plays, stamping every block with the
-// moment it arrived. The earliest arrival against the samples before it gives
-// the time of sample 0; blocks that came late do not move it.
+// moment it arrived.
 class MonitorRecorder
 {
 public:
@@ -60,7 +59,18 @@ public:
     bool recording() const { return m_ok; }
 
     std::vector<qint16> samples;
-    double sampleZeroNs = 0;
+
+    // When sample i went through the sink: from the blocks that came in within
+    // two seconds of it, the earliest arrival against the samples before it,
+    // so that late blocks and slow drift between the clocks do not count.
+    double sampleNs(size_t i) const
+    {
+        const auto from = std::lower_bound(m_blockEnds.begin(), m_blockEnds.end(), i > 2 * Rate ? i - 2 * Rate : 0);
+        double zero = 1e300;
+        for (auto it = from; it != m_blockEnds.end() && *it <= i + 2 * Rate; ++it)
+            zero = std::min(zero, double(m_arrivals[it - m_blockEnds.begin()]) - double(*it) * 1e9 / Rate);
+        return zero + double(i) * 1e9 / Rate;
+    }
 
 private:
     void run(const QString &parec)
@@ -68,10 +78,10 @@ private:
         QProcess p;
         p.start(parec, {QStringLiteral("--device=plumeno_bench.monitor"), QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
                         QStringLiteral("--rate=%1").arg(Rate), QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=1")});
-        m_ok = p.waitForStarted(5000);
+        // Ready once the monitor delivers: clicks before that would go unheard.
+        m_ok = p.waitForStarted(5000) && p.waitForReadyRead(5000);
         m_started = true;
         QByteArray pending;
-        double zero = 1e300;
         while (m_ok && !m_stop) {
             if (!p.waitForReadyRead(50)) {
                 if (p.state() != QProcess::Running)
@@ -84,13 +94,15 @@ private:
             const auto *s = reinterpret_cast<const qint16 *>(pending.constData());
             samples.insert(samples.end(), s, s + whole / 2);
             pending.remove(0, whole);
-            zero = std::min(zero, double(at) - double(samples.size()) * 1e9 / Rate);
+            m_arrivals.push_back(at);
+            m_blockEnds.push_back(samples.size());
         }
-        sampleZeroNs = zero;
         p.kill();
         p.waitForFinished(1000);
     }
 
+    std::vector<qint64> m_arrivals;
+    std::vector<size_t> m_blockEnds; // samples read when each block arrived
     std::atomic<bool> m_stop{false}, m_started{false}, m_ok{false};
     std::thread m_thread;
 };
@@ -130,7 +142,7 @@ std::vector<double> clickOnsetsNs(const MonitorRecorder &rec)
             continue;
         }
         if (quietFor >= Quiet)
-            onsets.push_back(rec.sampleZeroNs + double(i) * 1e9 / Rate);
+            onsets.push_back(rec.sampleNs(i));
         quietFor = 0;
     }
     return onsets;
@@ -169,16 +181,21 @@ int main(int argc, char *argv[])
     form->m_numberLabel->installEventFilter(&stamp);
 
     QEventLoop loop;
+    std::vector<qint64> startNs; // when each round's START was pressed
+    const auto start = [form, &startNs] {
+        startNs.push_back(nowNs());
+        form->m_startButton->click();
+    };
     int roundsLeft = (flashes + Terms - 1) / Terms;
     harness.answer = [&](const QString &) { return QString::number(form->m_roundSum); };
     harness.onMessage = [&](const QString &) {
         // After the verdict's own sound has died away, the next round.
         if (--roundsLeft > 0)
-            QTimer::singleShot(400, qApp, [form] { form->m_startButton->click(); });
+            QTimer::singleShot(400, qApp, start);
         else
             QTimer::singleShot(400, &loop, &QEventLoop::quit);
     };
-    QTimer::singleShot(200, qApp, [form] { form->m_startButton->click(); });
+    QTimer::singleShot(200, qApp, start);
     loop.exec();
     recorder.stop();
 
@@ -199,16 +216,27 @@ int main(int argc, char *argv[])
         if (!heard)
             ++(latencyMs.empty() && firstMs == 0 ? silentBefore : silentAfter);
         else if (latencyMs.empty() && firstMs == 0)
-            firstMs = ms; // the sink's stream is made for this one
+            firstMs = ms;
         else
             latencyMs.push_back(ms);
     }
     // A click that went out before the paint counts as early as it was.
     const Stats s = Stats::of(latencyMs);
     const auto [lo, hi] = std::minmax_element(latencyMs.begin(), latencyMs.end());
-    std::printf("  %zu numbers shown at %d ms: the first %d silent (sound plugin loading, server connecting),\n"
-                "  the first click then %.1f ms late, %d silent after it\n",
-                stamp.shownNs.size(), IntervalMs, silentBefore, firstMs, silentAfter);
+    std::printf("  %zu numbers shown at %d ms, %d without a click (%d of them before the first click heard)\n",
+                stamp.shownNs.size(), IntervalMs, silentBefore + silentAfter, silentBefore);
+    std::printf("  first click of the run: %.1f ms late\n", firstMs);
+    // The game screen made its sound ready as it opened, so the first number
+    // of the run should be no later than the first numbers of later rounds.
+    std::vector<double> firstShownMs;
+    for (size_t r = 0; r < startNs.size() && r * Terms < stamp.shownNs.size(); ++r)
+        firstShownMs.push_back(double(stamp.shownNs[r * Terms] - startNs[r]) / 1e6 - IntervalMs);
+    if (firstShownMs.size() > 1) {
+        const Stats others = Stats::of(std::vector<double>(firstShownMs.begin() + 1, firstShownMs.end()));
+        std::printf("  first number of a round, shown after START + one interval: %.1f ms late in the first round,"
+                    " median %.1f ms in the others\n",
+                    firstShownMs[0], others.median);
+    }
     if (!latencyMs.empty())
         std::printf("  later clicks, |late|: median %.1f ms  p99 %.1f ms  (from %.1f to %.1f ms, n=%zu; one display frame is 16.7 ms)\n",
                     s.median, s.p99, *lo, *hi, s.count);

@@ -20,7 +20,11 @@ constexpr int BufferMs = 10;
 
 } // namespace
 
-StreamWavePlayer::StreamWavePlayer() = default;
+StreamWavePlayer::StreamWavePlayer()
+{
+    // Connects to the audio system now, not at the first sound.
+    audioDevicePresent();
+}
 
 namespace {
 

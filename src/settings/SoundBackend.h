@@ -5,8 +5,8 @@
 #include <QString>
 #include <memory>
 
-// The sound plugin: loaded the first time a game screen opens a sound with
-// the sound on, and never before. Qt Multimedia and the libraries under it
+// The sound plugin: loaded when a game screen opens with the sound on, or at
+// its first sound after the sound is switched on; never while it is off. Qt Multimedia and the libraries under it
 // come with it, so a start with the sound off does without them.
 namespace SoundBackend {
 

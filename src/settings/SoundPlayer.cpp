@@ -25,14 +25,20 @@ void SoundPlayer::setCommandLog(CommandLog log)
     commandLog() = std::move(log);
 }
 
+void SoundPlayer::makeReady()
+{
+    if (!commandLog() && !m_wave)
+        m_wave = SoundBackend::createPlayer();
+}
+
 void SoundPlayer::command(const QString &command)
 {
     if (commandLog()) {
         commandLog()(command, command == u"Open" ? m_fileName : QString());
         return;
     }
-    // "Open" is only sent with the sound on, so only it loads the plugin;
-    // "Close" before any "Open" has nothing to stop.
+    // "Open" is only sent with the sound on, so only it, of the commands,
+    // loads the plugin; "Close" before any "Open" has nothing to stop.
     if (command == u"Open" && !m_wave)
         m_wave = SoundBackend::createPlayer();
     if (!m_wave)

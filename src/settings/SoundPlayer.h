@@ -24,6 +24,9 @@ public:
     bool m_shareable = false;
 
     void command(const QString &command);
+    // Loads the sound plugin and connects to the audio system ahead of the
+    // first sound; not a command, nothing opens or plays.
+    void makeReady();
 
     // Tests see every command (with the file name for "Open") and no
     // audio device is touched while a log is installed.

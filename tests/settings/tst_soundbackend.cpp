@@ -1,6 +1,6 @@
-// The sound plugin is loaded only when a game screen plays a sound with the
-// sound on, once for the whole run; with the sound off the program never
-// touches Qt Multimedia. These run with the real players, not the command
+// The sound plugin is loaded only when a game screen opens or plays a sound
+// with the sound on, once for the whole run; with the sound off the program
+// never touches Qt Multimedia. These run with the real players, not the command
 // log, and in the order written: the first needs a run that has loaded
 // nothing yet.
 #include "ChallengeScreen.h"
@@ -79,7 +79,9 @@ private slots:
         QTemporaryDir empty;
         SoundBackend::setPluginDir(empty.path());
         sharedState().SoundOff = false;
+        // A game screen opening with the sound on makes its sound ready.
         TrainingScreen *form = TrainingScreen::instance();
+        QCOMPARE(SoundBackend::loadAttempts(), 1);
         for (const char *name : {"clock", "clock", "hit"})
             form->playSound(QString::fromLatin1(name));
         QVERIFY(!SoundBackend::isLoaded());
@@ -87,15 +89,17 @@ private slots:
         QVERIFY(m_env->messages.isEmpty());
     }
 
-    void soundOnLoadsThePluginOnce()
+    void soundSwitchedOnLoadsThePluginOnce()
     {
         const int before = SoundBackend::loadAttempts();
-        sharedState().SoundOff = false;
-        // Leaving a screen before it has played anything needs no plugin.
-        TrainingScreen::instance()->close();
-        QVERIFY(!SoundBackend::isLoaded());
-
+        // Opened with the sound off and left again: no plugin.
+        sharedState().SoundOff = true;
         TrainingScreen *training = TrainingScreen::instance();
+        training->playSound(QStringLiteral("clock"));
+        QCOMPARE(SoundBackend::loadAttempts(), before);
+
+        // Switched on: the next sound loads it.
+        sharedState().SoundOff = false;
         for (const char *name : {"clock", "clock", "hit", "miss"})
             training->playSound(QString::fromLatin1(name));
         QVERIFY(SoundBackend::isLoaded());
