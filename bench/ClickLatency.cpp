@@ -53,7 +53,8 @@ private:
 void printClickLatency(QTextStream &out, int flashes)
 {
     out << "\nClick latency: from a number's first paint to its click in the audio output\n"
-           "(a private PulseAudio server's null sink, recorded from its monitor with parec)\n";
+           "(a private PulseAudio server's null sink, recorded from its monitor with parec: when the\n"
+           "server mixes the click; a sound card adds its own output latency after that)\n";
     const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
     const QString parec = QStandardPaths::findExecutable(QStringLiteral("parec"));
     if (pulseaudio.isEmpty() || parec.isEmpty()) {

@@ -23,7 +23,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <mutex>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -204,7 +204,7 @@ int main(int argc, char *argv[])
     // sound starts just before the number is set) counts from 50 ms before.
     const std::vector<double> onsets = clickOnsetsNs(recorder);
     std::vector<double> latencyMs;
-    double firstMs = 0;
+    std::optional<double> firstMs;
     int silentBefore = 0, silentAfter = 0;
     for (size_t k = 0; k < stamp.shownNs.size(); ++k) {
         const double shown = double(stamp.shownNs[k]);
@@ -214,18 +214,20 @@ int main(int argc, char *argv[])
         if (qEnvironmentVariableIsSet("PLUMENO_BENCH_DEBUG"))
             std::printf("  number %zu: %s\n", k, heard ? qPrintable(QString::number(ms, 'f', 1) + QStringLiteral(" ms")) : "silent");
         if (!heard)
-            ++(latencyMs.empty() && firstMs == 0 ? silentBefore : silentAfter);
-        else if (latencyMs.empty() && firstMs == 0)
+            ++(firstMs ? silentAfter : silentBefore);
+        else if (!firstMs)
             firstMs = ms;
         else
             latencyMs.push_back(ms);
     }
-    // A click that went out before the paint counts as early as it was.
+    // The figures are of how far off a click was, early or late: the sound
+    // starts just before its number is set, so it may well go out first.
     const Stats s = Stats::of(latencyMs);
     const auto [lo, hi] = std::minmax_element(latencyMs.begin(), latencyMs.end());
     std::printf("  %zu numbers shown at %d ms, %d without a click (%d of them before the first click heard)\n",
                 stamp.shownNs.size(), IntervalMs, silentBefore + silentAfter, silentBefore);
-    std::printf("  first click of the run: %.1f ms late\n", firstMs);
+    if (firstMs)
+        std::printf("  first click of the run: %.1f ms late\n", *firstMs);
     // The game screen made its sound ready as it opened, so the first number
     // of the run should be no later than the first numbers of later rounds.
     std::vector<double> firstShownMs;
