@@ -43,7 +43,10 @@ test-programs: test-deps configure
 test: test-programs
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The click latency plays into a PulseAudio null sink: the benchmark's own
+# packages, not the game's.
 bench: build
+	@scripts/install-deps.sh pulseaudio pulseaudio-utils
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench/plumeno_bench --quick
 

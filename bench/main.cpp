@@ -1,7 +1,8 @@
 // Plumeno's benchmarks. They print figures and never fail on a slow machine.
-//   plumeno_bench [--quick] [--only timing|bonus|startup|soak|extras]
+//   plumeno_bench [--quick] [--only timing|bonus|startup|click|soak|extras]
 #include "BenchHarness.h"
 #include "BonusFairness.h"
+#include "ClickLatency.h"
 #include "ExtrasBench.h"
 #include "FlashTiming.h"
 #include "ProgramSetup.h"
@@ -130,6 +131,8 @@ int main(int argc, char *argv[])
         printBonus();
     if (wanted("startup"))
         printStartup(quick ? 5 : 15);
+    if (wanted("click"))
+        printClickLatency(out, quick ? 60 : 300);
     if (wanted("soak"))
         runSoak(quick ? 200 : 2000, quick ? 200 : 2000, out);
     if (wanted("extras"))

@@ -54,7 +54,7 @@ ${listed}    ; do
         rm -f -- \"$f\" || exit 1
     fi
 done
-rmdir -- '${quoted_dir}/SE' '${quoted_dir}' 2>/dev/null
+rmdir -- '${quoted_dir}/SE' '${quoted_dir}/plugins' '${quoted_dir}' 2>/dev/null
 echo \"Plumeno has been removed from ${CMAKE_INSTALL_PREFIX}.\"
 echo \"Your settings and ranking stay in \${XDG_DATA_HOME:-\$HOME/.local/share}/Plumeno (delete that folder yourself if you no longer want them).\"
 ")

@@ -5,6 +5,7 @@
 #include "Twips.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -30,6 +31,18 @@ void setTextColor(QLabel *l, const QColor &color)
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, color);
     l->setPalette(pal);
+}
+
+// Back to the text colour the label inherits, so that a link not pointed
+// at reads like the text around it on a light or a dark desktop alike.
+void setPlainTextColor(QLabel *l)
+{
+    l->setPalette(QPalette());
+}
+
+bool isActivationKey(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
 }
 
 QCursor pointingHand()
@@ -62,7 +75,9 @@ AboutDialog::AboutDialog()
     m_homePageButton->setAccessibleName(QStringLiteral("Plumeno ホームページ"));
     m_homePageButton->setAccessibleDescription(HomePage);
     m_homePageButton->setToolTip(HomePage);
-    m_homePageButton->setAutoDefault(false);
+    // Enter on the focused button opens the home page as a click does; the
+    // Close button takes Enter back as soon as the focus moves on.
+    m_homePageButton->setAutoDefault(true);
 
     m_titleImage = label(this, "titleImage", QString(), Twips::rect(1080, 120, 3480, 885));
     m_titleImage->setPixmap(Artwork::pixmap(QStringLiteral("title_small"), 0));
@@ -132,14 +147,35 @@ void AboutDialog::buildFrame()
         l->setFont(fixed);
     for (QLabel *link : {m_mailLink, m_homePageLink})
         link->setCursor(pointingHand());
+    // The home page is also behind the icon button; the mail address only
+    // here, so Tab stops on it between that button and Close. A click leaves
+    // the focus where it was.
+    m_mailLink->setFocusPolicy(Qt::TabFocus);
+    m_mailLink->setAccessibleDescription(QStringLiteral("mailto:") + MailAddress);
+    m_mailLink->installEventFilter(this);
 }
 
 void AboutDialog::hoverOver(const QObject *over)
 {
-    const QColor blue(0, 0, 255);
-    const QColor black(0, 0, 0);
-    setTextColor(m_mailLink, over == m_mailLink ? blue : black);
-    setTextColor(m_homePageLink, over == m_homePageLink ? blue : black);
+    m_pointedAt = over;
+    showLinkColours();
+}
+
+void AboutDialog::showLinkColours()
+{
+    // The link with the keyboard focus looks pointed at, so the keyboard
+    // shows where it is; the mouse alone sees the colours as designed.
+    for (QLabel *link : {m_mailLink, m_homePageLink}) {
+        if (link == m_pointedAt || link->hasFocus())
+            setTextColor(link, LinkHoverColor);
+        else
+            setPlainTextColor(link);
+    }
+}
+
+void AboutDialog::openLink(const QObject *link)
+{
+    Help::shellOpen(link == m_mailLink ? QStringLiteral("mailto:") + MailAddress : HomePage);
 }
 
 void AboutDialog::mouseMoveEvent(QMouseEvent *event)
@@ -159,8 +195,38 @@ bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
         auto *link = static_cast<QLabel *>(watched);
         // The pressed label takes every release, so check it ends over the link.
         if (mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint()))
-            Help::shellOpen(watched == m_mailLink ? QStringLiteral("mailto:") + MailAddress : HomePage);
+            openLink(watched);
         return true;
     }
+    if (watched == m_mailLink)
+        return mailLinkKeyboardEvent(event) || QDialog::eventFilter(watched, event);
     return QDialog::eventFilter(watched, event);
+}
+
+bool AboutDialog::mailLinkKeyboardEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        showLinkColours();
+        return false;
+    case QEvent::KeyPress: {
+        // Enter opens at once, as on a button; Space when it is let go, as a
+        // click opens when the button is released. Neither reaches Close.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!isActivationKey(key))
+            return false;
+        if (key->key() != Qt::Key_Space && !key->isAutoRepeat())
+            openLink(m_mailLink);
+        return true;
+    }
+    case QEvent::KeyRelease: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Space && !key->isAutoRepeat())
+            openLink(m_mailLink);
+        return isActivationKey(key);
+    }
+    default:
+        return false;
+    }
 }

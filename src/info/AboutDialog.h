@@ -2,6 +2,7 @@
 
 #include "SingleScreen.h"
 
+#include <QColor>
 #include <QDialog>
 
 class QFrame;
@@ -19,6 +20,7 @@ public:
     static const QString RightsHolder;
     static const QString MailAddress;
     static const QString HomePage;
+    static constexpr QColor LinkHoverColor{0, 0, 255}; // a link pointed at; otherwise the text colour
 
     AboutDialog();
     void load() {}
@@ -37,4 +39,9 @@ protected:
 private:
     void buildFrame();
     void hoverOver(const QObject *over);
+    void showLinkColours();
+    void openLink(const QObject *link);
+    bool mailLinkKeyboardEvent(QEvent *event);
+
+    const QObject *m_pointedAt = nullptr; // where the mouse last moved, of the areas that colour the links
 };

@@ -12,6 +12,11 @@ void prepare(SoundPlayer *player)
     player->m_notify = false;
     player->m_wait = false;
     player->m_shareable = false;
+    // With the sound on, the player's audio is made ready now, as the screen
+    // opens, so that the first flash does not wait for it. With the sound
+    // off, nothing: switched on later, the first sound makes it ready.
+    if (!sharedState().SoundOff)
+        player->makeReady();
 }
 
 void play(SoundPlayer *player, const QString &name)

@@ -1,20 +1,21 @@
 #pragma once
 
-#include <QHash>
+#include "WavePlayer.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <functional>
-
-class QSoundEffect;
+#include <memory>
 
 // A wave player driven by the commands "Close", "Open" and "Play", one per
-// game screen. Only one sound plays at a time; failures stay silent.
+// game screen. Only one sound plays at a time; failures stay silent. The
+// player that sounds comes from the sound plugin at the first "Open".
 class SoundPlayer : public QObject
 {
     Q_OBJECT
 public:
     explicit SoundPlayer(QObject *parent = nullptr);
+    ~SoundPlayer() override;
 
     QString m_deviceType;
     QString m_fileName;
@@ -23,6 +24,9 @@ public:
     bool m_shareable = false;
 
     void command(const QString &command);
+    // Loads the sound plugin and connects to the audio system ahead of the
+    // first sound; not a command, nothing opens or plays.
+    void makeReady();
 
     // Tests see every command (with the file name for "Open") and no
     // audio device is touched while a log is installed.
@@ -30,13 +34,5 @@ public:
     static void setCommandLog(CommandLog log);
 
 private:
-    void close();
-    void open();
-    void play();
-
-    // One silent effect per file keeps its wave loaded for the life of the
-    // screen: loading takes longer than a fast flash interval.
-    QHash<QString, QSoundEffect *> m_loaded;
-    QString m_openFile;
-    QPointer<QSoundEffect> m_sounding;
+    std::unique_ptr<WavePlayer> m_wave; // made at the first "Open"
 };

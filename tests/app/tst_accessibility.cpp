@@ -119,7 +119,8 @@ private slots:
         QTest::newRow("RankingScreen: Close") << 4 << QStringList{"closeButton"};
         QTest::newRow("AnswerDialog: the answer box") << 5 << QStringList{"answerEdit"};
         QTest::newRow("NameDialog: the name box") << 6 << QStringList{"nameEdit"};
-        QTest::newRow("AboutDialog: Close, then the home page") << 8 << QStringList{"closeButton", "homePageButton"};
+        QTest::newRow("AboutDialog: Close, the home page, the e-mail address")
+            << 8 << QStringList{"closeButton", "homePageButton", "mailLink"};
         QTest::newRow("ChallengeScreen: NEXT takes START's turn") << 9 << QStringList{"nextButton", "rankingButton", "modeButton", "exitButton"};
     }
     void tabOrderAsDesigned()

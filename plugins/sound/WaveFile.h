@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QAudioFormat>
+#include <QByteArray>
+#include <QString>
+
+// The samples and format of a PCM wave file; an invalid format when the file
+// cannot be read or is not plain PCM.
+struct WaveFile
+{
+    QAudioFormat format;
+    QByteArray samples;
+
+    static WaveFile read(const QString &fileName);
+};
