@@ -1,5 +1,7 @@
 #include "Artwork.h"
 
+#include "DeferredIcon.h"
+
 #include <QFile>
 #include <QGuiApplication>
 
@@ -38,17 +40,17 @@ QIcon icon(const QString &name)
 QIcon programIcon()
 {
     // Sizes given up front, so that no picture is decoded before a window
-    // actually needs it.
+    // actually needs one: Qt's own file icons decode each file as it is added.
     static const QIcon icon = [] {
-        QIcon i;
+        QList<DeferredIcon::File> present;
         const std::pair<const char *, int> files[] = {{"icon16", 16}, {"icon", 32},   {"icon48", 48},
                                                       {"icon64", 64}, {"icon128", 128}, {"icon256", 256}};
         for (const auto &[name, size] : files) {
             const QString file = path(QString::fromLatin1(name), false);
             if (QFile::exists(file))
-                i.addFile(file, QSize(size, size));
+                present.append({file, QSize(size, size)});
         }
-        return i;
+        return DeferredIcon::make(present);
     }();
     return icon;
 }
