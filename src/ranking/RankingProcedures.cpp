@@ -138,9 +138,12 @@ bool Ranking::writeDefaults()
 
 void Ranking::ensureFiles()
 {
-    {
-        // Only a glance: whatever reads the ranking next waits for the lock
-        // in full and finishes such a save then.
+    // Only a glance: whatever reads the ranking next waits for the lock
+    // in full and finishes such a save then. The lock is taken only when a
+    // note is there: taking it writes and syncs a lock file to disk, which
+    // costs more than all the rest of the start, and the note appears whole
+    // (written aside, then renamed), so without one there is nothing to finish.
+    if (QFileInfo::exists(RankingFiles::notePath())) {
         DataLock lock(200);
         if (lock.held())
             finishCutShortSave();
