@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -11,4 +12,13 @@ struct StartupFigures
     double medianPeakKb = 0;
 };
 
-StartupFigures measureStartup(const QString &program, const QStringList &arguments, int runs);
+struct StartupProgram
+{
+    QString program;
+    QStringList arguments;
+};
+
+// The programs are started in turn, one run of each per round, so that a
+// machine busy for a while slows all of them alike; one round is run first
+// and not counted, so that every program starts from warm file caches.
+QList<StartupFigures> measureStartup(const QList<StartupProgram> &programs, int runs);
