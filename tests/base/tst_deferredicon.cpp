@@ -31,9 +31,10 @@ private:
         return icon;
     }
 
-    static QImage painted(const QIcon &icon, const QRect &rect, QIcon::Mode mode)
+    static QImage painted(const QIcon &icon, const QRect &rect, QIcon::Mode mode, qreal ratio)
     {
-        QImage image(300, 300, QImage::Format_ARGB32_Premultiplied);
+        QImage image(600, 600, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         icon.paint(&painter, rect, Qt::AlignCenter, mode);
@@ -66,7 +67,8 @@ private slots:
             QCOMPARE(got.toImage(), want.toImage());
         }
         const QRect rect(3, 5, side, side * 3 / 4);
-        QCOMPARE(painted(deferred, rect, m), painted(reference, rect, m));
+        for (qreal ratio : {1.0, 2.0})
+            QCOMPARE(painted(deferred, rect, m, ratio), painted(reference, rect, m, ratio));
     }
 
     void describesItselfBeforeAndAfterDrawing()
