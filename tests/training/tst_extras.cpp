@@ -22,14 +22,12 @@
 #include <QSpinBox>
 
 using namespace ExtrasTest;
+using namespace TestSupport;
 
 class TestExtras : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { scope = std::make_unique<QObject>(); }
-    void cleanup() { scope.reset(); }
-
     void gapTimerFiresOnceAndIsReplacedOrCancelled()
     {
         GapTimer gap;
@@ -51,9 +49,9 @@ private slots:
     void everyExtraOffIsTheDesignedRound()
     {
         TestEnvironment env;
-        TrainingScreen *form = openTraining(env, "2", "6", "0.02");
+        TrainingScreen *form = openTrainingScreen(env, {"2", "6", "0.02"});
         bool reviewOpened = false;
-        whenOpen(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
+        whenDialogOpens(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
             reviewOpened = true;
             w->close();
         });
@@ -73,9 +71,9 @@ private slots:
         env.messages.clear();
         DisplayLog second(form->m_numberLabel);
         int sum = 0;
-        whenOpen(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
+        whenDialogOpens(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
             sum = form->m_roundSum;
-            answer(w, QString::number(sum + 1));
+            answerDialog(w, QString::number(sum + 1));
         });
         QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled(), 10000);
@@ -97,11 +95,11 @@ private slots:
         modes->show();
         QCOMPARE(modes->m_trainingExtrasAction->text(), QStringLiteral("練習の詳細設定(&T)"));
         // OK without a change writes nothing.
-        whenOpen(QStringLiteral("ExtrasDialog"), [](QWidget *w) { static_cast<ExtrasDialog *>(w)->m_okButton->click(); });
+        whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) { static_cast<ExtrasDialog *>(w)->m_okButton->click(); });
         modes->m_trainingExtrasAction->trigger();
         QVERIFY(!QFile::exists(env.path(TrainingExtras::fileName())));
 
-        whenOpen(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
+        whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
             auto *d = static_cast<ExtrasDialog *>(w);
             QCOMPARE(d->windowTitle(), QStringLiteral("練習の詳細設定"));
             QVERIFY(!d->m_totalSecondsBox->isEnabled());
@@ -127,7 +125,7 @@ private slots:
         QVERIFY(!sharedState().SettingsChanged);
 
         // キャンセル keeps what was saved; the dialog opens on it.
-        whenOpen(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
+        whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
             auto *d = static_cast<ExtrasDialog *>(w);
             QCOMPARE(d->m_flashPercentBox->value(), 75);
             QCOMPARE(d->m_reviewBox->currentText(), QStringLiteral("不正解のとき"));
@@ -147,7 +145,7 @@ private slots:
         ModeScreen *modes = ModeScreen::instance();
         modes->show();
         bool stillOpen = false;
-        whenOpen(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
+        whenDialogOpens(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
             auto *d = static_cast<ExtrasDialog *>(w);
             d->m_minusPercentBox->setValue(20);
             d->m_okButton->click();
@@ -178,7 +176,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         TestEnvironment env;
         env.writeFile(TrainingExtras::fileName(), bytes);
-        TrainingScreen *form = openTraining(env, "1", "2", "0.01");
+        TrainingScreen *form = openTrainingScreen(env, {"1", "2", "0.01"});
         play(form, 0);
         QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
         const TrainingExtras e = TrainingExtras::load();
@@ -192,7 +190,7 @@ private slots:
         TrainingExtras e;
         e.flashPercent = 50;
         QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "3", "5", "0.06");
+        TrainingScreen *form = openTrainingScreen(env, {"3", "5", "0.06"});
         DisplayLog log(form->m_numberLabel);
         play(form, 0);
         QVERIFY2(blankAfterEveryNumber(log.shown, 5), qPrintable(log.shown.join(u'|')));
@@ -205,7 +203,7 @@ private slots:
         TrainingExtras e;
         e.flashPercent = 60;
         QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "2", "3", "0.06");
+        TrainingScreen *form = openTrainingScreen(env, {"2", "3", "0.06"});
         sharedState().MaxDisplayOn = true;
         QStringList texts;
         env.onSound = [&](const QString &command) {
@@ -226,12 +224,12 @@ private slots:
         e.byTotalTime = true;
         e.totalMs = 150;
         QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "1", "15", "2.0");
+        TrainingScreen *form = openTrainingScreen(env, {"1", "15", "2.0"});
         DisplayLog log(form->m_numberLabel);
         int interval = 0;
-        whenOpen(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
+        whenDialogOpens(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
             interval = form->m_roundTimer->interval();
-            answer(w, QString::number(form->m_roundSum));
+            answerDialog(w, QString::number(form->m_roundSum));
         });
         QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled(), 10000);
@@ -261,7 +259,7 @@ private slots:
         TrainingExtras e;
         e.minusPercent = 50;
         QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "2", "10", "0.01");
+        TrainingScreen *form = openTrainingScreen(env, {"2", "10", "0.01"});
         DisplayLog log(form->m_numberLabel);
         play(form, 0);
         QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
