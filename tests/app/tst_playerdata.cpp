@@ -55,6 +55,12 @@ QString install(const QString &prefix)
                : QDir(prefix + "/" + QDir(prefix).entryList({"lib*"}, QDir::Dirs).first() + "/plumeno").canonicalPath();
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QStringList filesUnder(const QString &dir)
 {
     QStringList files;
@@ -77,8 +83,8 @@ class TestPlayerData : public QObject
 private slots:
     void initTestCase();
     void installedCopyUsesTheUserDataFolderAndUninstallsWhole();
+    void filesInTheProgramFolderAreTakenAlongNeverOverwriting_data();
     void filesInTheProgramFolderAreTakenAlongNeverOverwriting();
-    void whatTheUserFolderHoldsIsNeverReplaced();
     void unpackedCopyKeepsFilesBesideTheExecutable();
     void makeCleanKeepsThePlayersFiles();
 
@@ -135,8 +141,16 @@ void TestPlayerData::installedCopyUsesTheUserDataFolderAndUninstallsWhole()
     QDir(m_userData).removeRecursively();
 }
 
+void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting_data()
+{
+    QTest::addColumn<bool>("userHasSettings");
+    QTest::newRow("user folder empty") << false;
+    QTest::newRow("user folder with its own settings") << true;
+}
+
 void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting()
 {
+    QFETCH(bool, userHasSettings);
     // A program folder the game may not keep files in (installed here; a
     // read-only one goes the same way) that holds a player's files already.
     TestEnvironment env;
@@ -144,43 +158,20 @@ void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting()
     env.writeFile("Plumeno.config", Settings);
     env.writeFile("DATA/Data1.data", Names);
     env.writeFile("DATA/Data2.data", Scores);
-    QTemporaryDir user;
-    ProgramPaths::setUserDataDirForTests(user.path() + "/Plumeno");
+    QTemporaryDir userDir;
+    const QString user = userDir.path() + "/Plumeno";
+    const QByteArray own = SettingsFile::serialize(SettingsFile::Defaults);
+    if (userHasSettings)
+        env.writeFile(QDir(env.dir()).relativeFilePath(user + "/Plumeno.config"), own);
+    ProgramPaths::setUserDataDirForTests(user);
     QVERIFY(ModeScreen::instance());
     QVERIFY2(env.messages.isEmpty(), qPrintable(env.messageTexts().join(u'|'))); // no first-start messages
-    QCOMPARE(ProgramPaths::dataDir(), user.path() + "/Plumeno");
-    QFile config(user.path() + "/Plumeno/Plumeno.config");
-    QVERIFY(config.open(QIODevice::ReadOnly));
-    QCOMPARE(config.readAll(), Settings);
-    QCOMPARE(sharedState().MaxFontSize, 130);
-    QFile names(user.path() + "/Plumeno/DATA/Data1.data");
-    QVERIFY(names.open(QIODevice::ReadOnly));
-    QCOMPARE(names.readAll(), Names);
+    QCOMPARE(ProgramPaths::dataDir(), user);
+    QCOMPARE(readAll(user + "/Plumeno.config"), userHasSettings ? own : Settings);
+    QCOMPARE(sharedState().MaxFontSize, userHasSettings ? 0 : 130);
+    QCOMPARE(readAll(user + "/DATA/Data1.data"), Names);
+    QCOMPARE(readAll(user + "/DATA/Data2.data"), Scores);
     QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
-
-}
-
-void TestPlayerData::whatTheUserFolderHoldsIsNeverReplaced()
-{
-    TestEnvironment env;
-    env.writeFile("Plumeno.installed", QFile::encodeName(QDir(env.dir()).canonicalPath()) + "\n");
-    env.writeFile("Plumeno.config", Settings);
-    env.writeFile("DATA/Data1.data", Names);
-    env.writeFile("DATA/Data2.data", Scores);
-    QTemporaryDir user;
-    const QByteArray own = SettingsFile::serialize(SettingsFile::Defaults);
-    QFile config(user.path() + "/Plumeno.config");
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(own);
-    config.close();
-    ProgramPaths::setUserDataDirForTests(user.path());
-    QVERIFY(ModeScreen::instance());
-    QVERIFY(env.messages.isEmpty());
-    QVERIFY(config.open(QIODevice::ReadOnly));
-    QCOMPARE(config.readAll(), own); // the user's own settings stand
-    QFile scores(user.path() + "/DATA/Data2.data");
-    QVERIFY(scores.open(QIODevice::ReadOnly));
-    QCOMPARE(scores.readAll(), Scores); // the ranking it lacked is taken along
 }
 
 void TestPlayerData::unpackedCopyKeepsFilesBesideTheExecutable()

@@ -1,6 +1,4 @@
-// The training extras end to end, through the real screens and real timers:
-// the dialog and its file, the default-off round, the gap, the total time
-// and subtraction.
+// The training extras end to end, through the real screens and real timers.
 #include "ExtrasDialog.h"
 #include "ExtrasTestSupport.h"
 #include "GapTimer.h"
@@ -93,7 +91,6 @@ private slots:
         const QByteArray settingsBefore = env.readFile("Plumeno.config");
         ModeScreen *modes = ModeScreen::instance();
         modes->show();
-        QCOMPARE(modes->m_trainingExtrasAction->text(), QStringLiteral("練習の詳細設定(&T)"));
         // OK without a change writes nothing.
         whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) { static_cast<ExtrasDialog *>(w)->m_okButton->click(); });
         modes->m_trainingExtrasAction->trigger();
@@ -101,7 +98,6 @@ private slots:
 
         whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
             auto *d = static_cast<ExtrasDialog *>(w);
-            QCOMPARE(d->windowTitle(), QStringLiteral("練習の詳細設定"));
             QVERIFY(!d->m_totalSecondsBox->isEnabled());
             d->m_flashPercentBox->setValue(75);
             d->m_totalTimeCheck->setChecked(true);
