@@ -180,19 +180,6 @@ private slots:
         QVERIFY(!e.byTotalTime && e.minusPercent == 0 && e.review == TrainingExtras::Review::Never && !e.keepHistory);
     }
 
-    void flashAndGap()
-    {
-        TestEnvironment env;
-        TrainingExtras e;
-        e.flashPercent = 50;
-        QVERIFY(e.save());
-        TrainingScreen *form = openTrainingScreen(env, {"3", "5", "0.06"});
-        DisplayLog log(form->m_numberLabel);
-        play(form, 0);
-        QVERIFY2(blankAfterEveryNumber(log.shown, 5), qPrintable(log.shown.join(u'|')));
-        QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
-    }
-
     void flashAndGapOnTheMaximisedDisplay()
     {
         TestEnvironment env;
@@ -249,16 +236,18 @@ private slots:
         QVERIFY(!form->m_inGame);
     }
 
-    void subtractionShowsTheSignAndJudgesTheSignedSum()
+    void subtractionAndGapShowTheSignAndJudgeTheSignedSum()
     {
         TestEnvironment env;
         TrainingExtras e;
         e.minusPercent = 50;
+        e.flashPercent = 50;
         QVERIFY(e.save());
-        TrainingScreen *form = openTrainingScreen(env, {"2", "10", "0.01"});
+        TrainingScreen *form = openTrainingScreen(env, {"2", "10", "0.06"});
         DisplayLog log(form->m_numberLabel);
         play(form, 0);
         QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
+        QVERIFY2(blankAfterEveryNumber(log.shown, 10), qPrintable(log.shown.join(u'|')));
         const QList<std::int32_t> numbers = log.numbers();
         QCOMPARE(numbers.size(), 10);
         int minus = 0;
