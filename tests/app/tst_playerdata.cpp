@@ -143,14 +143,17 @@ void TestPlayerData::installedCopyUsesTheUserDataFolderAndUninstallsWhole()
 
 void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting_data()
 {
-    QTest::addColumn<bool>("userHasSettings");
-    QTest::newRow("user folder empty") << false;
-    QTest::newRow("user folder with its own settings") << true;
+    QTest::addColumn<QString>("userHas");
+    QTest::newRow("user folder empty") << "";
+    QTest::newRow("user folder with its own settings") << "Plumeno.config";
+    // Names and scores go together: a lone names file is never paired with
+    // the program folder's scores.
+    QTest::newRow("user folder with names only") << "DATA/Data1.data";
 }
 
 void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting()
 {
-    QFETCH(bool, userHasSettings);
+    QFETCH(QString, userHas);
     // A program folder the game may not keep files in (installed here; a
     // read-only one goes the same way) that holds a player's files already.
     TestEnvironment env;
@@ -161,16 +164,18 @@ void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting()
     QTemporaryDir userDir;
     const QString user = userDir.path() + "/Plumeno";
     const QByteArray own = SettingsFile::serialize(SettingsFile::Defaults);
-    if (userHasSettings)
-        env.writeFile(QDir(env.dir()).relativeFilePath(user + "/Plumeno.config"), own);
+    if (!userHas.isEmpty())
+        env.writeFile(QDir(env.dir()).relativeFilePath(user + "/" + userHas), own);
     ProgramPaths::setUserDataDirForTests(user);
     QVERIFY(ModeScreen::instance());
-    QVERIFY2(env.messages.isEmpty(), qPrintable(env.messageTexts().join(u'|'))); // no first-start messages
+    const bool ownSettings = userHas == u"Plumeno.config", loneNames = userHas == u"DATA/Data1.data";
+    // No first-start messages; a lone names file is reported and replaced.
+    QVERIFY2(env.messages.size() == (loneNames ? 1 : 0), qPrintable(env.messageTexts().join(u'|')));
     QCOMPARE(ProgramPaths::dataDir(), user);
-    QCOMPARE(readAll(user + "/Plumeno.config"), userHasSettings ? own : Settings);
-    QCOMPARE(sharedState().MaxFontSize, userHasSettings ? 0 : 130);
-    QCOMPARE(readAll(user + "/DATA/Data1.data"), Names);
-    QCOMPARE(readAll(user + "/DATA/Data2.data"), Scores);
+    QCOMPARE(readAll(user + "/Plumeno.config"), ownSettings ? own : Settings);
+    QCOMPARE(sharedState().MaxFontSize, ownSettings ? 0 : 130);
+    QCOMPARE(readAll(user + "/DATA/Data1.data"), loneNames ? TestSupport::DefaultNames : Names);
+    QCOMPARE(readAll(user + "/DATA/Data2.data"), loneNames ? TestSupport::DefaultScores : Scores);
     QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
 }
 
