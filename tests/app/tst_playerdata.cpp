@@ -55,6 +55,12 @@ QString install(const QString &prefix)
                : QDir(prefix + "/" + QDir(prefix).entryList({"lib*"}, QDir::Dirs).first() + "/plumeno").canonicalPath();
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QStringList filesUnder(const QString &dir)
 {
     QStringList files;
@@ -77,8 +83,8 @@ class TestPlayerData : public QObject
 private slots:
     void initTestCase();
     void installedCopyUsesTheUserDataFolderAndUninstallsWhole();
+    void filesInTheProgramFolderAreTakenAlongNeverOverwriting_data();
     void filesInTheProgramFolderAreTakenAlongNeverOverwriting();
-    void whatTheUserFolderHoldsIsNeverReplaced();
     void unpackedCopyKeepsFilesBesideTheExecutable();
     void makeCleanKeepsThePlayersFiles();
 
@@ -135,8 +141,19 @@ void TestPlayerData::installedCopyUsesTheUserDataFolderAndUninstallsWhole()
     QDir(m_userData).removeRecursively();
 }
 
+void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting_data()
+{
+    QTest::addColumn<QString>("userHas");
+    QTest::newRow("user folder empty") << "";
+    QTest::newRow("user folder with its own settings") << "Plumeno.config";
+    // Names and scores go together: a lone names file is never paired with
+    // the program folder's scores.
+    QTest::newRow("user folder with names only") << "DATA/Data1.data";
+}
+
 void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting()
 {
+    QFETCH(QString, userHas);
     // A program folder the game may not keep files in (installed here; a
     // read-only one goes the same way) that holds a player's files already.
     TestEnvironment env;
@@ -144,43 +161,22 @@ void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting()
     env.writeFile("Plumeno.config", Settings);
     env.writeFile("DATA/Data1.data", Names);
     env.writeFile("DATA/Data2.data", Scores);
-    QTemporaryDir user;
-    ProgramPaths::setUserDataDirForTests(user.path() + "/Plumeno");
-    QVERIFY(ModeScreen::instance());
-    QVERIFY2(env.messages.isEmpty(), qPrintable(env.messageTexts().join(u'|'))); // no first-start messages
-    QCOMPARE(ProgramPaths::dataDir(), user.path() + "/Plumeno");
-    QFile config(user.path() + "/Plumeno/Plumeno.config");
-    QVERIFY(config.open(QIODevice::ReadOnly));
-    QCOMPARE(config.readAll(), Settings);
-    QCOMPARE(sharedState().MaxFontSize, 130);
-    QFile names(user.path() + "/Plumeno/DATA/Data1.data");
-    QVERIFY(names.open(QIODevice::ReadOnly));
-    QCOMPARE(names.readAll(), Names);
-    QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
-
-}
-
-void TestPlayerData::whatTheUserFolderHoldsIsNeverReplaced()
-{
-    TestEnvironment env;
-    env.writeFile("Plumeno.installed", QFile::encodeName(QDir(env.dir()).canonicalPath()) + "\n");
-    env.writeFile("Plumeno.config", Settings);
-    env.writeFile("DATA/Data1.data", Names);
-    env.writeFile("DATA/Data2.data", Scores);
-    QTemporaryDir user;
+    QTemporaryDir userDir;
+    const QString user = userDir.path() + "/Plumeno";
     const QByteArray own = SettingsFile::serialize(SettingsFile::Defaults);
-    QFile config(user.path() + "/Plumeno.config");
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(own);
-    config.close();
-    ProgramPaths::setUserDataDirForTests(user.path());
+    if (!userHas.isEmpty())
+        env.writeFile(QDir(env.dir()).relativeFilePath(user + "/" + userHas), own);
+    ProgramPaths::setUserDataDirForTests(user);
     QVERIFY(ModeScreen::instance());
-    QVERIFY(env.messages.isEmpty());
-    QVERIFY(config.open(QIODevice::ReadOnly));
-    QCOMPARE(config.readAll(), own); // the user's own settings stand
-    QFile scores(user.path() + "/DATA/Data2.data");
-    QVERIFY(scores.open(QIODevice::ReadOnly));
-    QCOMPARE(scores.readAll(), Scores); // the ranking it lacked is taken along
+    const bool ownSettings = userHas == u"Plumeno.config", loneNames = userHas == u"DATA/Data1.data";
+    // No first-start messages; a lone names file is reported and replaced.
+    QVERIFY2(env.messages.size() == (loneNames ? 1 : 0), qPrintable(env.messageTexts().join(u'|')));
+    QCOMPARE(ProgramPaths::dataDir(), user);
+    QCOMPARE(readAll(user + "/Plumeno.config"), ownSettings ? own : Settings);
+    QCOMPARE(sharedState().MaxFontSize, ownSettings ? 0 : 130);
+    QCOMPARE(readAll(user + "/DATA/Data1.data"), loneNames ? TestSupport::DefaultNames : Names);
+    QCOMPARE(readAll(user + "/DATA/Data2.data"), loneNames ? TestSupport::DefaultScores : Scores);
+    QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
 }
 
 void TestPlayerData::unpackedCopyKeepsFilesBesideTheExecutable()

@@ -6,16 +6,38 @@
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+
+namespace {
+
+const QString Mail = QStringLiteral("mailto:plumeno@example.org");
+const QString HomePage = QStringLiteral("https://plumeno.example.org/");
+
+QColor textColour(QLabel *l)
+{
+    return l->palette().color(QPalette::WindowText);
+}
+
+} // namespace
 
 class tst_About : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { m_env.emplace(); }
-    void cleanup() { m_env.reset(); }
+    void init()
+    {
+        m_env.emplace();
+        m_opened.clear();
+        Help::setShellHook([this](const QString &target) { m_opened << target; });
+    }
+    void cleanup()
+    {
+        m_env.reset();
+        QApplication::setPalette(QPalette());
+    }
 
     void hoverColours_data()
     {
@@ -52,16 +74,15 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("target");
-        QTest::newRow("e-mail link") << "mailLink" << QStringLiteral("mailto:plumeno@example.org");
-        QTest::newRow("home-page link") << "homePageLink" << QStringLiteral("https://plumeno.example.org/");
-        QTest::newRow("icon button") << "homePageButton" << QStringLiteral("https://plumeno.example.org/");
+        QTest::newRow("e-mail link") << "mailLink" << Mail;
+        QTest::newRow("home-page link") << "homePageLink" << HomePage;
+        QTest::newRow("icon button") << "homePageButton" << HomePage;
     }
     void clicksOpenTheAddresses()
     {
         QFETCH(QString, name);
         QFETCH(QString, target);
-        QStringList targets;
-        Help::setShellHook([&](const QString &t) { targets << t; });
+        QStringList &targets = m_opened;
         QWidget *w = AboutDialog::instance()->findChild<QWidget *>(name);
         // Pressed, then released away from it: nothing opens.
         QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
@@ -88,16 +109,89 @@ private slots:
         QCOMPARE(at, training->frameGeometry().topLeft());
         QVERIFY(!AboutDialog::existing());
 
-        QStringList targets;
-        Help::setShellHook([&](const QString &target) { targets << target; });
+        const QStringList &targets = m_opened;
         QVERIFY(!ModeScreen::existing());
         training->m_readMeAction->trigger();
         QCOMPARE(targets, QStringList{QStringLiteral("READ ME.txt")});
         QCOMPARE(ShellTarget::url(targets[0]), QUrl::fromLocalFile(m_env->path(QStringLiteral("READ ME.txt"))));
     }
 
+    // On a dark desktop the links read in its text colour, and follow a change.
+    void linksTakeTheDesktopsTextColour()
+    {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(40, 40, 44));
+        dark.setColor(QPalette::WindowText, QColor(225, 225, 230));
+        QApplication::setPalette(dark);
+        AboutDialog *form = AboutDialog::instance();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        const QColor text = dark.color(QPalette::WindowText);
+        QCOMPARE(textColour(form->m_mailLink), text);
+        QCOMPARE(textColour(form->m_homePageLink), text);
+        QTest::mouseMove(form->windowHandle(), form->m_mailLink->mapTo(form, form->m_mailLink->rect().center()));
+        QCOMPARE(textColour(form->m_mailLink), QColor(0, 0, 255));
+        QTest::mouseMove(form->windowHandle(), form->m_detailsFrame->mapTo(form, QPoint(form->m_detailsFrame->width() - 6, 6)));
+        QCOMPARE(textColour(form->m_mailLink), text);
+        QCOMPARE(textColour(form->m_noticeCaption), QColor(255, 0, 0));
+        QApplication::setPalette(QPalette(Qt::white));
+        QTRY_COMPARE(textColour(form->m_mailLink), QPalette(Qt::white).color(QPalette::WindowText));
+    }
+
+    void tabReachesTheMailAddress()
+    {
+        AboutDialog *form = showActive();
+        QCOMPARE(QApplication::focusWidget(), form->m_closeButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->m_homePageButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->m_mailLink);
+        // Focused, it looks as when the mouse is on it, and loses that with the focus.
+        QCOMPARE(textColour(form->m_mailLink), QColor(0, 0, 255));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->m_closeButton);
+        QCOMPARE(textColour(form->m_mailLink), form->palette().color(QPalette::WindowText));
+        QVERIFY(m_opened.isEmpty());
+    }
+
+    void keysOpenTheAddresses_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("key");
+        for (const char *name : {"mailLink", "homePageButton"})
+            for (const auto &[keyName, key] : {std::pair{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}})
+                QTest::addRow("%s, %s", name, keyName) << QString::fromLatin1(name) << int(key);
+    }
+    void keysOpenTheAddresses()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, key);
+        AboutDialog *form = showActive();
+        QWidget *w = form->findChild<QWidget *>(name);
+        w->setFocus(Qt::TabFocusReason);
+        QTest::keyPress(w, Qt::Key(key));
+        // Space opens when it is let go, as a click opens on release.
+        QCOMPARE(m_opened.size(), key == Qt::Key_Space ? 0 : 1);
+        QTest::keyRelease(w, Qt::Key(key));
+        QCOMPARE(m_opened, QStringList{name == u"mailLink" ? Mail : HomePage});
+        QVERIFY2(form->isVisible(), "the key closed the about screen");
+        QTest::keyClick(form->m_closeButton, Qt::Key_Return);
+        QVERIFY(!form->isVisible());
+    }
+
 private:
+    AboutDialog *showActive()
+    {
+        AboutDialog *form = AboutDialog::instance();
+        form->show();
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form))
+            qWarning("the about screen did not become active");
+        return form;
+    }
+
     std::optional<TestEnvironment> m_env;
+    QStringList m_opened;
 };
 
 QTEST_MAIN(tst_About)

@@ -31,8 +31,8 @@ QProcess *startWriter(const QString &dir, qint64 startAt, qint32 score, const QS
     return p;
 }
 
-const QByteArray OldNames = "AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n";
-const QByteArray OldScores = "150000\r\n130000\r\n100000\r\n70000\r\n50000\r\n";
+const QByteArray OldNames = TestSupport::DefaultNames;
+const QByteArray OldScores = TestSupport::DefaultScores;
 
 } // namespace
 

@@ -1,6 +1,4 @@
-// The training extras end to end, through the real screens and real timers:
-// the dialog and its file, the default-off round, the gap, the total time
-// and subtraction.
+// The training extras end to end, through the real screens and real timers.
 #include "ExtrasDialog.h"
 #include "ExtrasTestSupport.h"
 #include "GapTimer.h"
@@ -22,14 +20,12 @@
 #include <QSpinBox>
 
 using namespace ExtrasTest;
+using namespace TestSupport;
 
 class TestExtras : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { scope = std::make_unique<QObject>(); }
-    void cleanup() { scope.reset(); }
-
     void gapTimerFiresOnceAndIsReplacedOrCancelled()
     {
         GapTimer gap;
@@ -51,9 +47,9 @@ private slots:
     void everyExtraOffIsTheDesignedRound()
     {
         TestEnvironment env;
-        TrainingScreen *form = openTraining(env, "2", "6", "0.02");
+        TrainingScreen *form = openTrainingScreen(env, {"2", "6", "0.02"});
         bool reviewOpened = false;
-        whenOpen(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
+        whenDialogOpens(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
             reviewOpened = true;
             w->close();
         });
@@ -73,9 +69,9 @@ private slots:
         env.messages.clear();
         DisplayLog second(form->m_numberLabel);
         int sum = 0;
-        whenOpen(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
+        whenDialogOpens(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
             sum = form->m_roundSum;
-            answer(w, QString::number(sum + 1));
+            answerDialog(w, QString::number(sum + 1));
         });
         QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled(), 10000);
@@ -95,15 +91,13 @@ private slots:
         const QByteArray settingsBefore = env.readFile("Plumeno.config");
         ModeScreen *modes = ModeScreen::instance();
         modes->show();
-        QCOMPARE(modes->m_trainingExtrasAction->text(), QStringLiteral("練習の詳細設定(&T)"));
         // OK without a change writes nothing.
-        whenOpen(QStringLiteral("ExtrasDialog"), [](QWidget *w) { static_cast<ExtrasDialog *>(w)->m_okButton->click(); });
+        whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) { static_cast<ExtrasDialog *>(w)->m_okButton->click(); });
         modes->m_trainingExtrasAction->trigger();
         QVERIFY(!QFile::exists(env.path(TrainingExtras::fileName())));
 
-        whenOpen(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
+        whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
             auto *d = static_cast<ExtrasDialog *>(w);
-            QCOMPARE(d->windowTitle(), QStringLiteral("練習の詳細設定"));
             QVERIFY(!d->m_totalSecondsBox->isEnabled());
             d->m_flashPercentBox->setValue(75);
             d->m_totalTimeCheck->setChecked(true);
@@ -127,7 +121,7 @@ private slots:
         QVERIFY(!sharedState().SettingsChanged);
 
         // キャンセル keeps what was saved; the dialog opens on it.
-        whenOpen(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
+        whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
             auto *d = static_cast<ExtrasDialog *>(w);
             QCOMPARE(d->m_flashPercentBox->value(), 75);
             QCOMPARE(d->m_reviewBox->currentText(), QStringLiteral("不正解のとき"));
@@ -147,7 +141,7 @@ private slots:
         ModeScreen *modes = ModeScreen::instance();
         modes->show();
         bool stillOpen = false;
-        whenOpen(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
+        whenDialogOpens(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
             auto *d = static_cast<ExtrasDialog *>(w);
             d->m_minusPercentBox->setValue(20);
             d->m_okButton->click();
@@ -178,25 +172,12 @@ private slots:
         QFETCH(QByteArray, bytes);
         TestEnvironment env;
         env.writeFile(TrainingExtras::fileName(), bytes);
-        TrainingScreen *form = openTraining(env, "1", "2", "0.01");
+        TrainingScreen *form = openTrainingScreen(env, {"1", "2", "0.01"});
         play(form, 0);
         QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
         const TrainingExtras e = TrainingExtras::load();
         QTEST(e.flashPercent, "flashPercent");
         QVERIFY(!e.byTotalTime && e.minusPercent == 0 && e.review == TrainingExtras::Review::Never && !e.keepHistory);
-    }
-
-    void flashAndGap()
-    {
-        TestEnvironment env;
-        TrainingExtras e;
-        e.flashPercent = 50;
-        QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "3", "5", "0.06");
-        DisplayLog log(form->m_numberLabel);
-        play(form, 0);
-        QVERIFY2(blankAfterEveryNumber(log.shown, 5), qPrintable(log.shown.join(u'|')));
-        QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
     }
 
     void flashAndGapOnTheMaximisedDisplay()
@@ -205,7 +186,7 @@ private slots:
         TrainingExtras e;
         e.flashPercent = 60;
         QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "2", "3", "0.06");
+        TrainingScreen *form = openTrainingScreen(env, {"2", "3", "0.06"});
         sharedState().MaxDisplayOn = true;
         QStringList texts;
         env.onSound = [&](const QString &command) {
@@ -226,12 +207,12 @@ private slots:
         e.byTotalTime = true;
         e.totalMs = 150;
         QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "1", "15", "2.0");
+        TrainingScreen *form = openTrainingScreen(env, {"1", "15", "2.0"});
         DisplayLog log(form->m_numberLabel);
         int interval = 0;
-        whenOpen(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
+        whenDialogOpens(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
             interval = form->m_roundTimer->interval();
-            answer(w, QString::number(form->m_roundSum));
+            answerDialog(w, QString::number(form->m_roundSum));
         });
         QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled(), 10000);
@@ -255,16 +236,18 @@ private slots:
         QVERIFY(!form->m_inGame);
     }
 
-    void subtractionShowsTheSignAndJudgesTheSignedSum()
+    void subtractionAndGapShowTheSignAndJudgeTheSignedSum()
     {
         TestEnvironment env;
         TrainingExtras e;
         e.minusPercent = 50;
+        e.flashPercent = 50;
         QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "2", "10", "0.01");
+        TrainingScreen *form = openTrainingScreen(env, {"2", "10", "0.06"});
         DisplayLog log(form->m_numberLabel);
         play(form, 0);
         QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
+        QVERIFY2(blankAfterEveryNumber(log.shown, 10), qPrintable(log.shown.join(u'|')));
         const QList<std::int32_t> numbers = log.numbers();
         QCOMPARE(numbers.size(), 10);
         int minus = 0;

@@ -17,50 +17,49 @@
 #include <QTableWidget>
 
 using namespace ExtrasTest;
+using namespace TestSupport;
 
 class TestExtrasReview : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { scope = std::make_unique<QObject>(); }
-    void cleanup() { scope.reset(); }
-
     void reviewReplaysTheSameNumbersAndHistoryRecordsBoth()
     {
         TestEnvironment env;
+        QObject replays;
         TrainingExtras e;
         e.minusPercent = 30;
         e.flashPercent = 70;
         e.review = TrainingExtras::Review::Always;
         e.keepHistory = true;
         QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "3", "6", "0.02");
+        TrainingScreen *form = openTrainingScreen(env, {"3", "6", "0.02"});
         DisplayLog first(form->m_numberLabel);
         QStringList table;
         QString answerText;
         bool lockedUnderReview = false;
-        whenOpen(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
+        whenDialogOpens(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
             auto *review = static_cast<ReviewDialog *>(w);
             for (int row = 0; row < review->m_table->rowCount(); ++row)
                 table << review->m_table->item(row, 0)->text() + u' ' + review->m_table->item(row, 1)->text();
             answerText = review->m_answerLabel->text();
             lockedUnderReview = !form->m_startButton->isEnabled();
             DisplayLog *replayLog = new DisplayLog(form->m_numberLabel);
-            replayLog->setParent(scope.get());
+            replayLog->setParent(&replays);
             replayLog->setObjectName("replayLog");
-            whenOpen(QStringLiteral("AnswerDialog"), [=](QWidget *d) { answer(d, QString::number(form->m_roundSum)); });
-            whenOpen(QStringLiteral("ReviewDialog"), [](QWidget *again) {
+            whenDialogOpens(QStringLiteral("AnswerDialog"), [=](QWidget *d) { answerDialog(d, QString::number(form->m_roundSum)); });
+            whenDialogOpens(QStringLiteral("ReviewDialog"), [](QWidget *again) {
                 static_cast<ReviewDialog *>(again)->m_closeButton->click();
             });
             review->m_replayButton->click();
         });
         int sum = 0;
-        whenOpen(QStringLiteral("AnswerDialog"), [&](QWidget *d) {
+        whenDialogOpens(QStringLiteral("AnswerDialog"), [&](QWidget *d) {
             sum = form->m_roundSum;
-            answer(d, QString::number(sum + 1));
+            answerDialog(d, QString::number(sum + 1));
         });
         QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled() && scope->findChild<QObject *>("replayLog"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled() && replays.findChild<QObject *>("replayLog"), 20000);
 
         const QList<std::int32_t> numbers = first.numbers().mid(0, 6);
         QCOMPARE(numbers.size(), 6);
@@ -71,7 +70,7 @@ private slots:
         QCOMPARE(table, expectedTable);
         QVERIFY2(answerText.contains(QString::number(sum + 1)) && answerText.contains(QString::number(sum)), qPrintable(answerText));
         QVERIFY(lockedUnderReview);
-        const auto *replayLog = static_cast<DisplayLog *>(scope->findChild<QObject *>("replayLog"));
+        const auto *replayLog = static_cast<DisplayLog *>(replays.findChild<QObject *>("replayLog"));
         QCOMPARE(replayLog->numbers(), numbers);
         QVERIFY2(blankAfterEveryNumber(replayLog->shown, 6), qPrintable(replayLog->shown.join(u'|')));
         QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(sum), "正解!!"}));
@@ -82,7 +81,7 @@ private slots:
         QCOMPARE(lines[0] + '\n', HistoryFile::header());
         QVERIFY(lines[3].isEmpty());
         const QRegularExpression round(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,training,3,6,20,0,70,30,%1,%2,\d+,,$)"));
-        QVERIFY2(round.pattern().size() > 0 && QRegularExpression(round.pattern().arg("0", "wrong")).match(lines[1]).hasMatch(), lines[1]);
+        QVERIFY2(QRegularExpression(round.pattern().arg("0", "wrong")).match(lines[1]).hasMatch(), lines[1]);
         QVERIFY2(QRegularExpression(round.pattern().arg("1", "right")).match(lines[2]).hasMatch(), lines[2]);
     }
 
@@ -92,10 +91,10 @@ private slots:
         TrainingExtras e;
         e.review = TrainingExtras::Review::AfterWrong;
         QVERIFY(e.save());
-        TrainingScreen *form = openTraining(env, "1", "3", "0.01");
+        TrainingScreen *form = openTrainingScreen(env, {"1", "3", "0.01"});
         int reviews = 0;
         const auto watch = [&] {
-            whenOpen(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
+            whenDialogOpens(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
                 ++reviews;
                 static_cast<ReviewDialog *>(w)->m_closeButton->click();
             });
@@ -128,11 +127,11 @@ private slots:
             f->m_roundTimer->setInterval(5);
             DisplayLog log(f->m_numberLabel);
             int sum = 0;
-            whenOpen(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
+            whenDialogOpens(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
                 sum = f->m_roundSum;
-                answer(w, QString::number(sum + 1));
+                answerDialog(w, QString::number(sum + 1));
             });
-            whenOpen(QStringLiteral("NameDialog"), [](QWidget *w) { answer(w, QStringLiteral("TEST")); });
+            whenDialogOpens(QStringLiteral("NameDialog"), [](QWidget *w) { answerDialog(w, QStringLiteral("TEST")); });
             QTest::mouseClick(f->m_startButton, Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(f->m_exitButton->isEnabled() && !f->m_inGame, 10000);
             QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(sum)}));
@@ -157,7 +156,7 @@ private slots:
         e.keepHistory = true;
         QVERIFY(e.save());
         QVERIFY(QDir(env.dir()).mkdir(HistoryFile::fileName()));
-        TrainingScreen *form = openTraining(env, "1", "1", "0.01");
+        TrainingScreen *form = openTrainingScreen(env, {"1", "1", "0.01"});
         play(form, 0);
         QCOMPARE(env.messages.size(), 2);
         QCOMPARE(env.messages[0].text, QStringLiteral("正解!!"));

@@ -4,12 +4,12 @@
 #include "HistoryFile.h"
 #include "HistoryStats.h"
 #include "HistoryWindow.h"
+#include "TestSupport.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -28,19 +28,6 @@ HistoryRecord training(const QString &when, int digits, int terms, int intervalM
     return r;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 const QByteArray Header =
     "date,mode,digits,terms,interval_ms,total_ms,flash_percent,minus_percent,replay,result,answer_ms,level,score\n";
 
@@ -52,8 +39,8 @@ class TestHistory : public QObject
 private slots:
     void linesByteForByte()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("PlumenoHistory.csv");
+        TestEnvironment env;
+        const QString path = env.path("PlumenoHistory.csv");
         HistoryRecord a = training("2026-12-07 09:05:03", 3, 15, 110, true, 4321);
         a.totalMs = 1650;
         a.flashPercent = 80;
@@ -71,7 +58,7 @@ private slots:
         d.level = 155;
         for (const HistoryRecord &r : {a, b, c, d})
             QVERIFY(HistoryFile::append(path, r));
-        QCOMPARE(readAll(path), Header
+        QCOMPARE(env.readFile("PlumenoHistory.csv"), Header
                                     + "2026-12-07 09:05:03,training,3,15,110,1650,80,20,0,right,4321,,\n"
                                       "2026-12-07 09:06:00,training,1,1,1000,0,100,0,1,wrong,0,,\n"
                                       "2026-12-08 23:59:59,challenge,,,,,,,,wrong,,37,412345\n"
@@ -83,12 +70,12 @@ private slots:
 
     void aLineCutByACrashIsClosedAndSkipped()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("PlumenoHistory.csv");
+        TestEnvironment env;
+        const QString path = env.path("PlumenoHistory.csv");
         const QByteArray good = "2026-12-07 09:05:03,training,3,15,110,0,100,0,0,right,4321,,\n";
-        writeAll(path, Header + good + "2026-12-07 09:06:00,training,1,1,10");
+        env.writeFile("PlumenoHistory.csv", Header + good + "2026-12-07 09:06:00,training,1,1,10");
         QVERIFY(HistoryFile::append(path, training("2026-12-07 10:00:00", 2, 5, 500, false, 1500)));
-        QCOMPARE(readAll(path), Header + good + "2026-12-07 09:06:00,training,1,1,10\n"
+        QCOMPARE(env.readFile("PlumenoHistory.csv"), Header + good + "2026-12-07 09:06:00,training,1,1,10\n"
                                                 "2026-12-07 10:00:00,training,2,5,500,0,100,0,0,wrong,1500,,\n");
         const HistoryFile::Contents back = HistoryFile::read(path);
         QCOMPARE(back.records.size(), size_t(2));
@@ -124,12 +111,12 @@ private slots:
 
     void missingFileIsAnEmptyHistoryAndAFolderCannotBeWritten()
     {
-        QTemporaryDir dir;
-        const HistoryFile::Contents none = HistoryFile::read(dir.filePath("absent.csv"));
+        TestEnvironment env;
+        const HistoryFile::Contents none = HistoryFile::read(env.path("absent.csv"));
         QVERIFY(none.readable && none.records.empty() && none.skippedLines == 0);
-        QVERIFY(QDir(dir.path()).mkdir("PlumenoHistory.csv"));
-        QVERIFY(!HistoryFile::append(dir.filePath("PlumenoHistory.csv"), training("2026-12-07 10:00:00", 2, 5, 500, true, 1)));
-        QVERIFY(!HistoryFile::read(dir.filePath("PlumenoHistory.csv")).readable);
+        QVERIFY(QDir(env.dir()).mkdir("PlumenoHistory.csv"));
+        QVERIFY(!HistoryFile::append(env.path("PlumenoHistory.csv"), training("2026-12-07 10:00:00", 2, 5, 500, true, 1)));
+        QVERIFY(!HistoryFile::read(env.path("PlumenoHistory.csv")).readable);
     }
 
     void daysOfOneSetting()
@@ -158,8 +145,8 @@ private slots:
 
     void windowShowsChartTableAndSkippedLines()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("PlumenoHistory.csv");
+        TestEnvironment env;
+        const QString path = env.path("PlumenoHistory.csv");
         QByteArray bytes = Header;
         for (int day = 1; day <= 3; ++day)
             for (int i = 0; i < 4; ++i)
@@ -171,7 +158,7 @@ private slots:
         bytes += "2026-12-04 10:00:00,training,3,10,200,0,100,0,0,right,900,,\n";
         bytes += "broken line\n";
         bytes += "2026-12-04 11:00:00,challenge,,,,,,,,wrong,,12,34567\n";
-        writeAll(path, bytes);
+        env.writeFile("PlumenoHistory.csv", bytes);
         HistoryWindow window(path);
         window.show();
         QCOMPARE(window.m_settingBox->count(), 2);
