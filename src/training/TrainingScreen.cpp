@@ -17,6 +17,7 @@
 #include "ScreenColours.h"
 #include "SharedState.h"
 #include "SoundPlayer.h"
+#include "StartChoice.h"
 #include "Twips.h"
 
 #include <QComboBox>
@@ -155,8 +156,8 @@ void TrainingScreen::unlockControls()
 
 void TrainingScreen::start()
 {
-    const FlashRules::StartReading reading =
-        FlashRules::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
+    const StartChoice::StartReading reading =
+        StartChoice::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
     if (!reading.choice) {
         Messages::show(reading.refusal, QStringLiteral("確認"));
         return;

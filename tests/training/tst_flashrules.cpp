@@ -1,4 +1,5 @@
 #include "FlashRules.h"
+#include "StartChoice.h"
 
 #include <QTest>
 #include <deque>
@@ -101,7 +102,7 @@ private slots:
         QFETCH(QString, terms);
         QFETCH(QString, interval);
         QFETCH(bool, accepted);
-        const auto reading = FlashRules::readStart(digits, terms, interval);
+        const auto reading = StartChoice::readStart(digits, terms, interval);
         QCOMPARE(reading.choice.has_value(), accepted);
         if (!accepted) {
             QVERIFY(!reading.refusal.isEmpty());
@@ -118,7 +119,7 @@ private slots:
     void everyListIntervalIsWholeMilliseconds()
     {
         for (int i = 1; i <= 20; ++i) {
-            const auto reading = FlashRules::readStart(u"1", u"1", QString::number(i / 10.0, 'f', 1));
+            const auto reading = StartChoice::readStart(u"1", u"1", QString::number(i / 10.0, 'f', 1));
             QVERIFY(reading.choice);
             QCOMPARE(reading.choice->intervalMs, i * 100);
         }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+// What START on the training screen reads from its three boxes.
+namespace StartChoice {
+
+struct TrainingChoice
+{
+    std::int16_t digits = 1;
+    std::int16_t terms = 1;
+    float interval = 1.0f; // seconds
+    int intervalMs = 1000;
+};
+
+// START reads the three combo box texts: the leading number of each, digits
+// and terms rounded with halves to even, the interval in single precision.
+// Full-width digits, points and signs count as their half-width forms.
+// Choices the round cannot run come back refused, with the message to show.
+struct StartReading
+{
+    std::optional<TrainingChoice> choice;
+    QString refusal;
+};
+StartReading readStart(QStringView digitsText, QStringView termsText, QStringView intervalText);
+
+} // namespace StartChoice
