@@ -3,6 +3,7 @@
 #include "DeferredIcon.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QGuiApplication>
 
 namespace Artwork {
@@ -53,6 +54,16 @@ QIcon programIcon()
         return DeferredIcon::make(present);
     }();
     return icon;
+}
+
+QLabel *pictureLabel(QWidget *parent, const QString &objectName, const QString &art, const QString &words, QRect at)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setGeometry(at);
+    label->setPixmap(pixmap(art, 0));
+    label->setAccessibleName(words);
+    return label;
 }
 
 } // namespace Artwork

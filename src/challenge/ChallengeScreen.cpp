@@ -56,16 +56,6 @@ QLabel *textLabel(QWidget *parent, const char *objectName, const QString &text, 
     return label;
 }
 
-QLabel *picture(QWidget *parent, const char *objectName, const QString &art, const QString &words, QRect at)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    label->setGeometry(at);
-    label->setPixmap(Artwork::pixmap(art, 0));
-    label->setAccessibleName(words);
-    return label;
-}
-
 } // namespace
 
 ChallengeScreen::ChallengeScreen()
@@ -87,8 +77,8 @@ void ChallengeScreen::buildControls()
     m_numberLabel->setAutoFillBackground(true);
     m_scoreLabel = textLabel(c, "scoreLabel", QStringLiteral("0"), Twips::rect(1560, 1800, 2175, 615), 26.25, Qt::AlignRight);
     m_levelLabel = textLabel(c, "levelLabel", QStringLiteral("1"), Twips::rect(720, 2520, 975, 615), 26.25, Qt::AlignHCenter);
-    m_scoreCaption = picture(c, "scoreCaption", QStringLiteral("lbl_score"), QStringLiteral("SCORE:"), Twips::rect(0, 1920, 1515, 420));
-    m_levelCaption = picture(c, "levelCaption", QStringLiteral("lbl_lv"), QStringLiteral("LV."), Twips::rect(0, 2520, 720, 570));
+    m_scoreCaption = Artwork::pictureLabel(c, QStringLiteral("scoreCaption"), QStringLiteral("lbl_score"), QStringLiteral("SCORE:"), Twips::rect(0, 1920, 1515, 420));
+    m_levelCaption = Artwork::pictureLabel(c, QStringLiteral("levelCaption"), QStringLiteral("lbl_lv"), QStringLiteral("LV."), Twips::rect(0, 2520, 720, 570));
     // The lettering beside the two numbers is a picture; a screen reader
     // hears the number with what it counts.
     m_scoreLabel->setAccessibleDescription(QStringLiteral("SCORE"));

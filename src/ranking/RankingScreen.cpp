@@ -35,16 +35,6 @@ QLabel *rankLabel(QWidget *parent, const QString &objectName, int index, const Q
     return label;
 }
 
-QLabel *artLabel(QWidget *parent, const QString &objectName, const QString &art, const QString &meaning, const QRect &at)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setGeometry(at);
-    label->setPixmap(Artwork::pixmap(art, 0));
-    label->setAccessibleName(meaning);
-    return label;
-}
-
 } // namespace
 
 RankingScreen::RankingScreen()
@@ -59,12 +49,12 @@ RankingScreen::RankingScreen()
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
 
-    m_rankHeading = artLabel(this, QStringLiteral("rankHeading"), QStringLiteral("head_rank"), QStringLiteral("順位"), Twips::rect(240, 240, 735, 315));
-    m_nameHeading = artLabel(this, QStringLiteral("nameHeading"), QStringLiteral("head_name"), QStringLiteral("名前"), Twips::rect(1440, 240, 735, 330));
-    m_scoreHeading = artLabel(this, QStringLiteral("scoreHeading"), QStringLiteral("head_score"), QStringLiteral("得点"), Twips::rect(3360, 240, 735, 345));
+    m_rankHeading = Artwork::pictureLabel(this, QStringLiteral("rankHeading"), QStringLiteral("head_rank"), QStringLiteral("順位"), Twips::rect(240, 240, 735, 315));
+    m_nameHeading = Artwork::pictureLabel(this, QStringLiteral("nameHeading"), QStringLiteral("head_name"), QStringLiteral("名前"), Twips::rect(1440, 240, 735, 330));
+    m_scoreHeading = Artwork::pictureLabel(this, QStringLiteral("scoreHeading"), QStringLiteral("head_score"), QStringLiteral("得点"), Twips::rect(3360, 240, 735, 345));
     for (int i = 0; i < RankingFiles::Rows; ++i) {
         const int top = RowTops[i];
-        m_rankMarks.append(artLabel(this, QStringLiteral("rankMark%1").arg(4 + i), QStringLiteral("rank%1").arg(i + 1),
+        m_rankMarks.append(Artwork::pictureLabel(this, QStringLiteral("rankMark%1").arg(4 + i), QStringLiteral("rank%1").arg(i + 1),
                                     QStringLiteral("%1位").arg(i + 1), Twips::rect(360, top, 360, 345)));
         m_nameLabels.append(rankLabel(this, QStringLiteral("nameLabel"), i, RankingFiles::defaultNames()[i],
                                 Twips::rect(1080, top, 1575, 375), "MS Gothic", Qt::AlignHCenter));

@@ -29,11 +29,7 @@ namespace {
 
 QLabel *picture(QWidget *parent, const char *objectName, const QString &art, const QString &words, QRect at)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    label->setGeometry(at);
-    label->setPixmap(Artwork::pixmap(art, 0));
-    label->setAccessibleName(words);
+    QLabel *label = Artwork::pictureLabel(parent, QString::fromLatin1(objectName), art, words, at);
     label->setToolTip(words);
     return label;
 }
