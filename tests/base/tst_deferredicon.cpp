@@ -1,4 +1,3 @@
-#include "Artwork.h"
 #include "DeferredIcon.h"
 
 #include <QFile>
@@ -68,7 +67,6 @@ private slots:
             for (QIcon::State state : {QIcon::Off, QIcon::On})
                 QCOMPARE(deferred.availableSizes(mode, state), reference.availableSizes(mode, state));
         QVERIFY(DeferredIcon::make({}).isNull());
-        QVERIFY(Artwork::programIcon().availableSizes().contains(QSize(256, 256)));
     }
 
     void decodesOnlyWhenFirstNeededAndCopiesChangeApart()

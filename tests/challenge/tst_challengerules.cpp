@@ -27,24 +27,18 @@ private slots:
         QFETCH(int, level);
         QFETCH(int, bonusAtOpen);
         QFETCH(int, elapsedMs);
-        QFETCH(int, bonusLeft);
         QFETCH(int, gain);
         const std::int32_t left = ChallengeScoring::wornBonus(bonusAtOpen, elapsedMs);
-        QCOMPARE(left, bonusLeft);
+        QTEST(left, "bonusLeft");
         QCOMPARE(ChallengeScoring::scoreAfterHit(1234, std::int16_t(level), ChallengeScoring::cappedBonus(left)), 1234 + gain);
     }
 
     void gainIsBonusTimesLevelPlusNineOverTen()
     {
-        // The floating-point weighting must never round a step of 100 away,
-        // and a full bonus at every level adds up to the largest score.
-        std::int32_t best = 0;
-        for (std::int16_t level = 1; level <= 155; ++level) {
+        // The floating-point weighting must never round a step of 100 away.
+        for (std::int16_t level = 1; level <= 155; ++level)
             for (std::int32_t bonus = 0; bonus <= ChallengeScoring::BonusCap; bonus += 100)
                 QCOMPARE(ChallengeScoring::scoreAfterHit(0, level, bonus), bonus * (level + 9) / 10);
-            best = ChallengeScoring::scoreAfterHit(best, level, ChallengeScoring::BonusCap);
-        }
-        QCOMPARE(best, 13485000);
     }
 };
 

@@ -53,8 +53,6 @@ private slots:
                 QVERIFY2(firedNs[k - 1] >= qint64(k) * IntervalMs * 1000000,
                          qPrintable(QStringLiteral("run %1, tick %2 came at %3 ms").arg(run).arg(k).arg(firedNs[k - 1] / 1e6)));
         }
-        QTest::qWait(3 * IntervalMs);
-        QCOMPARE(firedNs.size(), Ticks); // none after the stop
     }
 };
 

@@ -49,18 +49,18 @@ private slots:
         }
     }
 
-    void vanishedFilesAreRecreatedFirst()
+    void vanishedFilesAreRecreatedFirstAndRewrittenEvenWithoutAnEntry()
     {
         TestEnvironment env;
         env.writeDefaultFiles();
         QFile::remove(env.path(QStringLiteral("DATA/Data2.data")));
-        qint32 score = 60000;
+        qint32 score = 40000;
         QString name = QStringLiteral("Taro");
         RankingScreen::instance()->insertScore(score, name);
         QCOMPARE(env.messages.size(), 1);
         QVERIFY(env.messages[0].text.startsWith(QStringLiteral("ランキングファイルが確認できません。自動生成します。")));
-        QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), QByteArray("150000\r\n130000\r\n100000\r\n70000\r\n60000\r\n\r\n"));
-        QCOMPARE(env.readFile(QStringLiteral("DATA/Data1.data")), QByteArray("AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nTaro\r\n\r\n"));
+        QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), TestSupport::DefaultScores + "\r\n");
+        QCOMPARE(env.readFile(QStringLiteral("DATA/Data1.data")), TestSupport::DefaultNames + "\r\n");
     }
 };
 
