@@ -16,7 +16,17 @@ list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${plumeno_dir}/Plumeno.installed")
 
 # A package built by CPack is removed by its package manager, which owns
 # every file: a script that deletes them behind its back has no place there.
+# A games-section package puts its command in /usr/games, which Debian's
+# PATH holds, rather than in /usr/bin.
 if("$ENV{DESTDIR}" MATCHES "/_CPack_Packages/")
+    set(staged_prefix "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+    file(MAKE_DIRECTORY "${staged_prefix}/games")
+    file(CREATE_LINK "../${PLUMENO_INSTALL_DIR}/Plumeno" "${staged_prefix}/games/plumeno" SYMBOLIC)
+    file(REMOVE "${staged_prefix}/bin/plumeno")
+    file(GLOB left "${staged_prefix}/bin/*")
+    if(NOT left)
+        file(REMOVE_RECURSE "${staged_prefix}/bin")
+    endif()
     return()
 endif()
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${plumeno_dir}/uninstall.sh")
