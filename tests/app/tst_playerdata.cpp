@@ -1,5 +1,5 @@
 // Where the player's settings and ranking live for each way of running the
-// game, and that installing, uninstalling and `make clean` never lose them.
+// game, and that installing and uninstalling never lose them.
 // Installs the real build into scratch prefixes, with a scratch HOME.
 #include "ModeScreen.h"
 #include "ProgramPaths.h"
@@ -12,7 +12,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,15 +21,6 @@ namespace {
 QString buildDir()
 {
     return QDir(QCoreApplication::applicationDirPath() + "/..").canonicalPath();
-}
-
-QString sourceDir()
-{
-    QFile cache(buildDir() + "/CMakeCache.txt");
-    if (!cache.open(QIODevice::ReadOnly))
-        return {};
-    const QRegularExpression line("^Plumeno_SOURCE_DIR:STATIC=(.*)$", QRegularExpression::MultilineOption);
-    return line.match(QString::fromUtf8(cache.readAll())).captured(1).trimmed();
 }
 
 QString run(const QString &program, const QStringList &args, int *exitCode = nullptr)
@@ -86,7 +76,6 @@ private slots:
     void filesInTheProgramFolderAreTakenAlongNeverOverwriting_data();
     void filesInTheProgramFolderAreTakenAlongNeverOverwriting();
     void unpackedCopyKeepsFilesBesideTheExecutable();
-    void makeCleanKeepsThePlayersFiles();
 
 private:
     QTemporaryDir m_home;
@@ -191,27 +180,6 @@ void TestPlayerData::unpackedCopyKeepsFilesBesideTheExecutable()
     QVERIFY(QFile::exists(env.path("Plumeno.config")));
     QVERIFY(QFile::exists(env.path("DATA/Data1.data")));
     QVERIFY(filesUnder(user.path()).isEmpty());
-}
-
-void TestPlayerData::makeCleanKeepsThePlayersFiles()
-{
-    const QString source = sourceDir();
-    QVERIFY(QFile::exists(source + "/Makefile"));
-    QTemporaryDir scratch;
-    QDir(scratch.path()).mkpath("b/DATA");
-    QDir(scratch.path()).mkpath("b/CMakeFiles/x");
-    for (const auto &[name, bytes] : {std::pair{"b/Plumeno.config", Settings}, {"b/DATA/Data1.data", Names},
-                                      {"b/DATA/Data2.data", Scores}, {"b/Plumeno", QByteArray("program")},
-                                      {"b/CMakeCache.txt", QByteArray("cache")}}) {
-        QFile f(scratch.path() + "/" + name);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    int code = -1;
-    const QString said = run("make", {"-s", "-f", source + "/Makefile", "-C", scratch.path(), "BUILD=b", "clean"}, &code);
-    QCOMPARE(code, 0);
-    QCOMPARE(filesUnder(scratch.path() + "/b"), (QStringList{"DATA/Data1.data", "DATA/Data2.data", "Plumeno.config"}));
-    QVERIFY2(said.contains(QDir(scratch.path() + "/b").canonicalPath()), qPrintable(said));
 }
 
 QTEST_MAIN(TestPlayerData)
