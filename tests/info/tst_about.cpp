@@ -2,6 +2,7 @@
 #include "AboutDialog.h"
 #include "HelpCommands.h"
 #include "ModeScreen.h"
+#include "ProgramIdentity.h"
 #include "ShellTarget.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
@@ -13,8 +14,8 @@
 
 namespace {
 
-const QString Mail = QStringLiteral("mailto:plumeno@example.org");
-const QString HomePage = QStringLiteral("https://plumeno.example.org/");
+const QString Mail = QStringLiteral("mailto:") + ProgramIdentity::MailAddress;
+const QString HomePage = QString::fromUtf8(ProgramIdentity::HomePage);
 
 QColor textColour(QLabel *l)
 {
@@ -37,6 +38,27 @@ private slots:
     {
         m_env.reset();
         QApplication::setPalette(QPalette());
+    }
+
+    // What the screen shows is what the build defines, as the package and
+    // "READ ME.txt" give it.
+    void versionAndAddressesAreTheBuilds()
+    {
+        AboutDialog *form = AboutDialog::instance();
+        QCOMPARE(form->m_versionLabel->text(), QStringLiteral("バージョン：") + ProgramIdentity::DisplayVersion);
+        QCOMPARE(QStringLiteral("mailto:") + form->m_mailLink->text(), Mail);
+        QCOMPARE(form->m_homePageLink->text(), HomePage);
+        QCOMPARE(form->m_rightsLabel->text(), QStringLiteral("　　著作権：") + ProgramIdentity::RightsHolder);
+    }
+
+    // With nothing to open it (offscreen, as without xdg-open), the player is told.
+    void noOpenerIsReported()
+    {
+        Help::setShellHook({});
+        Help::openReadMe();
+        QCOMPARE(m_env->messages.size(), 1);
+        QCOMPARE(m_env->messages[0].title, QStringLiteral("起動報告"));
+        QVERIFY(m_env->messages[0].text.startsWith(QStringLiteral("「READ ME.txt」を開くプログラムが見つかりませんでした。")));
     }
 
     void hoverColours_data()
