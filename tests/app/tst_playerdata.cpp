@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
@@ -125,9 +126,20 @@ void TestPlayerData::installedCopyUsesTheUserDataFolderAndUninstallsWhole()
     QVERIFY2(said.contains(m_userData), qPrintable(said));
     QVERIFY2(filesUnder(prefix).isEmpty(), qPrintable(filesUnder(prefix).join(u' ')));
     QVERIFY(!QFileInfo::exists(program));
-    QVERIFY(!filesUnder(other).isEmpty()); // the other install is untouched
+    QVERIFY(!QFileInfo::exists(prefix + "/share/doc/plumeno"));
     QCOMPARE(filesUnder(m_userData), dataBefore);
     QDir(m_userData).removeRecursively();
+
+    // The other install, untouched so far, holds a player's files from an
+    // older install; run with sudo, the script names the sudo user's folder.
+    const QString otherProgram = other + "/" + QFileInfo(program).dir().dirName() + "/plumeno";
+    for (const char *name : {"Plumeno.config", "PlumenoHistory.csv"})
+        QVERIFY(QFile(otherProgram + "/" + name).open(QIODevice::WriteOnly));
+    const QString saidWithSudo = run("env", {"SUDO_USER=nobody", "sh", otherProgram + "/uninstall.sh"});
+    QVERIFY2(saidWithSudo.contains("they stay there: Plumeno.config PlumenoHistory.csv"), qPrintable(saidWithSudo));
+    QCOMPARE(filesUnder(other), (QStringList{"lib/plumeno/Plumeno.config", "lib/plumeno/PlumenoHistory.csv"}));
+    if (geteuid() == 0)
+        QVERIFY2(saidWithSudo.contains("yours is /nonexistent/.local/share/Plumeno"), qPrintable(saidWithSudo));
 }
 
 void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting_data()
