@@ -41,9 +41,7 @@ QString install(const QString &prefix)
     const QString out = run("cmake", {"--install", buildDir(), "--prefix", prefix}, &code);
     if (code != 0)
         qWarning("%s", qPrintable(out));
-    return QDir(prefix).entryList({"lib*"}, QDir::Dirs).isEmpty()
-               ? QString()
-               : QDir(prefix + "/" + QDir(prefix).entryList({"lib*"}, QDir::Dirs).first() + "/plumeno").canonicalPath();
+    return QFileInfo(prefix + "/lib/plumeno").canonicalFilePath(); // GNUInstallDirs' libdir outside /usr
 }
 
 QByteArray readAll(const QString &path)
@@ -132,7 +130,7 @@ void TestPlayerData::installedCopyUsesTheUserDataFolderAndUninstallsWhole()
 
     // The other install, untouched so far, holds a player's files from an
     // older install; run with sudo, the script names the sudo user's folder.
-    const QString otherProgram = other + "/" + QFileInfo(program).dir().dirName() + "/plumeno";
+    const QString otherProgram = other + "/lib/plumeno";
     for (const char *name : {"Plumeno.config", "PlumenoHistory.csv"})
         QVERIFY(QFile(otherProgram + "/" + name).open(QIODevice::WriteOnly));
     const QString saidWithSudo = run("env", {"SUDO_USER=nobody", "sh", otherProgram + "/uninstall.sh"});
