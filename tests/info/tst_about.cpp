@@ -149,7 +149,7 @@ private slots:
         AboutDialog *form = showActive();
         QCOMPARE(QApplication::focusWidget(), form->m_closeButton);
         // Focused, the mail link looks as when the mouse is on it, and loses that with the focus.
-        for (auto [next, mail] : {std::pair{form->m_homePageButton, false}, {form->m_mailLink, true}, {form->m_closeButton, false}}) {
+        for (auto [next, mail] : {std::pair<QWidget *, bool>{form->m_homePageButton, false}, {form->m_mailLink, true}, {form->m_closeButton, false}}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
             QCOMPARE(textColour(form->m_mailLink), mail ? QColor(0, 0, 255) : form->palette().color(QPalette::WindowText));
