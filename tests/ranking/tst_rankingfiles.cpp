@@ -2,16 +2,13 @@
 // leave them in: the program always starts, says at most once what it did,
 // and copies a damaged file aside only when the ranking is saved over it.
 #include "Messages.h"
-#include "ModeScreen.h"
 #include "ProgramPaths.h"
 #include "RankingFiles.h"
-#include "RankingProcedures.h"
-#include "RankingScreen.h"
+#include "RankingStore.h"
 #include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
 #include <random>
@@ -66,12 +63,26 @@ void place(TestEnvironment &env, const QString &relative, const QString &how, co
         QFile::setPermissions(env.path(relative), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 }
 
-QStringList column(const QList<QLabel *> &labels)
+QStringList nameColumn(const RankingStore::Rows &rows)
 {
     QStringList texts;
-    for (QLabel *l : labels)
-        texts << l->text();
+    for (const RankingInsert::Row &row : rows)
+        texts << row.name;
     return texts;
+}
+
+QStringList scoreColumn(const RankingStore::Rows &rows)
+{
+    QStringList texts;
+    for (const RankingInsert::Row &row : rows)
+        texts << row.score;
+    return texts;
+}
+
+// Where the ranking files are, as a message names it on a line of its own.
+QString folderLine(const TestEnvironment &env, const QString &data = QStringLiteral("DATA"))
+{
+    return u'\n' + QDir::toNativeSeparators(env.path(data));
 }
 
 } // namespace
@@ -196,7 +207,7 @@ void TestRankingFiles::atStartUp_data()
     QTest::newRow("a megabyte of garbage") << "file" << garbage() << "file" << Scores << "" << QStringList()
                                            << QStringList() << EmptyRows << ScoreRows << garbage() << Scores;
     QTest::newRow("damaged and read-only") << "read-only" << cp932("山田\r\n") << "file" << Scores << QStringLiteral("読込報告")
-                                           << QStringList{"Data1.data（名前）", "書き込めないため直せませんでした"}
+                                           << QStringList{"Data1.data（名前）", "書き込めないため直せませんでした", "\n/"}
                                            << QStringList() << QStringList{"山田", "", "", "", ""} << ScoreRows
                                            << cp932("山田\r\n") << Scores;
 }
@@ -217,11 +228,11 @@ void TestRankingFiles::atStartUp()
     place(env, "DATA/Data1.data", namesHow, names);
     place(env, "DATA/Data2.data", scoresHow, scores);
 
-    QVERIFY(ModeScreen::instance());
     // Later looks read the files as they are and say nothing more.
+    RankingStore store;
     for (int i = 0; i < 3; ++i) {
-        Ranking::ensureFiles();
-        RankingScreen::instance()->readRanking();
+        store.ensureFiles();
+        store.rows();
     }
     if (title.isEmpty()) {
         QVERIFY2(env.messages.isEmpty(), qPrintable(env.messageTexts().join(u'|')));
@@ -250,10 +261,8 @@ void TestRankingFiles::atStartUp()
 
     QTEST(env.readFile("DATA/Data1.data"), "namesAfter");
     QTEST(env.readFile("DATA/Data2.data"), "scoresAfter");
-    RankingScreen *ranking = RankingScreen::instance();
-    ranking->readRanking();
-    QTEST(column(ranking->m_nameLabels), "shownNames");
-    QTEST(column(ranking->m_scoreLabels), "shownScores");
+    QTEST(nameColumn(store.rows()), "shownNames");
+    QTEST(scoreColumn(store.rows()), "shownScores");
 }
 
 void TestRankingFiles::readOnlyFileRefusesTheGameSave_data()
@@ -270,13 +279,12 @@ void TestRankingFiles::readOnlyFileRefusesTheGameSave()
     env.writeDefaultFiles();
     env.writeFile("DATA/Data1.data", Names);
     place(env, "DATA/Data2.data", "read-only", scores);
-    ModeScreen::instance();
+    RankingStore store;
+    store.ensureFiles();
     env.messages.clear(); // what start-up says is checked above
 
-    qint32 score = 100000;
-    QString name = QStringLiteral("Newcomer");
-    RankingScreen::instance()->insertScore(score, name);
-    QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"});
+    QVERIFY(!store.enter(100000, QStringLiteral("Newcomer")));
+    QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。" + folderLine(env)});
     QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
     // Neither file changed: the names never go in beside the old scores.
     QCOMPARE(env.readFile("DATA/Data1.data"), Names);
@@ -289,14 +297,12 @@ void TestRankingFiles::screenRoundTripKeepsOddNames()
     TestEnvironment env;
     env.writeFile("DATA/Data1.data", cp932("山田太郎\r\na,b\r\n\"q\"\r\n  sp\r\nｶﾅ\r\nsixth\r\n"));
     env.writeFile("DATA/Data2.data", "5\r\n4\r\n3\r\n2\r\n1\r\n");
-    RankingScreen *screen = RankingScreen::instance();
-    screen->readRanking();
-    QVERIFY(screen->saveRanking());
+    RankingStore store;
+    QVERIFY(store.enter(0, QStringLiteral("nobody"))); // enters nowhere, and writes the rows back
     // Five lines and the empty sixth, each name as it was.
     QCOMPARE(env.readFile("DATA/Data1.data"), cp932("山田太郎\r\na,b\r\n\"q\"\r\n  sp\r\nｶﾅ\r\n\r\n"));
     QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("5\r\n4\r\n3\r\n2\r\n1\r\n\r\n"));
-    screen->readRanking();
-    QCOMPARE(column(screen->m_nameLabels), (QStringList{"山田太郎", "a,b", "\"q\"", "  sp", "ｶﾅ"}));
+    QCOMPARE(nameColumn(store.rows()), (QStringList{"山田太郎", "a,b", "\"q\"", "  sp", "ｶﾅ"}));
 }
 
 void TestRankingFiles::damagedFileIsKeptAsideWhenTheRankingIsSaved()
@@ -306,12 +312,10 @@ void TestRankingFiles::damagedFileIsKeptAsideWhenTheRankingIsSaved()
     env.writeFile("DATA/Data1.data", Names);
     const QByteArray damaged = "90000\r\n80000\r\n";
     env.writeFile("DATA/Data2.data", damaged);
-    ModeScreen::instance();
 
     // The game's save copies it aside first and says so once, naming the copy.
-    qint32 score = 85000;
-    QString name = QStringLiteral("Newcomer");
-    RankingScreen::instance()->insertScore(score, name);
+    RankingStore store;
+    store.enter(85000, QStringLiteral("Newcomer"));
     QCOMPARE(env.messages.size(), 1);
     QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
     const QStringList copies = QDir(env.path("DATA")).entryList({"Data2.data.bak-*"});
@@ -322,7 +326,7 @@ void TestRankingFiles::damagedFileIsKeptAsideWhenTheRankingIsSaved()
     // The rows that could be read take part in the game as ever.
     QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("90000\r\n85000\r\n80000\r\n0\r\n0\r\n\r\n"));
     QCOMPARE(env.readFile("DATA/Data1.data"), cp932("山田\r\nNewcomer\r\nTaro\r\nHana\r\nJiro\r\n\r\n"));
-    RankingScreen::instance()->insertScore(score, name);
+    store.enter(85000, QStringLiteral("Newcomer"));
     QCOMPARE(env.messages.size(), 1);
 }
 
@@ -342,7 +346,8 @@ void TestRankingFiles::reset_data()
         << QStringList{"ランキングファイルが確認できません。自動生成します。", ask, "キャンセルしました。"} << "キャンセル報告" << true;
     QTest::newRow("read-only: not half reset")
         << "read-only" << int(Messages::Answer::Yes)
-        << QStringList{ask, "ランキングファイルに書き込めませんでした。\nランキングは初期化されていません。"} << "初期化報告" << false;
+        << QStringList{ask, "ランキングファイルに書き込めませんでした。\nランキングは初期化されていません。\nTMP/DATA"} << "初期化報告"
+        << false;
 }
 
 void TestRankingFiles::reset()
@@ -355,8 +360,8 @@ void TestRankingFiles::reset()
         env.writeFile("DATA/Data1.data", Names);
     place(env, "DATA/Data2.data", how, Scores);
     env.answers = {Messages::Answer(answer)};
-    Ranking::reset();
-    QTEST(env.messageTexts(), "says");
+    RankingStore().reset();
+    QTEST(env.messageTexts().replaceInStrings(QDir::toNativeSeparators(env.dir()), "TMP"), "says");
     QTEST(env.messages.last().title, "title");
     QCOMPARE(env.readFile("DATA/Data1.data"), reset ? DefaultNames : Names);
     QCOMPARE(env.readFile("DATA/Data2.data"), reset ? DefaultScores : Scores);
@@ -368,19 +373,20 @@ void TestRankingFiles::unwritableDataDirectoryIsToldOnceAndKeepsTheRankingInMemo
     env.writeFile("blocker", "x");
     ProgramPaths::setProgramDir(env.path("blocker/Plumeno"));
     ProgramPaths::setUserDataDirForTests(env.path("blocker/user"));
-    ModeScreen::instance(); // tells of both files being impossible to create
+    RankingStore store;
+    store.ensureFiles(); // tells of both files being impossible to create, naming the folder
+    QCOMPARE(env.messages.last().text, "ランキングファイルを作成できませんでした。\nランキングは保存されません。" + folderLine(env, "blocker/user/DATA"));
     env.messages.clear();
 
     // A later look at the ranking does not ask again; the game's save fails
-    // honestly, and the ranking screen keeps the result for the run.
-    Ranking::ensureFiles();
+    // honestly, and the store keeps the result for the run.
+    store.ensureFiles();
     QVERIFY(env.messages.isEmpty());
-    qint32 score = 140000;
-    QString name = QStringLiteral("Newcomer");
-    RankingScreen::instance()->insertScore(score, name);
-    QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"});
-    QCOMPARE(RankingScreen::existing()->m_nameLabels[1]->text(), QStringLiteral("Newcomer"));
-    QCOMPARE(RankingScreen::existing()->m_scoreLabels[0]->text(), QStringLiteral("150000"));
+    QVERIFY(!store.enter(140000, QStringLiteral("Newcomer")));
+    QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。" + folderLine(env, "blocker/user/DATA")});
+    const RankingStore::Rows rows = store.rows();
+    QCOMPARE(rows[1].name, QStringLiteral("Newcomer"));
+    QCOMPARE(rows[0].score, QStringLiteral("150000"));
 }
 
 QTEST_MAIN(TestRankingFiles)
