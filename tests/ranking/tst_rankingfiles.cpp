@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
-#include <random>
 
 namespace {
 
@@ -29,18 +28,8 @@ QByteArray cp932(const QString &text)
 
 const QByteArray Names = cp932("山田\r\nTaro\r\nHana\r\nJiro\r\nKen\r\n");
 
-// A megabyte of noise from a fixed seed, with no line end in it.
-QByteArray garbage()
-{
-    std::mt19937 noise(7);
-    QByteArray bytes(1024 * 1024, Qt::Uninitialized);
-    for (char &b : bytes) {
-        b = char(noise() & 0xFF);
-        if (b == '\r' || b == '\n')
-            b = char(0xFF);
-    }
-    return bytes;
-}
+// A megabyte with no line end in it, none of it code page 932.
+const QByteArray Garbage(1024 * 1024, '\x80');
 
 // "file": the bytes; "read-only": the bytes, marked read-only; "missing";
 // "folder": a folder holding one file; "DATA file": the bytes as a file
@@ -99,8 +88,9 @@ private slots:
         QTest::addColumn<int>("unreadable");
         QTest::newRow("lone CR") << QByteArray("a\rb") << false << QStringList{"a", "b", "", "", ""} << 3;
         QTest::newRow("lone LF is text") << QByteArray("a\nb\r\nc") << false << QStringList{"a\nb", "c", "", "", ""} << 3;
-        QTest::newRow("first five only") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n") << false
-                                         << QStringList{"1", "2", "3", "4", "5"} << 0;
+        QTest::newRow("first five only, as they are") << QByteArray("a,b\r\n\"q\"\r\n  sp\r\n4 \r\n5\r\n6\r\n7\r\n") << false
+                                                      << QStringList{"a,b", "\"q\"", "  sp", "4 ", "5"} << 0;
+        QTest::newRow("LF only") << QByteArray("a\nb\n") << false << QStringList{"a", "b", "", "", ""} << 3;
         QTest::newRow("empty sixth line ignored") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n\r\n") << false
                                                   << QStringList{"1", "2", "3", "4", "5"} << 0;
         QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n\r\n\r\n") << false
@@ -132,7 +122,6 @@ private slots:
 
     void atStartUp_data();
     void atStartUp();
-    void screenRoundTripKeepsOddNames();
     void readOnlyFileRefusesTheGameSave_data();
     void readOnlyFileRefusesTheGameSave();
     void damagedFileIsKeptAsideWhenTheRankingIsSaved();
@@ -174,17 +163,6 @@ void TestRankingFiles::atStartUp_data()
                                                 << DefaultScores;
 
     // Readable files are read as they are and not written.
-    QTest::newRow("longer than five lines") << "file" << Names + "Sixth\r\nSeventh\r\n" << "file" << Scores << ""
-                                            << QStringList() << QStringList() << NameRows << ScoreRows
-                                            << Names + "Sixth\r\nSeventh\r\n" << Scores;
-    QTest::newRow("LF line ends only") << "file" << cp932("山田\nTaro\nHana\nJiro\nKen\n") << "file"
-                                       << QByteArray("90000\n80000\n70000\n60000\n50000") << "" << QStringList()
-                                       << QStringList() << NameRows << ScoreRows << cp932("山田\nTaro\nHana\nJiro\nKen\n")
-                                       << QByteArray("90000\n80000\n70000\n60000\n50000");
-    QTest::newRow("CR line ends only") << "file" << cp932("山田\rTaro\rHana\rJiro\rKen\r") << "file"
-                                       << QByteArray("90000\r80000\r70000\r60000\r50000\r") << "" << QStringList()
-                                       << QStringList() << NameRows << ScoreRows << cp932("山田\rTaro\rHana\rJiro\rKen\r")
-                                       << QByteArray("90000\r80000\r70000\r60000\r50000\r");
     QTest::newRow("read-only") << "read-only" << Names << "read-only" << Scores << "" << QStringList() << QStringList()
                                << NameRows << ScoreRows << Names << Scores;
     const QByteArray oddScores = "99999999999999\r\n-5\r\nabc\r\n&HFFFF\r\n1E400\r\n";
@@ -200,12 +178,8 @@ void TestRankingFiles::atStartUp_data()
     QTest::newRow("names shorter than five lines, the last without its end")
         << "file" << cp932("山田\r\nTaro") << "file" << Scores << "" << QStringList() << QStringList()
         << QStringList{"山田", "Taro", "", "", ""} << ScoreRows << cp932("山田\r\nTaro") << Scores;
-    const QByteArray notCp932 = cp932("山田\r\nTa") + "\x80" + cp932("ro\r\nHana\r\nJiro\r\nKen\r\n");
-    QTest::newRow("a line that is not code page 932")
-        << "file" << notCp932 << "file" << Scores << "" << QStringList() << QStringList()
-        << QStringList{"山田", "", "Hana", "Jiro", "Ken"} << ScoreRows << notCp932 << Scores;
-    QTest::newRow("a megabyte of garbage") << "file" << garbage() << "file" << Scores << "" << QStringList()
-                                           << QStringList() << EmptyRows << ScoreRows << garbage() << Scores;
+    QTest::newRow("a megabyte of garbage") << "file" << Garbage << "file" << Scores << "" << QStringList()
+                                           << QStringList() << EmptyRows << ScoreRows << Garbage << Scores;
     QTest::newRow("damaged and read-only") << "read-only" << cp932("山田\r\n") << "file" << Scores << QStringLiteral("読込報告")
                                            << QStringList{"Data1.data（名前）", "書き込めないため直せませんでした", "\n/"}
                                            << QStringList() << QStringList{"山田", "", "", "", ""} << ScoreRows
@@ -290,19 +264,6 @@ void TestRankingFiles::readOnlyFileRefusesTheGameSave()
     QCOMPARE(env.readFile("DATA/Data1.data"), Names);
     QCOMPARE(env.readFile("DATA/Data2.data"), scores);
     QVERIFY(QDir(env.path("DATA")).entryList({"*.bak-*"}).isEmpty());
-}
-
-void TestRankingFiles::screenRoundTripKeepsOddNames()
-{
-    TestEnvironment env;
-    env.writeFile("DATA/Data1.data", cp932("山田太郎\r\na,b\r\n\"q\"\r\n  sp\r\nｶﾅ\r\nsixth\r\n"));
-    env.writeFile("DATA/Data2.data", "5\r\n4\r\n3\r\n2\r\n1\r\n");
-    RankingStore store;
-    QVERIFY(store.enter(0, QStringLiteral("nobody"))); // enters nowhere, and writes the rows back
-    // Five lines and the empty sixth, each name as it was.
-    QCOMPARE(env.readFile("DATA/Data1.data"), cp932("山田太郎\r\na,b\r\n\"q\"\r\n  sp\r\nｶﾅ\r\n\r\n"));
-    QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("5\r\n4\r\n3\r\n2\r\n1\r\n\r\n"));
-    QCOMPARE(nameColumn(store.rows()), (QStringList{"山田太郎", "a,b", "\"q\"", "  sp", "ｶﾅ"}));
 }
 
 void TestRankingFiles::damagedFileIsKeptAsideWhenTheRankingIsSaved()
