@@ -52,19 +52,11 @@ void place(TestEnvironment &env, const QString &relative, const QString &how, co
         QFile::setPermissions(env.path(relative), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 }
 
-QStringList nameColumn(const RankingStore::Rows &rows)
+QStringList column(const RankingStore::Rows &rows, QString RankingInsert::Row::*field)
 {
     QStringList texts;
     for (const RankingInsert::Row &row : rows)
-        texts << row.name;
-    return texts;
-}
-
-QStringList scoreColumn(const RankingStore::Rows &rows)
-{
-    QStringList texts;
-    for (const RankingInsert::Row &row : rows)
-        texts << row.score;
+        texts << row.*field;
     return texts;
 }
 
@@ -235,8 +227,8 @@ void TestRankingFiles::atStartUp()
 
     QTEST(env.readFile("DATA/Data1.data"), "namesAfter");
     QTEST(env.readFile("DATA/Data2.data"), "scoresAfter");
-    QTEST(nameColumn(store.rows()), "shownNames");
-    QTEST(scoreColumn(store.rows()), "shownScores");
+    QTEST(column(store.rows(), &RankingInsert::Row::name), "shownNames");
+    QTEST(column(store.rows(), &RankingInsert::Row::score), "shownScores");
 }
 
 void TestRankingFiles::readOnlyFileRefusesTheGameSave_data()
