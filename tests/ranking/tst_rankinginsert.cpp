@@ -1,7 +1,7 @@
 // Entering a finished game's score in the ranking.
 #include "RankingFiles.h"
 #include "RankingInsert.h"
-#include "RankingScreen.h"
+#include "RankingStore.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -54,9 +54,7 @@ private slots:
         TestEnvironment env;
         env.writeDefaultFiles();
         QFile::remove(env.path(QStringLiteral("DATA/Data2.data")));
-        qint32 score = 40000;
-        QString name = QStringLiteral("Taro");
-        RankingScreen::instance()->insertScore(score, name);
+        RankingStore().enter(40000, QStringLiteral("Taro"));
         QCOMPARE(env.messages.size(), 1);
         QVERIFY(env.messages[0].text.startsWith(QStringLiteral("ランキングファイルが確認できません。自動生成します。")));
         QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), TestSupport::DefaultScores + "\r\n");
