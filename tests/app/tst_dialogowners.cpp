@@ -46,7 +46,7 @@ private slots:
                 alone.show();
                 seen << box->text() + QStringLiteral(" over ") + owner + (alone.pos() == box->pos() ? "" : " moved");
                 alone.hide();
-                    box->buttons().constFirst()->click();
+                box->buttons().constFirst()->click();
                 return;
             }
             seen << w->objectName() + QStringLiteral(" over ") + owner;
