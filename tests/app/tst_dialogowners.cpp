@@ -5,11 +5,11 @@
 #include "ChallengeScreen.h"
 #include "ModeScreen.h"
 #include "PictureButton.h"
+#include "Placement.h"
 #include "RoundTimer.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,7 +29,6 @@ private slots:
         Messages::setResponder({}); // the real boxes are what is checked
         QStringList seen; // "what over whose"
         int sum = 0;
-        GameScreen *playing = nullptr;
         QTimer watch;
         connect(&watch, &QTimer::timeout, [&] {
             QWidget *w = QApplication::activeModalWidget();
@@ -59,14 +58,13 @@ private slots:
                     answerDialog(w, QStringLiteral("TEST"));
                 });
             } else {
-                sum = playing->m_roundSum;
+                sum = static_cast<GameScreen *>(Placement::activeScreen())->m_roundSum;
                 answerDialog(w, QString::number(sum + 1));
             }
         });
         watch.start(2);
 
         TrainingScreen *training = openTrainingScreen(env, {"1", "2", "0.01"});
-        playing = training;
         QTest::mouseClick(training->m_startButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(training->m_startButton->isEnabled(), 10000);
         QCOMPARE(seen, (QStringList{"AnswerDialog over TrainingScreen", "不正解! over TrainingScreen",
@@ -76,7 +74,6 @@ private slots:
         training->m_modeButton->click();
         ModeScreen::existing()->m_challengeButton->click();
         ChallengeScreen *challenge = ChallengeScreen::existing();
-        playing = challenge;
         challenge->m_roundTimer->setInterval(5);
         QTest::mouseClick(challenge->m_startButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(challenge->m_exitButton->isEnabled() && !challenge->m_inGame, 10000);
