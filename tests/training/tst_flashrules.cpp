@@ -145,7 +145,8 @@ private slots:
         QTest::newRow("competition, 15 in 1.65 s") << 1650 << 15 << 110;
         QTest::newRow("2.5 ms goes to the even 2") << 5 << 2 << 2;
         QTest::newRow("3.5 ms goes to the even 4") << 7 << 2 << 4;
-        QTest::newRow("under a millisecond") << 100 << 201 << 0;
+        QTest::newRow("exactly 1 ms") << 150 << 150 << 1;
+        QTest::newRow("0.99 ms is refused, not rounded up") << 149 << 150 << 0;
         QTest::newRow("no terms") << 1650 << 0 << 0;
     }
     void intervalForTotal()
