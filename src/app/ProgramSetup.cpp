@@ -9,7 +9,7 @@
 #include "ModeScreen.h"
 #include "Navigation.h"
 #include "OptionCommands.h"
-#include "RankingProcedures.h"
+#include "RankingStore.h"
 
 namespace ProgramSetup {
 
@@ -23,7 +23,7 @@ void install()
         .chooseBackColor = &OptionCommands::chooseBackColor,
         .toggleMaxDisplay = &OptionCommands::toggleMaxDisplay,
         .toggleSound = &OptionCommands::toggleSound,
-        .resetRanking = &Ranking::reset,
+        .resetRanking = [] { RankingStore().reset(); },
         .resetSettings = &OptionCommands::resetSettings,
         .openTrainingExtras = &ExtrasDialog::openFromMenu,
         .openReadMe = &Help::openReadMe,
