@@ -16,6 +16,7 @@ namespace ProgramSetup {
 void install()
 {
     Fonts::installSubstitutions();
+    Fonts::useJapaneseDefault();
     Navigation::setModeScreenOpener([] { return ModeScreen::instance(); });
     MainScreen::setMenuCommands({
         .chooseForeColor = &OptionCommands::chooseForeColor,
