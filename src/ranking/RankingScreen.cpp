@@ -6,7 +6,6 @@
 #include "RankingFiles.h"
 #include "RankingInsert.h"
 #include "RankingProcedures.h"
-#include "SharedState.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -144,7 +143,6 @@ bool RankingScreen::saveRanking()
 
 void RankingScreen::insertScore(qint32 &score, QString &name)
 {
-    const QString playerName = sharedState().PlayerName;
     // The files were there at start-up, but a player may have deleted them
     // since; reading nothing would write a ranking of empty rows.
     Ranking::ensureFiles();
@@ -167,6 +165,5 @@ void RankingScreen::insertScore(qint32 &score, QString &name)
             saving = writeColumns(m_nameLabels, m_scoreLabels);
         }
     }
-    sharedState().PlayerName = playerName;
     tell(saving);
 }

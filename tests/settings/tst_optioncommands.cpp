@@ -1,5 +1,5 @@
 // The settings menu of the main screens, driven through the real menus.
-#include "ColorRef.h"
+#include "ColourRef.h"
 #include "Messages.h"
 #include "OptionCommands.h"
 #include "PictureButton.h"
@@ -69,14 +69,14 @@ private slots:
 
         (text ? form->m_foreColourAction : form->m_backColourAction)->trigger();
 
-        QCOMPARE(preset, ColorRef::toQColor(text ? 65280 : startBack));
+        QCOMPARE(preset, ColourRef::toQColor(text ? 65280 : startBack));
         QTEST(env.messageTexts(), "messages");
         const SharedState &s = sharedState();
         QTEST(int(s.ForeColorSetting), "fore");
         QTEST(int(s.BackColorSetting), "back");
         QTEST(s.SettingsChanged, "changed");
-        QCOMPARE(form->m_numberLabel->palette().color(QPalette::WindowText), ColorRef::toQColor(s.ForeColorSetting));
-        QCOMPARE(form->m_numberLabel->palette().color(QPalette::Window), ColorRef::toQColor(s.BackColorSetting));
+        QCOMPARE(form->m_numberLabel->palette().color(QPalette::WindowText), ColourRef::toQColor(s.ForeColorSetting));
+        QCOMPARE(form->m_numberLabel->palette().color(QPalette::Window), ColourRef::toQColor(s.BackColorSetting));
     }
 
     void realDialogStartsOnTheColour()

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-using SettingsFile::Values;
+using Values = StoredSettings;
 
 class TestSettingsFile : public QObject
 {
@@ -54,9 +54,9 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         const SettingsFile::Parsed p = SettingsFile::parse(bytes);
-        QTEST(int(p.values.foreColor), "fore");
-        QTEST(int(p.values.backColor), "back");
-        QTEST(p.values.maxDisplayOn, "maxOn");
+        QTEST(int(p.values.foreColour), "fore");
+        QTEST(int(p.values.backColour), "back");
+        QTEST(p.values.fullScreenDisplay, "maxOn");
         QTEST(p.values.soundOff, "soundOff");
         QTEST(int(p.values.maxFontSize), "fontSize");
         QTEST(p.unreadable, "unreadable");
