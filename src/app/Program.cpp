@@ -13,6 +13,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <type_traits>
 
 Program::Program(ColourDialog *colourDialog, QObject *parent)
     : QObject(parent)
@@ -74,19 +75,37 @@ ModeScreen *Program::showModeScreen()
 }
 
 template <class Screen>
+Screen *Program::gameScreen()
+{
+    if (Screen *screen = Screen::existing())
+        return screen;
+    auto *screen = new Screen(m_settings);
+    ScreenRegistry::add(Screen::ScreenNumber, screen);
+    connectMenu(screen);
+    connect(screen, &GameScreen::modeRequested, this, &Program::showModeScreen);
+    if constexpr (std::is_same_v<Screen, ChallengeScreen>)
+        connect(screen, &ChallengeScreen::gameEnded, this, &HistoryLog::challengeEnded);
+    screen->load();
+    return screen;
+}
+
+template <class Screen>
 Screen *Program::openGameScreen()
 {
-    Screen *screen = Screen::existing();
-    if (!screen) {
-        screen = new Screen(m_settings);
-        ScreenRegistry::add(Screen::ScreenNumber, screen);
-        connectMenu(screen);
-        connect(screen, &GameScreen::modeRequested, this, &Program::showModeScreen);
-        screen->load();
-    }
+    Screen *screen = gameScreen<Screen>();
     Placement::placeAtActiveScreen(screen);
     screen->show();
     return screen;
+}
+
+TrainingScreen *Program::trainingScreen()
+{
+    return gameScreen<TrainingScreen>();
+}
+
+ChallengeScreen *Program::challengeScreen()
+{
+    return gameScreen<ChallengeScreen>();
 }
 
 TrainingScreen *Program::openTrainingScreen()
@@ -96,11 +115,7 @@ TrainingScreen *Program::openTrainingScreen()
 
 ChallengeScreen *Program::openChallengeScreen()
 {
-    const bool made = !ChallengeScreen::existing();
-    ChallengeScreen *screen = openGameScreen<ChallengeScreen>();
-    if (made)
-        connect(screen, &ChallengeScreen::gameEnded, this, &HistoryLog::challengeEnded);
-    return screen;
+    return openGameScreen<ChallengeScreen>();
 }
 
 void Program::exit()

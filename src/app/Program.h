@@ -29,6 +29,11 @@ public:
 
     SettingsStore &settings() { return m_settings; }
 
+    // The screen when it is open; else it is made (not shown).
+    ModeScreen *modeScreen();
+    TrainingScreen *trainingScreen();
+    ChallengeScreen *challengeScreen();
+
     // Each opens the screen at the corner of the one the player is on,
     // making it when it is not open.
     ModeScreen *showModeScreen();
@@ -40,7 +45,8 @@ public:
     void exit();
 
 private:
-    ModeScreen *modeScreen();
+    template <class Screen>
+    Screen *gameScreen();
     template <class Screen>
     Screen *openGameScreen();
     void connectMenu(MainScreen *screen);

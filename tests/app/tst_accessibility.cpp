@@ -10,6 +10,7 @@
 #include "FullScreenDisplay.h"
 #include "AboutDialog.h"
 #include "PictureButton.h"
+#include "Program.h"
 #include "TestSupport.h"
 #include "Twips.h"
 
@@ -27,16 +28,16 @@ namespace {
 QWidget *openScreen(int number)
 {
     switch (number) {
-    case 1: return TrainingScreen::instance();
-    case 2: return ModeScreen::instance();
-    case 3: return ChallengeScreen::instance();
+    case 1: return TestSupport::program().trainingScreen();
+    case 2: return TestSupport::program().modeScreen();
+    case 3: return TestSupport::program().challengeScreen();
     case 4: return RankingScreen::instance();
-    case 5: return AnswerDialog::instance();
-    case 6: return NameDialog::instance();
+    case 5: return new AnswerDialog(TestSupport::program().modeScreen());
+    case 6: return new NameDialog(TestSupport::program().modeScreen(), QString());
     case 7: return FullScreenDisplay::instance();
     case 8: return AboutDialog::instance();
     case 9: { // between levels: NEXT stands where START stood
-        ChallengeScreen *c = ChallengeScreen::instance();
+        ChallengeScreen *c = TestSupport::program().challengeScreen();
         c->m_startButton->hide();
         c->m_nextButton->show();
         c->unlockControls();
@@ -149,7 +150,7 @@ private slots:
     {
         // The boxes keep their designed width of 615 twips; what they show
         // must fit in it (Qt's text field keeps 2 pixels clear on each side).
-        TrainingScreen *form = TrainingScreen::instance();
+        TrainingScreen *form = TestSupport::program().trainingScreen();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         for (QComboBox *box : {form->m_digitsBox, form->m_termsBox, form->m_intervalBox}) {

@@ -1,5 +1,4 @@
 // The challenge screen with real widgets and real timers at short intervals.
-#include "AnswerDialog.h"
 #include "ChallengeScreen.h"
 #include "Messages.h"
 #include "ModeScreen.h"
@@ -7,7 +6,7 @@
 #include "RankingScreen.h"
 #include "RoundTimer.h"
 #include "ScreenRegistry.h"
-#include "SharedState.h"
+#include "Program.h"
 #include "TestSupport.h"
 
 #include <QAction>
@@ -54,7 +53,6 @@ void ChallengeScreenTest::init()
 {
     m_env = std::make_unique<TestEnvironment>();
     m_env->writeDefaultFiles();
-    sharedState().StartupDone = true;
     m_now = 0;
 }
 
@@ -65,7 +63,7 @@ void ChallengeScreenTest::cleanup()
 
 ChallengeScreen *ChallengeScreenTest::openScreen()
 {
-    ChallengeScreen *f = ChallengeScreen::instance();
+    ChallengeScreen *f = TestSupport::program().challengeScreen();
     f->move(123, 45);
     f->show();
     f->setAnswerClock([this] { return m_now; });
@@ -108,7 +106,7 @@ void ChallengeScreenTest::ladder()
     QFETCH(int, digits);
     QFETCH(int, terms);
     QFETCH(int, ms);
-    ChallengeScreen *f = ChallengeScreen::instance();
+    ChallengeScreen *f = TestSupport::program().challengeScreen();
     f->resetGame();
     for (int n = 1; n < level; ++n)
         f->levelUp();
@@ -268,7 +266,7 @@ void ChallengeScreenTest::confirmations()
     QCOMPARE(ModeScreen::existing() != nullptr, action == u"MODE");
     if (action == u"MODE") {
         QCOMPARE(ModeScreen::existing()->pos(), corner);
-        QCOMPARE(ChallengeScreen::instance()->m_scoreLabel->text() + ChallengeScreen::instance()->m_levelLabel->text(), QStringLiteral("01"));
+        QCOMPARE(TestSupport::program().challengeScreen()->m_scoreLabel->text() + TestSupport::program().challengeScreen()->m_levelLabel->text(), QStringLiteral("01"));
     }
 }
 
@@ -305,7 +303,7 @@ void ChallengeScreenTest::closeQuestionOpenAtTheAnswerTick()
     if (yes) {
         QCOMPARE(ScreenRegistry::open(ChallengeScreen::ScreenNumber), nullptr);
         QTest::qWait(20);
-        QVERIFY(!AnswerDialog::existing());
+        QVERIFY(!TestSupport::openDialog());
         return;
     }
     QTRY_VERIFY_WITH_TIMEOUT(f->m_exitButton->isEnabled(), 10000);

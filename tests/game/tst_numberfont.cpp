@@ -6,7 +6,7 @@
 #include "FullScreenDisplay.h"
 #include "NumberFont.h"
 #include "Placement.h"
-#include "SharedState.h"
+#include "Program.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -84,13 +84,13 @@ void TestNumberFont::numberDisplays()
     QFETCH(bool, challenge);
     TestEnvironment env;
     env.writeDefaultFiles();
-    QLabel *label = challenge ? ChallengeScreen::instance()->m_numberLabel : TrainingScreen::instance()->m_numberLabel;
+    QLabel *label = challenge ? TestSupport::program().challengeScreen()->m_numberLabel : TestSupport::program().trainingScreen()->m_numberLabel;
     QCOMPARE(label->width(), 297); // 4455 twips, as designed
     const qreal design = label->font().pointSizeF();
     QCOMPARE(design, 80.25);
     // Nine digits, then short numbers again: each is fitted afresh.
     for (const QString &number : widestNumbers(9) + widestNumbers(5)) {
-        FlashDisplay::flash(label, number.toInt());
+        FlashDisplay::flash(label, number.toInt(), env.settings());
         QCOMPARE(label->text(), number);
         QVERIFY2(QFontMetricsF(label->font()).horizontalAdvance(number) <= label->contentsRect().width(),
                  qPrintable(number + " in " + label->font().family()));
@@ -103,12 +103,9 @@ void TestNumberFont::fullScreenDrawsLongNumbersWhole()
 {
     TestEnvironment env;
     Placement::setScreenSizeForTests(800 * 15, 600 * 15);
-    SharedState &s = sharedState();
-    s.MaxFontSize = 200; // five half-em digits are 667 px
     FullScreenDisplay *display = FullScreenDisplay::instance();
     for (const QString &number : {QStringLiteral("55555"), QStringLiteral("999999999"), QStringLiteral("7")}) {
-        s.MaxDisplayText = number;
-        display->drawCentred();
+        display->drawCentred(number, 200); // five half-em digits are 667 px
         QVERIFY2(display->drawnAt().x() >= 0, qPrintable(number));
         QVERIFY(display->drawnAt().x() + display->textWidth(number) <= 800 * 15 + 1);
         if (number.size() <= 5)

@@ -11,7 +11,6 @@
 #include "Messages.h"
 #include "ProgramPaths.h"
 #include "RankingScreen.h"
-#include "SharedState.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -51,7 +50,6 @@ int main(int argc, char *argv[])
     RankingScreen *screen = RankingScreen::instance();
     qint32 score = QByteArray(argv[3]).toInt();
     QString name = QString::fromLocal8Bit(argv[4]);
-    sharedState().PlayerName = name;
     const qint64 startAt = QByteArray(argv[2]).toLongLong();
     while (QDateTime::currentMSecsSinceEpoch() < startAt)
         QThread::usleep(200);

@@ -7,6 +7,7 @@
 #include "RankingFiles.h"
 #include "RankingProcedures.h"
 #include "RankingScreen.h"
+#include "Program.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -217,7 +218,7 @@ void TestRankingFiles::atStartUp()
     place(env, "DATA/Data1.data", namesHow, names);
     place(env, "DATA/Data2.data", scoresHow, scores);
 
-    QVERIFY(ModeScreen::instance());
+    QVERIFY(TestSupport::program().start());
     // Later looks read the files as they are and say nothing more.
     for (int i = 0; i < 3; ++i) {
         Ranking::ensureFiles();
@@ -270,7 +271,7 @@ void TestRankingFiles::readOnlyFileRefusesTheGameSave()
     env.writeDefaultFiles();
     env.writeFile("DATA/Data1.data", Names);
     place(env, "DATA/Data2.data", "read-only", scores);
-    ModeScreen::instance();
+    TestSupport::program().start();
     env.messages.clear(); // what start-up says is checked above
 
     qint32 score = 100000;
@@ -306,7 +307,7 @@ void TestRankingFiles::damagedFileIsKeptAsideWhenTheRankingIsSaved()
     env.writeFile("DATA/Data1.data", Names);
     const QByteArray damaged = "90000\r\n80000\r\n";
     env.writeFile("DATA/Data2.data", damaged);
-    ModeScreen::instance();
+    TestSupport::program().start();
 
     // The game's save copies it aside first and says so once, naming the copy.
     qint32 score = 85000;
@@ -368,7 +369,7 @@ void TestRankingFiles::unwritableDataDirectoryIsToldOnceAndKeepsTheRankingInMemo
     env.writeFile("blocker", "x");
     ProgramPaths::setProgramDir(env.path("blocker/Plumeno"));
     ProgramPaths::setUserDataDirForTests(env.path("blocker/user"));
-    ModeScreen::instance(); // tells of both files being impossible to create
+    TestSupport::program().start(); // tells of both files being impossible to create
     env.messages.clear();
 
     // A later look at the ranking does not ask again; the game's save fails

@@ -2,7 +2,7 @@
 #include "RankingFiles.h"
 #include "RankingInsert.h"
 #include "RankingScreen.h"
-#include "SharedState.h"
+#include "Program.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -103,12 +103,12 @@ void RankingInsertTest::files()
     TestEnvironment env;
     env.writeFile(QStringLiteral("DATA/Data1.data"), namesIn);
     env.writeFile(QStringLiteral("DATA/Data2.data"), DefaultScores);
-    sharedState().PlayerName = name;
     qint32 finalScore = score;
-    RankingScreen::instance()->insertScore(finalScore, sharedState().PlayerName);
+    QString enteredName = name;
+    RankingScreen::instance()->insertScore(finalScore, enteredName);
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data1.data")), namesOut);
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), scoresOut);
-    QCOMPARE(sharedState().PlayerName, name);
+    QCOMPARE(enteredName, name);
     QCOMPARE(env.messages.size(), 0);
 }
 

@@ -4,7 +4,7 @@
 #include "ModeScreen.h"
 #include "OptionCommands.h"
 #include "SettingsProcedures.h"
-#include "SharedState.h"
+#include "Program.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -69,7 +69,7 @@ void TestBadSettings::atStartUp()
             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     }
 
-    ModeScreen *screen = ModeScreen::instance();
+    ModeScreen *screen = TestSupport::program().start();
     QVERIFY(screen);
     if (message.isEmpty()) {
         QVERIFY2(env.messages.isEmpty(), qPrintable(env.messageTexts().join(u'|')));
@@ -77,14 +77,14 @@ void TestBadSettings::atStartUp()
         QCOMPARE(env.messages.size(), 1);
         QVERIFY2(env.messages[0].text.startsWith(message), qPrintable(env.messages[0].text));
     }
-    const SharedState &s = sharedState();
-    QTEST(int(s.ForeColorSetting), "fore");
-    QTEST(int(s.BackColorSetting), "back");
-    QTEST(s.MaxDisplayOn, "maxOn");
-    QTEST(s.SoundOff, "soundOff");
-    QTEST(int(s.MaxFontSize), "fontSize");
-    QCOMPARE(screen->m_maxDisplayAction->isChecked(), s.MaxDisplayOn);
-    QCOMPARE(screen->m_soundOffAction->isChecked(), s.SoundOff);
+    const StoredSettings s = env.settings();
+    QTEST(int(s.foreColour), "fore");
+    QTEST(int(s.backColour), "back");
+    QTEST(s.fullScreenDisplay, "maxOn");
+    QTEST(s.soundOff, "soundOff");
+    QTEST(int(s.maxFontSize), "fontSize");
+    QCOMPARE(screen->m_fullScreenDisplayAction->isChecked(), s.fullScreenDisplay);
+    QCOMPARE(screen->m_soundOffAction->isChecked(), s.soundOff);
 
     if (how != u"folder") {
         QCOMPARE(env.readFile("Plumeno.config"), bytes);
@@ -104,7 +104,7 @@ void TestBadSettings::readOnlyFileIsNotReplacedOnExit()
     env.writeDefaultFiles();
     env.writeFile("Plumeno.config", Mine);
     QFile::setPermissions(env.path("Plumeno.config"), QFile::ReadOwner);
-    ModeScreen::instance()->show();
+    TestSupport::program().start()->show();
     OptionCommands::toggleSound();
     env.messages.clear();
 

@@ -1,10 +1,10 @@
 // The settings menu of the main screens, driven through the real menus.
 #include "ColourRef.h"
 #include "Messages.h"
-#include "OptionCommands.h"
 #include "PictureButton.h"
+#include "Program.h"
+#include "QtColourDialog.h"
 #include "SettingsFile.h"
-#include "SharedState.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -21,7 +21,7 @@ namespace {
 const QString Same = QStringLiteral("背景色と文字色が同じです。よろしいですか？");
 const QString Config = QStringLiteral("Plumeno.config");
 
-TrainingScreen *startTraining(TestEnvironment &env, const SettingsFile::Values &settings)
+TrainingScreen *startTraining(TestEnvironment &env, const StoredSettings &settings)
 {
     return TestSupport::openTrainingScreen(env, {}, SettingsFile::serialize(settings));
 }
@@ -62,27 +62,29 @@ private slots:
         QFETCH(Answers, answers);
         env.answers = answers;
         QColor preset;
-        OptionCommands::setColorDialogHook([&](const QColor &p) -> std::optional<QColor> {
+        env.chooseColour = [&](const QColor &p) -> std::optional<QColor> {
             preset = p;
             return chosen.isValid() ? std::optional(chosen) : std::nullopt;
-        });
+        };
 
         (text ? form->m_foreColourAction : form->m_backColourAction)->trigger();
 
         QCOMPARE(preset, ColourRef::toQColor(text ? 65280 : startBack));
         QTEST(env.messageTexts(), "messages");
-        const SharedState &s = sharedState();
-        QTEST(int(s.ForeColorSetting), "fore");
-        QTEST(int(s.BackColorSetting), "back");
-        QTEST(s.SettingsChanged, "changed");
-        QCOMPARE(form->m_numberLabel->palette().color(QPalette::WindowText), ColourRef::toQColor(s.ForeColorSetting));
-        QCOMPARE(form->m_numberLabel->palette().color(QPalette::Window), ColourRef::toQColor(s.BackColorSetting));
+        const StoredSettings s = env.settings();
+        QTEST(int(s.foreColour), "fore");
+        QTEST(int(s.backColour), "back");
+        QTEST(env.program().settings().isChanged(), "changed");
+        QCOMPARE(form->m_numberLabel->palette().color(QPalette::WindowText), ColourRef::toQColor(s.foreColour));
+        QCOMPARE(form->m_numberLabel->palette().color(QPalette::Window), ColourRef::toQColor(s.backColour));
     }
 
     void realDialogStartsOnTheColour()
     {
         TestEnvironment env;
         TrainingScreen *form = startTraining(env, SettingsFile::Defaults);
+        QtColourDialog qtDialog;
+        env.chooseColour = [&](const QColor &preset) { return qtDialog.choose(preset); };
         QColor startedOn;
         bool ownDialog = false; // Qt's own dialog always shows the custom colours
         TestSupport::whenDialogOpens(QString(), [&](QWidget *w) {
@@ -96,7 +98,7 @@ private slots:
         form->m_foreColourAction->trigger();
         QVERIFY(ownDialog);
         QCOMPARE(startedOn, QColor(0, 255, 0));
-        QCOMPARE(sharedState().ForeColorSetting, 65280);
+        QCOMPARE(env.settings().foreColour, 65280);
     }
 
     void exitAfterCommands_data()
@@ -114,7 +116,7 @@ private slots:
                                           << QStringList{ask, done}
                                           << QByteArray("255\r\n0\r\n#FALSE#\r\n#FALSE#\r\n300\r\n");
         QTest::newRow("sound, No") << sound << Answers{Answer::No} << QStringList{ask, notSaved} << QByteArray();
-        QTest::newRow("maximise, No") << QStringList{"maxDisplayAction"} << Answers{Answer::No} << QStringList{ask, notSaved}
+        QTest::newRow("maximise, No") << QStringList{"fullScreenDisplayAction"} << Answers{Answer::No} << QStringList{ask, notSaved}
                                       << QByteArray();
         QTest::newRow("reset, No") << QStringList{"resetSettingsAction"} << Answers{Answer::No, Answer::Yes}
                                    << QStringList{} << QByteArray();
@@ -132,12 +134,12 @@ private slots:
         const QByteArray before = env.readFile(Config);
         for (const QString &item : items)
             form->findChild<QAction *>(item)->trigger();
-        QCOMPARE(form->m_soundOffAction->isChecked(), sharedState().SoundOff);
-        QCOMPARE(form->m_maxDisplayAction->isChecked(), sharedState().MaxDisplayOn);
+        QCOMPARE(form->m_soundOffAction->isChecked(), env.settings().soundOff);
+        QCOMPARE(form->m_fullScreenDisplayAction->isChecked(), env.settings().fullScreenDisplay);
         if (items == QStringList{"resetSettingsAction"}) {
             const bool yes = answers[0] == Answer::Yes;
             QCOMPARE(env.messages.last().text, yes ? QStringLiteral("初期化しました。") : QStringLiteral("キャンセルしました。"));
-            QCOMPARE(sharedState().ForeColorSetting, yes ? 65280 : 255);
+            QCOMPARE(env.settings().foreColour, yes ? 65280 : 255);
             // The screen shows the colours it is left with.
             QCOMPARE(form->m_numberLabel->palette().color(QPalette::WindowText), yes ? QColor(0, 255, 0) : QColor(255, 0, 0));
             QCOMPARE(env.readFile(Config), before); // a reset changes memory only

@@ -6,7 +6,6 @@
 #include "ModeScreen.h"
 #include "RoundPlan.h"
 #include "RoundTimer.h"
-#include "SharedState.h"
 #include "TrainingExtras.h"
 
 #include <QAction>
@@ -89,7 +88,7 @@ private slots:
         TestEnvironment env;
         env.writeDefaultFiles();
         const QByteArray settingsBefore = env.readFile("Plumeno.config");
-        ModeScreen *modes = ModeScreen::instance();
+        ModeScreen *modes = TestSupport::program().start();
         modes->show();
         // OK without a change writes nothing.
         whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) { static_cast<ExtrasDialog *>(w)->m_okButton->click(); });
@@ -118,7 +117,7 @@ private slots:
         expected.keepHistory = true;
         QVERIFY(TrainingExtras::load() == expected);
         QCOMPARE(env.readFile("Plumeno.config"), settingsBefore);
-        QVERIFY(!sharedState().SettingsChanged);
+        QVERIFY(!env.program().settings().isChanged());
 
         // キャンセル keeps what was saved; the dialog opens on it.
         whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
@@ -138,7 +137,7 @@ private slots:
         TestEnvironment env;
         env.writeDefaultFiles();
         QVERIFY(QDir(env.dir()).mkdir(TrainingExtras::fileName()));
-        ModeScreen *modes = ModeScreen::instance();
+        ModeScreen *modes = TestSupport::program().start();
         modes->show();
         bool stillOpen = false;
         whenDialogOpens(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
@@ -187,11 +186,11 @@ private slots:
         e.flashPercent = 60;
         QVERIFY(e.save());
         TrainingScreen *form = openTrainingScreen(env, {"2", "3", "0.06"});
-        sharedState().MaxDisplayOn = true;
+        env.changeSettings([](StoredSettings &s) { s.fullScreenDisplay = true; });
         QStringList texts;
         env.onSound = [&](const QString &command) {
             if (command.endsWith(u"clock.wav"))
-                texts << sharedState().MaxDisplayText;
+                texts << FullScreenDisplay::instance()->drawnText();
         };
         play(form, 0);
         // Before every number after the first, the gap had emptied the display.

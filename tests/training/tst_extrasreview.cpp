@@ -7,7 +7,6 @@
 #include "ReviewDialog.h"
 #include "RoundPlan.h"
 #include "RoundTimer.h"
-#include "SharedState.h"
 #include "TrainingExtras.h"
 
 #include <QDir>
@@ -114,7 +113,6 @@ private slots:
         for (const bool keep : {false, true}) {
             TestEnvironment env;
             env.writeDefaultFiles();
-            sharedState().StartupDone = true;
             TrainingExtras e;
             e.keepHistory = keep;
             // Extras meant for training leave the challenge as it is.
@@ -122,7 +120,7 @@ private slots:
             e.flashPercent = 50;
             e.review = TrainingExtras::Review::Always;
             QVERIFY(e.save());
-            ChallengeScreen *f = ChallengeScreen::instance();
+            ChallengeScreen *f = TestSupport::program().challengeScreen();
             f->show();
             f->m_roundTimer->setInterval(5);
             DisplayLog log(f->m_numberLabel);
