@@ -15,12 +15,11 @@ namespace {
 
 constexpr int RowTops[RankingFiles::Rows] = {720, 1200, 1680, 2160, 2640};
 
-QLabel *rankLabel(QWidget *parent, const QString &objectName, int index, const QString &text, const QRect &at,
-                  const char *family, Qt::Alignment alignment)
+QLabel *rankLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &at, const char *family,
+                  Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(objectName);
-    label->setProperty("Index", index);
     label->setTextFormat(Qt::PlainText); // names are shown as typed, never as markup
     label->setGeometry(at);
     label->setAlignment(alignment | Qt::AlignVCenter);
@@ -53,11 +52,11 @@ RankingScreen::RankingScreen()
     m_scoreHeading = Artwork::pictureLabel(this, QStringLiteral("scoreHeading"), QStringLiteral("head_score"), QStringLiteral("得点"), Twips::rect(3360, 240, 735, 345));
     for (int i = 0; i < RankingFiles::Rows; ++i) {
         const int top = RowTops[i];
-        m_rankMarks.append(Artwork::pictureLabel(this, QStringLiteral("rankMark%1").arg(4 + i), QStringLiteral("rank%1").arg(i + 1),
+        m_rankMarks.append(Artwork::pictureLabel(this, QStringLiteral("rankMark%1").arg(i + 1), QStringLiteral("rank%1").arg(i + 1),
                                     QStringLiteral("%1位").arg(i + 1), Twips::rect(360, top, 360, 345)));
-        m_nameLabels.append(rankLabel(this, QStringLiteral("nameLabel"), i, RankingFiles::defaultNames()[i],
+        m_nameLabels.append(rankLabel(this, QStringLiteral("nameLabel%1").arg(i + 1), RankingFiles::defaultNames()[i],
                                 Twips::rect(1080, top, 1575, 375), "MS Gothic", Qt::AlignHCenter));
-        m_scoreLabels.append(rankLabel(this, QStringLiteral("scoreLabel"), i, RankingFiles::defaultScores()[i],
+        m_scoreLabels.append(rankLabel(this, QStringLiteral("scoreLabel%1").arg(i + 1), RankingFiles::defaultScores()[i],
                                 Twips::rect(3000, top, 1575, 375), "MS PGothic", Qt::AlignRight));
     }
 

@@ -83,7 +83,7 @@ QStringList names(const QList<QWidget *> &widgets)
 
 } // namespace
 
-class tst_Accessibility : public QObject
+class TestAccessibility : public QObject
 {
     Q_OBJECT
 private slots:
@@ -170,5 +170,5 @@ private:
     std::optional<TestEnvironment> m_env;
 };
 
-QTEST_MAIN(tst_Accessibility)
+QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

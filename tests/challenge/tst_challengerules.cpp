@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-class ChallengeRules : public QObject
+class TestChallengeRules : public QObject
 {
     Q_OBJECT
 private slots:
@@ -12,7 +12,7 @@ private slots:
     void gainIsBonusTimesLevelPlusNineOverTen();
 };
 
-void ChallengeRules::scoring_data()
+void TestChallengeRules::scoring_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("bonusAtOpen");
@@ -33,7 +33,7 @@ void ChallengeRules::scoring_data()
     QTest::newRow("slow answer never goes below 0") << 40 << 11600 << 600000 << 0 << 0;
 }
 
-void ChallengeRules::scoring()
+void TestChallengeRules::scoring()
 {
     QFETCH(int, level);
     QFETCH(int, bonusAtOpen);
@@ -45,7 +45,7 @@ void ChallengeRules::scoring()
     QCOMPARE(ChallengeScoring::scoreAfterHit(1234, std::int16_t(level), ChallengeScoring::cappedBonus(left)), 1234 + gain);
 }
 
-void ChallengeRules::gainIsBonusTimesLevelPlusNineOverTen()
+void TestChallengeRules::gainIsBonusTimesLevelPlusNineOverTen()
 {
     // The floating-point weighting must never round a step of 100 away,
     // and a full bonus at every level adds up to the largest score.
@@ -58,5 +58,5 @@ void ChallengeRules::gainIsBonusTimesLevelPlusNineOverTen()
     QCOMPARE(best, 13485000);
 }
 
-QTEST_MAIN(ChallengeRules)
+QTEST_MAIN(TestChallengeRules)
 #include "tst_challengerules.moc"

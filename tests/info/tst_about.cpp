@@ -23,7 +23,7 @@ QColor textColour(QLabel *l)
 
 } // namespace
 
-class tst_About : public QObject
+class TestAbout : public QObject
 {
     Q_OBJECT
 private slots:
@@ -194,5 +194,5 @@ private:
     QStringList m_opened;
 };
 
-QTEST_MAIN(tst_About)
+QTEST_MAIN(TestAbout)
 #include "tst_about.moc"

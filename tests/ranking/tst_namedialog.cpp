@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-class NameDialogTest : public QObject
+class TestNameDialog : public QObject
 {
     Q_OBJECT
 private slots:
@@ -16,7 +16,7 @@ private slots:
     void closeBoxGivesNoName();
 };
 
-void NameDialogTest::limit_data()
+void TestNameDialog::limit_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("before");
@@ -37,7 +37,7 @@ void NameDialogTest::limit_data()
     QTest::newRow("paste with line breaks") << "paste" << "" << 0 << "AB\r\nC\tD" << "ABCD";
 }
 
-void NameDialogTest::limit()
+void TestNameDialog::limit()
 {
     QFETCH(QString, how);
     QFETCH(QString, before);
@@ -54,7 +54,7 @@ void NameDialogTest::limit()
     QCOMPARE(field->text(), after);
 }
 
-void NameDialogTest::enter_data()
+void TestNameDialog::enter_data()
 {
     QTest::addColumn<QString>("lastName");
     QTest::addColumn<QString>("how");
@@ -79,7 +79,7 @@ void NameDialogTest::enter_data()
                                                        << cannot.arg("U+D83D");
 }
 
-void NameDialogTest::enter()
+void TestNameDialog::enter()
 {
     QFETCH(QString, lastName);
     QFETCH(QString, how);
@@ -110,7 +110,7 @@ void NameDialogTest::enter()
     QCOMPARE(refusedText, typed.trimmed().isEmpty() ? QString() : typed);
 }
 
-void NameDialogTest::closeBoxGivesNoName()
+void TestNameDialog::closeBoxGivesNoName()
 {
     TestEnvironment env;
     TestSupport::whenDialogOpens(QStringLiteral("NameDialog"), [](QWidget *dialog) {
@@ -120,5 +120,5 @@ void NameDialogTest::closeBoxGivesNoName()
     QCOMPARE(NameDialog::ask(nullptr, QStringLiteral("Old")), std::nullopt);
 }
 
-QTEST_MAIN(NameDialogTest)
+QTEST_MAIN(TestNameDialog)
 #include "tst_namedialog.moc"

@@ -11,7 +11,7 @@
 using TestSupport::DefaultNames;
 using TestSupport::DefaultScores;
 
-class RankingInsertTest : public QObject
+class TestRankingInsert : public QObject
 {
     Q_OBJECT
 private slots:
@@ -22,7 +22,7 @@ private slots:
     void vanishedFilesAreRecreatedFirst();
 };
 
-void RankingInsertTest::rows_data()
+void TestRankingInsert::rows_data()
 {
     QTest::addColumn<QStringList>("scores");
     QTest::addColumn<int>("score");
@@ -44,7 +44,7 @@ void RankingInsertTest::rows_data()
         << QStringList{"150000", "130000", "20", "10", "9e12"};
 }
 
-void RankingInsertTest::rows()
+void TestRankingInsert::rows()
 {
     QFETCH(QStringList, scores);
     QFETCH(int, score);
@@ -64,7 +64,7 @@ void RankingInsertTest::rows()
     }
 }
 
-void RankingInsertTest::files_data()
+void TestRankingInsert::files_data()
 {
     QTest::addColumn<QByteArray>("namesIn");
     QTest::addColumn<int>("score");
@@ -93,7 +93,7 @@ void RankingInsertTest::files_data()
         << QByteArray("150000\r\n130000\r\n120000\r\n100000\r\n70000\r\n\r\n");
 }
 
-void RankingInsertTest::files()
+void TestRankingInsert::files()
 {
     QFETCH(QByteArray, namesIn);
     QFETCH(int, score);
@@ -112,7 +112,7 @@ void RankingInsertTest::files()
     QCOMPARE(env.messages.size(), 0);
 }
 
-void RankingInsertTest::vanishedFilesAreRecreatedFirst()
+void TestRankingInsert::vanishedFilesAreRecreatedFirst()
 {
     TestEnvironment env;
     env.writeDefaultFiles();
@@ -126,5 +126,5 @@ void RankingInsertTest::vanishedFilesAreRecreatedFirst()
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data1.data")), QByteArray("AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nTaro\r\n\r\n"));
 }
 
-QTEST_MAIN(RankingInsertTest)
+QTEST_MAIN(TestRankingInsert)
 #include "tst_rankinginsert.moc"

@@ -28,7 +28,7 @@ TrainingScreen *startTraining(TestEnvironment &env, const StoredSettings &settin
 
 } // namespace
 
-class tst_OptionCommands : public QObject
+class TestOptionCommands : public QObject
 {
     Q_OBJECT
 private slots:
@@ -58,7 +58,7 @@ private slots:
         QFETCH(int, startBack);
         QFETCH(QColor, chosen);
         TestEnvironment env;
-        TrainingScreen *form = startTraining(env, {65280, startBack, false, false, 0});
+        TrainingScreen *screen = startTraining(env, {65280, startBack, false, false, 0});
         QFETCH(Answers, answers);
         env.answers = answers;
         QColor preset;
@@ -67,7 +67,7 @@ private slots:
             return chosen.isValid() ? std::optional(chosen) : std::nullopt;
         };
 
-        (text ? form->m_foreColourAction : form->m_backColourAction)->trigger();
+        (text ? screen->m_foreColourAction : screen->m_backColourAction)->trigger();
 
         QCOMPARE(preset, ColourRef::toQColor(text ? 65280 : startBack));
         QTEST(env.messageTexts(), "messages");
@@ -75,14 +75,14 @@ private slots:
         QTEST(int(s.foreColour), "fore");
         QTEST(int(s.backColour), "back");
         QTEST(env.program().settings().isChanged(), "changed");
-        QCOMPARE(form->m_numberLabel->palette().color(QPalette::WindowText), ColourRef::toQColor(s.foreColour));
-        QCOMPARE(form->m_numberLabel->palette().color(QPalette::Window), ColourRef::toQColor(s.backColour));
+        QCOMPARE(screen->m_numberLabel->palette().color(QPalette::WindowText), ColourRef::toQColor(s.foreColour));
+        QCOMPARE(screen->m_numberLabel->palette().color(QPalette::Window), ColourRef::toQColor(s.backColour));
     }
 
     void realDialogStartsOnTheColour()
     {
         TestEnvironment env;
-        TrainingScreen *form = startTraining(env, SettingsFile::Defaults);
+        TrainingScreen *screen = startTraining(env, SettingsFile::Defaults);
         QtColourDialog qtDialog;
         env.chooseColour = [&](const QColor &preset) { return qtDialog.choose(preset); };
         QColor startedOn;
@@ -95,7 +95,7 @@ private slots:
             }
             w->close();
         });
-        form->m_foreColourAction->trigger();
+        screen->m_foreColourAction->trigger();
         QVERIFY(ownDialog);
         QCOMPARE(startedOn, QColor(0, 255, 0));
         QCOMPARE(env.settings().foreColour, 65280);
@@ -130,27 +130,27 @@ private slots:
         QFETCH(QByteArray, saved);
         TestEnvironment env;
         env.answers = answers;
-        TrainingScreen *form = startTraining(env, {255, 0, false, false, 300});
+        TrainingScreen *screen = startTraining(env, {255, 0, false, false, 300});
         const QByteArray before = env.readFile(Config);
         for (const QString &item : items)
-            form->findChild<QAction *>(item)->trigger();
-        QCOMPARE(form->m_soundOffAction->isChecked(), env.settings().soundOff);
-        QCOMPARE(form->m_fullScreenDisplayAction->isChecked(), env.settings().fullScreenDisplay);
+            screen->findChild<QAction *>(item)->trigger();
+        QCOMPARE(screen->m_soundOffAction->isChecked(), env.settings().soundOff);
+        QCOMPARE(screen->m_fullScreenDisplayAction->isChecked(), env.settings().fullScreenDisplay);
         if (items == QStringList{"resetSettingsAction"}) {
             const bool yes = answers[0] == Answer::Yes;
             QCOMPARE(env.messages.last().text, yes ? QStringLiteral("初期化しました。") : QStringLiteral("キャンセルしました。"));
             QCOMPARE(env.settings().foreColour, yes ? 65280 : 255);
             // The screen shows the colours it is left with.
-            QCOMPARE(form->m_numberLabel->palette().color(QPalette::WindowText), yes ? QColor(0, 255, 0) : QColor(255, 0, 0));
+            QCOMPARE(screen->m_numberLabel->palette().color(QPalette::WindowText), yes ? QColor(0, 255, 0) : QColor(255, 0, 0));
             QCOMPARE(env.readFile(Config), before); // a reset changes memory only
         }
         env.messages.clear();
-        form->m_exitButton->click(); // EXIT
+        screen->m_exitButton->click(); // EXIT
         QTEST(env.messageTexts(), "atExit");
         QCOMPARE(env.readFile(Config), saved.isEmpty() ? before : saved);
         QVERIFY(!TrainingScreen::existing());
     }
 };
 
-QTEST_MAIN(tst_OptionCommands)
+QTEST_MAIN(TestOptionCommands)
 #include "tst_optioncommands.moc"

@@ -31,7 +31,7 @@ QString builtPlugins()
 
 } // namespace
 
-class tst_SoundBackend : public QObject
+class TestSoundBackend : public QObject
 {
     Q_OBJECT
 private slots:
@@ -116,5 +116,5 @@ private:
     std::optional<TestEnvironment> m_env;
 };
 
-QTEST_MAIN(tst_SoundBackend)
+QTEST_MAIN(TestSoundBackend)
 #include "tst_soundbackend.moc"

@@ -10,7 +10,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-class tst_SoundEffects : public QObject
+class TestSoundEffects : public QObject
 {
     Q_OBJECT
 private slots:
@@ -90,5 +90,5 @@ private:
     std::optional<TestEnvironment> m_env;
 };
 
-QTEST_MAIN(tst_SoundEffects)
+QTEST_MAIN(TestSoundEffects)
 #include "tst_soundeffects.moc"

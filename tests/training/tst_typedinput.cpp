@@ -65,25 +65,25 @@ void TestTypedInput::comboBoxes()
     QFETCH(QString, text);
     QFETCH(QString, refusal);
     TestEnvironment env;
-    TrainingScreen *form = TestSupport::openTrainingScreen(env);
-    QComboBox *combo = QList<QComboBox *>{form->m_digitsBox, form->m_termsBox, form->m_intervalBox}[box - 1];
+    TrainingScreen *screen = TestSupport::openTrainingScreen(env);
+    QComboBox *combo = QList<QComboBox *>{screen->m_digitsBox, screen->m_termsBox, screen->m_intervalBox}[box - 1];
     combo->lineEdit()->clear();
     TestSupport::enterText(combo->lineEdit(), how, text);
 
-    QTest::mouseClick(form->m_startButton, Qt::LeftButton);
+    QTest::mouseClick(screen->m_startButton, Qt::LeftButton);
     if (!refusal.isEmpty()) {
         QCOMPARE(env.messageTexts(), QStringList{refusal});
         QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
-        QVERIFY(!form->m_inGame && !form->m_roundTimer->isActive() && form->m_startButton->isEnabled());
+        QVERIFY(!screen->m_inGame && !screen->m_roundTimer->isActive() && screen->m_startButton->isEnabled());
         QCOMPARE(combo->currentText(), text.left(32767)); // left for the player to correct
         return;
     }
     QVERIFY(env.messages.isEmpty());
-    QVERIFY(form->m_inGame && form->m_roundTimer->isActive());
-    QTEST(int(form->m_digits), "digits");
-    QTEST(int(form->m_terms), "terms");
-    QTEST(form->m_roundTimer->interval(), "ms");
-    form->m_roundTimer->stop();
+    QVERIFY(screen->m_inGame && screen->m_roundTimer->isActive());
+    QTEST(int(screen->m_digits), "digits");
+    QTEST(int(screen->m_terms), "terms");
+    QTEST(screen->m_roundTimer->interval(), "ms");
+    screen->m_roundTimer->stop();
 }
 
 void TestTypedInput::answerDialog_data()
