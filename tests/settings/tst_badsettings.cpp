@@ -2,8 +2,7 @@
 // it in. The program always starts with five usable settings and says at
 // most once what it did; a value it cannot read takes its default.
 #include "ModeScreen.h"
-#include "OptionCommands.h"
-#include "SettingsProcedures.h"
+#include "SettingsStore.h"
 #include "Program.h"
 #include "TestSupport.h"
 
@@ -104,11 +103,11 @@ void TestBadSettings::readOnlyFileIsNotReplacedOnExit()
     env.writeDefaultFiles();
     env.writeFile("Plumeno.config", Mine);
     QFile::setPermissions(env.path("Plumeno.config"), QFile::ReadOwner);
-    TestSupport::program().start()->show();
-    OptionCommands::toggleSound();
+    ModeScreen *screen = env.program().start();
+    screen->m_soundOffAction->trigger();
     env.messages.clear();
 
-    ModeScreen::existing()->m_exitAction->trigger();
+    screen->m_exitAction->trigger();
     QCOMPARE(env.messageTexts(), (QStringList{"設定が変更されています。保存しますか？",
                                               "設定ファイルに書き込めませんでした。\n設定は保存されていません。"}));
     QCOMPARE(env.messages[1].title, QStringLiteral("保存報告"));

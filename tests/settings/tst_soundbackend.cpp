@@ -5,7 +5,7 @@
 // nothing yet.
 #include "ChallengeScreen.h"
 #include "PictureButton.h"
-#include "SettingsProcedures.h"
+#include "SettingsStore.h"
 #include "SoundBackend.h"
 #include "SoundPlayer.h"
 #include "Program.h"

@@ -1,6 +1,8 @@
 // The training extras end to end, through the real screens and real timers.
 #include "ExtrasDialog.h"
 #include "ExtrasTestSupport.h"
+#include "FullScreenDisplay.h"
+#include "Program.h"
 #include "GapTimer.h"
 #include "HistoryFile.h"
 #include "ModeScreen.h"

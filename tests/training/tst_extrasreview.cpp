@@ -2,6 +2,7 @@
 // replay, and the history of training rounds and challenge games.
 #include "ChallengeScreen.h"
 #include "ExtrasTestSupport.h"
+#include "Program.h"
 #include "HistoryFile.h"
 #include "NameDialog.h"
 #include "ReviewDialog.h"
