@@ -4,7 +4,7 @@
 #include "ProgramPaths.h"
 #include "Placement.h"
 #include "Program.h"
-#include "RankingProcedures.h"
+#include "RankingFiles.h"
 #include "ScreenRegistry.h"
 #include "SettingsStore.h"
 
@@ -59,7 +59,8 @@ BenchHarness::BenchHarness()
         return call.buttons == Messages::Buttons::Ok ? Messages::Answer::Ok : Messages::Answer::Yes;
     });
     m_program->settings().writeFile();
-    Ranking::writeDefaults();
+    RankingFiles::writePair(RankingFiles::fileBytes(RankingFiles::defaultNames(), false),
+                            RankingFiles::fileBytes(RankingFiles::defaultScores(), false));
     m_watcher = new DialogWatcher(this);
     qApp->installEventFilter(m_watcher);
 }
@@ -74,7 +75,6 @@ BenchHarness::~BenchHarness()
     Messages::setResponder(nullptr);
     ProgramPaths::setProgramDir(QString());
     Placement::resetForTests();
-    Ranking::resetFileStateForTests();
 }
 
 BusyCore::BusyCore()

@@ -7,7 +7,6 @@
 #include "HistoryLog.h"
 #include "ModeScreen.h"
 #include "Placement.h"
-#include "RankingProcedures.h"
 #include "ScreenRegistry.h"
 #include "TrainingScreen.h"
 
@@ -27,7 +26,7 @@ ModeScreen *Program::start()
     ModeScreen *screen = modeScreen();
     m_settings.ensureFile();
     m_settings.readFile();
-    Ranking::ensureFiles();
+    m_ranking.ensureFiles();
     // At program start the screen opens centred on the screen.
     if (QScreen *display = QGuiApplication::primaryScreen())
         screen->move(display->availableGeometry().center() - QPoint(screen->width() / 2, screen->height() / 2));
@@ -41,7 +40,7 @@ void Program::connectMenu(MainScreen *screen)
     connect(screen, &MainScreen::backColourRequested, this, [this] { m_options.chooseBackColour(); });
     connect(screen, &MainScreen::fullScreenDisplayToggled, this, [this] { m_options.toggleFullScreenDisplay(); });
     connect(screen, &MainScreen::soundToggled, this, [this] { m_options.toggleSound(); });
-    connect(screen, &MainScreen::rankingResetRequested, this, &Ranking::reset);
+    connect(screen, &MainScreen::rankingResetRequested, this, [this] { m_ranking.reset(); });
     connect(screen, &MainScreen::settingsResetRequested, this, [this] { m_options.resetSettings(); });
     connect(screen, &MainScreen::trainingExtrasRequested, this, &ExtrasDialog::openFromMenu);
     connect(screen, &MainScreen::readMeRequested, this, &Help::openReadMe);
@@ -79,7 +78,11 @@ Screen *Program::gameScreen()
 {
     if (Screen *screen = Screen::existing())
         return screen;
-    auto *screen = new Screen(m_settings);
+    Screen *screen = nullptr;
+    if constexpr (std::is_same_v<Screen, ChallengeScreen>)
+        screen = new Screen(m_settings, m_ranking);
+    else
+        screen = new Screen(m_settings);
     ScreenRegistry::add(Screen::ScreenNumber, screen);
     connectMenu(screen);
     connect(screen, &GameScreen::modeRequested, this, &Program::showModeScreen);

@@ -2,6 +2,7 @@
 
 #include "OptionCommands.h"
 #include "QtColourDialog.h"
+#include "RankingStore.h"
 #include "SettingsStore.h"
 
 #include <QObject>
@@ -12,7 +13,7 @@ class MainScreen;
 class ModeScreen;
 class TrainingScreen;
 
-// The program assembled: it owns the settings, makes each screen with what
+// The program assembled: it owns the settings and the ranking, makes each screen with what
 // it needs and connects the screens' commands to what carries them out.
 // The screens are single windows, made when first wanted and gone when
 // closed.
@@ -28,6 +29,7 @@ public:
     ModeScreen *start();
 
     SettingsStore &settings() { return m_settings; }
+    RankingStore &ranking() { return m_ranking; }
 
     // The screen when it is open; else it is made (not shown).
     ModeScreen *modeScreen();
@@ -52,6 +54,7 @@ private:
     void connectMenu(MainScreen *screen);
 
     SettingsStore m_settings;
+    RankingStore m_ranking;
     QtColourDialog m_qtColourDialog;
     OptionCommands m_options;
 };

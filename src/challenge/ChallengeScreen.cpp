@@ -7,11 +7,11 @@
 #include "NameDialog.h"
 #include "PictureButton.h"
 #include "Placement.h"
-#include "RankingProcedures.h"
 #include "RankingScreen.h"
 #include "RoundTimer.h"
 #include "Twips.h"
 
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -50,8 +50,9 @@ QLabel *textLabel(QWidget *parent, const char *objectName, const QString &text, 
 
 } // namespace
 
-ChallengeScreen::ChallengeScreen(SettingsStore &settings)
+ChallengeScreen::ChallengeScreen(SettingsStore &settings, RankingStore &ranking)
     : GameScreen(QStringLiteral("ChallengeScreen"), QStringLiteral("Plumeno-挑戦-"), 4680, 3225, settings)
+    , m_ranking(ranking)
     , m_clock(&steadyMs)
 {
     buildControls();
@@ -185,11 +186,20 @@ void ChallengeScreen::next()
 
 void ChallengeScreen::showRanking()
 {
-    Ranking::ensureFiles();
+    m_ranking.ensureFiles();
     RankingScreen *ranking = RankingScreen::instance();
-    ranking->readRanking();
+    ranking->showRows(m_ranking.rows());
     Placement::placeAtActiveScreen(ranking);
     ranking->exec();
+}
+
+void ChallengeScreen::closeEvent(QCloseEvent *event)
+{
+    GameScreen::closeEvent(event);
+    // A score still waiting for another copy to let go of the ranking is
+    // offered once more before the screen that holds it goes.
+    if (event->isAccepted())
+        m_ranking.offerWaitingScores();
 }
 
 void ChallengeScreen::answerRound()
@@ -237,9 +247,7 @@ void ChallengeScreen::miss()
         return;
     if (name)
         m_playerName = *name;
-    qint32 score = m_score;
-    QString entered = m_playerName;
-    RankingScreen::instance()->insertScore(score, entered);
+    m_ranking.enter(m_score, m_playerName);
     emit gameEnded(m_level, m_score, false);
     resetGame();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameScreen.h"
+#include "RankingStore.h"
 #include "SingleScreen.h"
 
 #include <QtGlobal>
@@ -19,7 +20,8 @@ class ChallengeScreen : public GameScreen, public SingleScreen<ChallengeScreen>
 public:
     static constexpr int ScreenNumber = ScreenRegistry::Challenge;
 
-    explicit ChallengeScreen(SettingsStore &settings);
+    // The ranking is the program's; the screen enters its games there.
+    ChallengeScreen(SettingsStore &settings, RankingStore &ranking);
 
     void resetGame();
     void levelUp();
@@ -58,6 +60,7 @@ protected:
     void focusAfterRound() override;
     void startFresh() override;
     QString modeQuestion() const override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
@@ -68,6 +71,7 @@ private:
     void hit();
     void miss();
 
+    RankingStore &m_ranking;
     Clock m_clock;
     qint64 m_answerOpenedAt = 0;
     std::int32_t m_bonusAtOpen = 0;

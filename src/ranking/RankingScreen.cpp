@@ -1,11 +1,7 @@
 #include "RankingScreen.h"
 
 #include "Artwork.h"
-#include "DataLock.h"
-#include "Messages.h"
 #include "RankingFiles.h"
-#include "RankingInsert.h"
-#include "RankingProcedures.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -15,8 +11,8 @@ namespace {
 
 constexpr int RowTops[RankingFiles::Rows] = {720, 1200, 1680, 2160, 2640};
 
-QLabel *rankLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &at, const char *family,
-                  Qt::Alignment alignment)
+QLabel *rankLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &at,
+                  const char *family, Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(objectName);
@@ -72,97 +68,10 @@ RankingScreen::RankingScreen()
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void RankingScreen::readRanking()
+void RankingScreen::showRows(const QList<RankingInsert::Row> &rows)
 {
-    // Under the lock, so that a save by another copy is never read half
-    // written. A file that is not there leaves its column as it stands: the
-    // ranking files are made sure of before every read, so that happens only
-    // where they cannot be created, and the ranking then lives in these labels.
-    DataLock lock;
-    if (lock.held())
-        Ranking::finishInterruptedSave();
-    const auto load = [](const QString &path, const QList<QLabel *> &column) {
-        if (const auto reading = RankingFiles::readFile(path))
-            for (int i = 0; i < RankingFiles::Rows; ++i)
-                column[i]->setText(reading->rows[i]);
-    };
-    load(RankingFiles::namesPath(), m_nameLabels);
-    load(RankingFiles::scoresPath(), m_scoreLabels);
-}
-
-namespace {
-
-struct Saving
-{
-    bool saved = false;
-    QString tell; // what the player is told once the lock is let go
-};
-
-Saving busy()
-{
-    return {false, QStringLiteral("ほかに起動している Plumeno がランキングファイルを使用中のため、書き込めませんでした。\n"
-                                  "ランキングは保存されていません。")};
-}
-
-// With the data lock held.
-Saving writeColumns(const QList<QLabel *> &nameLabels, const QList<QLabel *> &scoreLabels)
-{
-    QStringList names, scores;
     for (int i = 0; i < RankingFiles::Rows; ++i) {
-        names << nameLabels[i]->text();
-        scores << scoreLabels[i]->text();
+        m_nameLabels[i]->setText(i < rows.size() ? rows[i].name : QString());
+        m_scoreLabels[i]->setText(i < rows.size() ? rows[i].score : QString());
     }
-    // A damaged file is copied aside only now, when it is about to be
-    // replaced; until then it is read as it is.
-    const QStringList kept = Ranking::keepDamagedAside();
-    if (!RankingFiles::writePair(RankingFiles::fileBytes(names, true), RankingFiles::fileBytes(scores, true)))
-        return {false, QStringLiteral("ランキングファイルに書き込めませんでした。\nランキングは保存されていません。")};
-    return {true, kept.join(u'\n')};
-}
-
-bool tell(const Saving &saving)
-{
-    if (!saving.tell.isEmpty())
-        Messages::show(saving.tell, QStringLiteral("保存報告"));
-    return saving.saved;
-}
-
-} // namespace
-
-bool RankingScreen::saveRanking()
-{
-    Saving saving = busy();
-    {
-        DataLock lock;
-        if (lock.held())
-            saving = writeColumns(m_nameLabels, m_scoreLabels);
-    }
-    return tell(saving);
-}
-
-void RankingScreen::insertScore(qint32 &score, QString &name)
-{
-    // The files were there at start-up, but a player may have deleted them
-    // since; reading nothing would write a ranking of empty rows.
-    Ranking::ensureFiles();
-    Saving saving = busy();
-    {
-        // Read, insert and write as one step: another copy entering its
-        // score at the same moment waits, then inserts into this result.
-        DataLock lock;
-        if (lock.held()) {
-            readRanking();
-            QList<RankingInsert::Row> rows;
-            for (int i = 0; i < RankingFiles::Rows; ++i)
-                rows.append({m_nameLabels[i]->text(), m_scoreLabels[i]->text()});
-            if (RankingInsert::insert(rows, score, name) >= 0) {
-                for (int i = 0; i < RankingFiles::Rows; ++i) {
-                    m_nameLabels[i]->setText(rows[i].name);
-                    m_scoreLabels[i]->setText(rows[i].score);
-                }
-            }
-            saving = writeColumns(m_nameLabels, m_scoreLabels);
-        }
-    }
-    tell(saving);
 }

@@ -13,6 +13,13 @@ namespace {
 
 const QString FileName = QStringLiteral("Plumeno.config");
 
+// The folder the settings file is in, on a line of its own, so that a
+// player told it cannot be read or written knows where to look.
+QString folderLine()
+{
+    return u'\n' + QDir::toNativeSeparators(ProgramPaths::dataDir());
+}
+
 bool settingsFileExists()
 {
     return SafeFile::isPlainFile(ProgramPaths::dataPath(FileName));
@@ -49,7 +56,7 @@ void SettingsStore::ensureFile()
     set(SettingsFile::Defaults);
     if (!writeFile()) {
         m_unwritable = true;
-        Messages::show(QStringLiteral("設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。"),
+        Messages::show(QStringLiteral("設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。") + folderLine(),
                QStringLiteral("自動生成報告"));
     }
 }
@@ -62,7 +69,8 @@ void SettingsStore::readFile()
         if (m_unwritable)
             return; // already told; the defaults in memory stand
         set(SettingsFile::Defaults);
-        Messages::show(QStringLiteral("設定ファイルを読み込めませんでした。\n既定の設定を使います。"), QStringLiteral("読込報告"));
+        Messages::show(QStringLiteral("設定ファイルを読み込めませんでした。\n既定の設定を使います。") + folderLine(),
+                       QStringLiteral("読込報告"));
         return;
     }
     const SettingsFile::Parsed parsed = SettingsFile::parse(*bytes);
@@ -90,7 +98,7 @@ void SettingsStore::confirmSave()
         if (writeFile())
             Messages::show(QStringLiteral("保存しました。"), QStringLiteral("保存報告"));
         else
-            Messages::show(QStringLiteral("設定ファイルに書き込めませんでした。\n設定は保存されていません。"),
+            Messages::show(QStringLiteral("設定ファイルに書き込めませんでした。\n設定は保存されていません。") + folderLine(),
                    QStringLiteral("保存報告"));
     } else {
         Messages::show(QStringLiteral("保存しませんでした。"), QStringLiteral("キャンセル報告"));

@@ -1,8 +1,7 @@
 // Entering a finished game's score in the ranking, on rows and on the files.
 #include "RankingFiles.h"
 #include "RankingInsert.h"
-#include "RankingScreen.h"
-#include "Program.h"
+#include "RankingStore.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -103,12 +102,9 @@ void TestRankingInsert::files()
     TestEnvironment env;
     env.writeFile(QStringLiteral("DATA/Data1.data"), namesIn);
     env.writeFile(QStringLiteral("DATA/Data2.data"), DefaultScores);
-    qint32 finalScore = score;
-    QString enteredName = name;
-    RankingScreen::instance()->insertScore(finalScore, enteredName);
+    RankingStore().enter(score, name);
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data1.data")), namesOut);
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), scoresOut);
-    QCOMPARE(enteredName, name);
     QCOMPARE(env.messages.size(), 0);
 }
 
@@ -119,7 +115,7 @@ void TestRankingInsert::vanishedFilesAreRecreatedFirst()
     QFile::remove(env.path(QStringLiteral("DATA/Data2.data")));
     qint32 score = 60000;
     QString name = QStringLiteral("Taro");
-    RankingScreen::instance()->insertScore(score, name);
+    RankingStore().enter(score, name);
     QCOMPARE(env.messages.size(), 1);
     QVERIFY(env.messages[0].text.startsWith(QStringLiteral("ランキングファイルが確認できません。自動生成します。")));
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), QByteArray("150000\r\n130000\r\n100000\r\n70000\r\n60000\r\n\r\n"));

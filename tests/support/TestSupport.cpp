@@ -7,7 +7,6 @@
 #include "Placement.h"
 #include "Program.h"
 #include "ProgramPaths.h"
-#include "RankingProcedures.h"
 #include "ScreenRegistry.h"
 #include "SoundPlayer.h"
 #include "TrainingScreen.h"
@@ -41,7 +40,6 @@ void resetProcess()
     ProgramPaths::setProgramDir(QString());
     ProgramPaths::setUserDataDirForTests(QString());
     Placement::resetForTests();
-    Ranking::resetFileStateForTests();
     Help::setShellHook(nullptr);
 }
 
