@@ -19,6 +19,7 @@ Program::Program(ColourDialog *colourDialog, QObject *parent)
     , m_options(m_settings, colourDialog ? *colourDialog : m_qtColourDialog)
 {
     Fonts::installSubstitutions();
+    Fonts::useJapaneseDefault();
 }
 
 ModeScreen *Program::start()

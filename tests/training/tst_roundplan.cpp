@@ -109,7 +109,9 @@ private slots:
         QTest::newRow("2.5 ms goes to the even 2") << 5 << 2 << 2;
         QTest::newRow("3.5 ms goes to the even 4") << 7 << 2 << 4;
         QTest::newRow("one term takes it all") << 1650 << 1 << 1650;
-        QTest::newRow("under a millisecond") << 100 << 201 << 0;
+        QTest::newRow("exactly 1 ms") << 150 << 150 << 1;
+        QTest::newRow("0.67 ms is refused, not rounded up") << 100 << 150 << 0;
+        QTest::newRow("0.99 ms is refused, not rounded up") << 149 << 150 << 0;
         QTest::newRow("no terms") << 1650 << 0 << 0;
         QTest::newRow("negative terms") << 1650 << -2 << 0;
     }
