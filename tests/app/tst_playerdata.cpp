@@ -4,7 +4,7 @@
 #include "ModeScreen.h"
 #include "ProgramPaths.h"
 #include "SettingsFile.h"
-#include "SharedState.h"
+#include "Program.h"
 #include "TestSupport.h"
 
 #include <QCoreApplication>
@@ -108,7 +108,7 @@ void TestPlayerData::installedCopyUsesTheUserDataFolderAndUninstallsWhole()
         TestEnvironment env;
         ProgramPaths::setProgramDir(program);
         QCOMPARE(ProgramPaths::dataDir(), m_userData);
-        QVERIFY(ModeScreen::instance());
+        QVERIFY(TestSupport::program().start());
         QCOMPARE(env.messages.size(), 2); // the first start: settings and ranking made
     }
     QVERIFY(QFile::exists(m_userData + "/Plumeno.config"));
@@ -166,13 +166,13 @@ void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting()
     if (!userHas.isEmpty())
         env.writeFile(QDir(env.dir()).relativeFilePath(user + "/" + userHas), own);
     ProgramPaths::setUserDataDirForTests(user);
-    QVERIFY(ModeScreen::instance());
+    QVERIFY(TestSupport::program().start());
     const bool ownSettings = userHas == u"Plumeno.config", loneNames = userHas == u"DATA/Data1.data";
     // No first-start messages; a lone names file is reported and replaced.
     QVERIFY2(env.messages.size() == (loneNames ? 1 : 0), qPrintable(env.messageTexts().join(u'|')));
     QCOMPARE(ProgramPaths::dataDir(), user);
     QCOMPARE(readAll(user + "/Plumeno.config"), ownSettings ? own : Settings);
-    QCOMPARE(sharedState().MaxFontSize, ownSettings ? 0 : 130);
+    QCOMPARE(env.settings().maxFontSize, ownSettings ? 0 : 130);
     QCOMPARE(readAll(user + "/DATA/Data1.data"), loneNames ? TestSupport::DefaultNames : Names);
     QCOMPARE(readAll(user + "/DATA/Data2.data"), loneNames ? TestSupport::DefaultScores : Scores);
     QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
@@ -186,7 +186,7 @@ void TestPlayerData::unpackedCopyKeepsFilesBesideTheExecutable()
     QTemporaryDir user;
     ProgramPaths::setUserDataDirForTests(user.path());
     QCOMPARE(ProgramPaths::dataDir(), env.dir());
-    QVERIFY(ModeScreen::instance());
+    QVERIFY(TestSupport::program().start());
     QVERIFY(QFile::exists(env.path("Plumeno.config")));
     QVERIFY(QFile::exists(env.path("DATA/Data1.data")));
     QVERIFY(filesUnder(user.path()).isEmpty());

@@ -26,7 +26,7 @@ QColor textColour(QLabel *l)
 
 } // namespace
 
-class tst_About : public QObject
+class TestAbout : public QObject
 {
     Q_OBJECT
 private slots:
@@ -197,5 +197,5 @@ private:
     QStringList m_opened;
 };
 
-QTEST_MAIN(tst_About)
+QTEST_MAIN(TestAbout)
 #include "tst_about.moc"

@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "ProgramPaths.h"
 #include "RankingFiles.h"
+#include "Program.h"
 #include "RankingStore.h"
 #include "TestSupport.h"
 
