@@ -8,7 +8,7 @@
 #include "ProgramPaths.h"
 #include "ProgramSetup.h"
 #include "SharedState.h"
-#include "SoundBackend.h"
+#include "SoundPluginLoader.h"
 #include "Stats.h"
 #include "TrainingScreen.h"
 
@@ -164,7 +164,8 @@ int main(int argc, char *argv[])
         QDir().mkpath(ProgramPaths::programPath(QStringLiteral("SE")));
         QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/../") + file, ProgramPaths::programPath(file));
     }
-    SoundBackend::setPluginDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../plugins"));
+    SoundPluginLoader soundPlugin(QCoreApplication::applicationDirPath() + QStringLiteral("/../plugins"));
+    ProgramSetup::install(&soundPlugin);
     sharedState().SoundOff = false;
 
     MonitorRecorder recorder(QString::fromLocal8Bit(argv[1]));

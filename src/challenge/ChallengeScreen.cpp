@@ -14,7 +14,6 @@
 #include "RoundTimer.h"
 #include "ScreenColours.h"
 #include "SharedState.h"
-#include "SoundPlayer.h"
 #include "Twips.h"
 
 #include <QElapsedTimer>
@@ -122,17 +121,6 @@ void ChallengeScreen::load()
     prepareSounds();
 }
 
-static ChallengeScreen::GameEndHook &gameEndHook()
-{
-    static ChallengeScreen::GameEndHook hook;
-    return hook;
-}
-
-void ChallengeScreen::setGameEndHook(GameEndHook hook)
-{
-    gameEndHook() = std::move(hook);
-}
-
 void ChallengeScreen::setAnswerClock(Clock clock)
 {
     m_clock = clock ? std::move(clock) : Clock(&steadyMs);
@@ -167,8 +155,7 @@ void ChallengeScreen::levelUp()
         // m_level 155 answered: the game is complete and leaves no ranking entry.
         Messages::show(QStringLiteral("GAME COMPLETE!!"), Title);
         Messages::show(QStringLiteral("SCORE:") + m_scoreLabel->text(), Title);
-        if (gameEndHook())
-            gameEndHook()(m_level, m_score, true);
+        emit gameEnded(m_level, m_score, true);
         resetGame();
         return;
     }
@@ -231,7 +218,7 @@ void ChallengeScreen::backToModes()
     if (m_inGame && Messages::show(ModeQuestion, Confirm, Messages::Buttons::YesNo) == Messages::Answer::No)
         return;
     Navigation::showModeScreen();
-    m_soundPlayer->command(QStringLiteral("Close"));
+    m_sounds->stop();
     close();
 }
 
@@ -274,7 +261,7 @@ void ChallengeScreen::wearBonus()
 
 void ChallengeScreen::hit()
 {
-    playSound(QStringLiteral("hit"));
+    playSound(Sound::Hit);
     Messages::show(QStringLiteral("正解!!"), Title);
     m_timeBonus = ChallengeScoring::cappedBonus(m_timeBonus);
     m_score = ChallengeScoring::scoreAfterHit(m_score, m_level, m_timeBonus);
@@ -286,7 +273,7 @@ void ChallengeScreen::hit()
 
 void ChallengeScreen::miss()
 {
-    playSound(QStringLiteral("miss"));
+    playSound(Sound::Miss);
     Messages::show(QStringLiteral("不正解!"), Title);
     Messages::show(QStringLiteral("Ans:") + QString::number(m_roundSum), Title);
     QPointer<ChallengeScreen> self(this);
@@ -296,7 +283,6 @@ void ChallengeScreen::miss()
     if (!self)
         return;
     RankingScreen::instance()->insertScore(m_score, sharedState().PlayerName);
-    if (gameEndHook())
-        gameEndHook()(m_level, m_score, false);
+    emit gameEnded(m_level, m_score, false);
     resetGame();
 }

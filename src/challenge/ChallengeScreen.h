@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <functional>
 
-class SoundPlayer;
 class PictureButton;
 class QLabel;
 class QTimer;
@@ -50,10 +49,10 @@ public:
     using Clock = std::function<qint64()>;
     void setAnswerClock(Clock clock);
 
-    // Told of every game that ends (the level reached, the score, whether the
-    // ladder was cleared); it cannot change the game.
-    using GameEndHook = std::function<void(int level, std::int32_t score, bool complete)>;
-    static void setGameEndHook(GameEndHook hook);
+signals:
+    // Every game that ends: the level reached, the score, whether the ladder
+    // was cleared.
+    void gameEnded(int level, qint32 score, bool complete);
 
 protected:
     void exitMenuChosen() override;

@@ -4,9 +4,9 @@
 #include "FlashRules.h"
 #include "Messages.h"
 #include "RoundTimer.h"
+#include "ProgramPaths.h"
 #include "SettingsProcedures.h"
-#include "SoundEffects.h"
-#include "SoundPlayer.h"
+#include "SharedState.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -16,17 +16,23 @@ GameScreen::GameScreen(const QString &name, const QString &caption, int clientWi
 {
     m_roundTimer = new RoundTimer(QStringLiteral("roundTimer"), this);
     connect(m_roundTimer, &RoundTimer::timeout, this, &GameScreen::tick);
-    m_soundPlayer = new SoundPlayer(this);
+    setSoundSource(nullptr);
+}
+
+void GameScreen::setSoundSource(WavePlayerFactory *source)
+{
+    m_sounds = std::make_unique<SoundEffects>(source, ProgramPaths::programPath(QStringLiteral("SE")),
+                                              [] { return !sharedState().SoundOff; });
 }
 
 void GameScreen::prepareSounds()
 {
-    SoundEffects::prepare(m_soundPlayer);
+    m_sounds->prepare();
 }
 
-void GameScreen::playSound(const QString &name)
+void GameScreen::playSound(Sound sound)
 {
-    SoundEffects::play(m_soundPlayer, name);
+    m_sounds->play(sound);
 }
 
 void GameScreen::tick()
@@ -38,7 +44,7 @@ void GameScreen::tick()
     switch (FlashRules::tickKind(m_tickCount, m_terms)) {
     case FlashRules::TickKind::Flash: {
         const std::int32_t shown = numberToFlash(m_tickCount, n);
-        playSound(QStringLiteral("clock"));
+        playSound(Sound::Clock);
         m_lastNumber = shown;
         m_roundSum += shown;
         FlashDisplay::flash(m_numberLabel, shown);
@@ -75,7 +81,7 @@ void GameScreen::reachAnswer()
 
 void GameScreen::closePlayerAndExit()
 {
-    m_soundPlayer->command(QStringLiteral("Close"));
+    m_sounds->stop();
     Settings::exitApplication();
 }
 

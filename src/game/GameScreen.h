@@ -2,11 +2,13 @@
 
 #include "MainScreen.h"
 #include "RandomSource.h"
+#include "SoundEffects.h"
 
 #include <cstdint>
+#include <memory>
 
-class SoundPlayer;
 class QLabel;
+class WavePlayerFactory;
 class RoundTimer;
 
 // What the training and the challenge screen share: the round state, the
@@ -18,12 +20,14 @@ class GameScreen : public MainScreen
 public:
     GameScreen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips);
 
+    // Where the screen's player comes from; none: no sound. Set before load().
+    void setSoundSource(WavePlayerFactory *source);
     void prepareSounds();
-    void playSound(const QString &name);
+    void playSound(Sound sound);
 
     QLabel *m_numberLabel = nullptr; // the number display, made by each screen
     RoundTimer *m_roundTimer = nullptr;
-    SoundPlayer *m_soundPlayer = nullptr;
+    std::unique_ptr<SoundEffects> m_sounds;
 
     // The round state.
     std::int16_t m_digits = 0;
@@ -42,7 +46,7 @@ protected:
     // Called once a number is on display; a screen may take it down early.
     virtual void numberFlashed() {}
 
-    // The sound player is closed whenever a game screen is left.
+    // The sound is stopped whenever a game screen is left.
     void closePlayerAndExit();
     void closeEvent(QCloseEvent *event) override;
 

@@ -2,29 +2,32 @@
 
 #include "HistoryFile.h"
 #include "Messages.h"
-#include "TrainingExtras.h"
 
 #include <QDateTime>
 #include <QDir>
 
-namespace HistoryLog {
+HistoryLog::HistoryLog(QString path, QObject *parent)
+    : QObject(parent)
+    , m_path(std::move(path))
+{
+}
 
-void add(HistoryRecord record)
+void HistoryLog::add(HistoryRecord record)
 {
     const QDateTime now = QDateTime::currentDateTime();
     record.date = now.date();
     const QTime t = now.time();
     record.time = QTime(t.hour(), t.minute(), t.second());
-    const QString path = HistoryFile::path();
-    if (!HistoryFile::append(path, record))
-        Messages::show(QStringLiteral("履歴を記録できませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
-                       QStringLiteral("保存報告"));
+    const QString path = m_path.isEmpty() ? HistoryFile::path() : m_path;
+    if (HistoryFile::append(path, record) || m_failureTold)
+        return;
+    m_failureTold = true;
+    Messages::show(QStringLiteral("履歴を記録できませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
+                   QStringLiteral("保存報告"));
 }
 
-void challengeEnded(int level, std::int32_t score, bool complete)
+void HistoryLog::addChallengeGame(int level, qint32 score, bool complete)
 {
-    if (!TrainingExtras::load().keepHistory)
-        return;
     HistoryRecord r;
     r.mode = HistoryRecord::Mode::Challenge;
     r.level = level;
@@ -32,5 +35,3 @@ void challengeEnded(int level, std::int32_t score, bool complete)
     r.result = complete ? HistoryRecord::Result::Complete : HistoryRecord::Result::Wrong;
     add(r);
 }
-
-} // namespace HistoryLog

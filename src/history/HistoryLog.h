@@ -2,17 +2,25 @@
 
 #include "HistoryRecord.h"
 
-#include <cstdint>
+#include <QObject>
+#include <QString>
 
-// Adds rounds and games to the history while the player keeps one.
-namespace HistoryLog {
+// Writes the rounds and games the player keeps a history of, one object
+// per run. A file that cannot be written is reported once a run, as the
+// settings and the ranking are, and the game goes on.
+class HistoryLog : public QObject
+{
+    Q_OBJECT
+public:
+    // Empty path: the history file in the data folder as it is at each write.
+    explicit HistoryLog(QString path = {}, QObject *parent = nullptr);
 
-// Stamps the record with the time now and appends it; a file that cannot
-// be written is reported, and the game goes on.
-void add(HistoryRecord record);
+    // Stamps the record with the time now and appends it.
+    void add(HistoryRecord record);
+    // A challenge game that has ended.
+    void addChallengeGame(int level, qint32 score, bool complete);
 
-// A challenge game that has ended, as the challenge screen tells it; only
-// written down while the history is on.
-void challengeEnded(int level, std::int32_t score, bool complete);
-
-} // namespace HistoryLog
+private:
+    QString m_path;
+    bool m_failureTold = false;
+};

@@ -7,8 +7,11 @@
 #include "ShellTarget.h"
 
 #include <QDesktopServices>
+#include <QLoggingCategory>
 
 namespace {
+
+Q_LOGGING_CATEGORY(shellLog, "plumeno.shell", QtWarningMsg)
 
 Help::ShellHook &shellHook()
 {
@@ -38,7 +41,9 @@ void Help::shellOpen(const QString &target)
     }
     // Nothing to report when no program takes the target: the screen the
     // player is on simply stays as it was.
-    QDesktopServices::openUrl(ShellTarget::url(target));
+    const QUrl url = ShellTarget::url(target);
+    if (!QDesktopServices::openUrl(url))
+        qCInfo(shellLog).noquote() << "nothing opened" << url.toString();
 }
 
 void Help::setShellHook(Help::ShellHook hook)

@@ -6,7 +6,7 @@
 #include "FlashDisplay.h"
 #include "FlashRules.h"
 #include "GapTimer.h"
-#include "HistoryLog.h"
+#include "HistoryRecord.h"
 #include "Messages.h"
 #include "Navigation.h"
 #include "PictureButton.h"
@@ -16,7 +16,6 @@
 #include "RoundTimer.h"
 #include "ScreenColours.h"
 #include "SharedState.h"
-#include "SoundPlayer.h"
 #include "StartChoice.h"
 #include "Twips.h"
 
@@ -113,7 +112,7 @@ void TrainingScreen::buildControls()
     connect(m_exitButton, &QAbstractButton::clicked, this, &TrainingScreen::closePlayerAndExit);
     connect(m_modeButton, &QAbstractButton::clicked, this, [this] {
         Navigation::showModeScreen();
-        m_soundPlayer->command(QStringLiteral("Close"));
+        m_sounds->stop();
         close();
     });
 }
@@ -231,10 +230,10 @@ void TrainingScreen::answerRound()
     const bool right = s.AnswerValue == m_roundSum;
     const std::int32_t answer = s.AnswerValue;
     if (right) {
-        playSound(QStringLiteral("hit"));
+        playSound(Sound::Hit);
         Messages::show(QStringLiteral("正解!!"), title);
     } else {
-        playSound(QStringLiteral("miss"));
+        playSound(Sound::Miss);
         Messages::show(QStringLiteral("不正解!"), title);
         Messages::show(QStringLiteral("Ans:") + QString::number(m_roundSum), title);
     }
@@ -259,7 +258,7 @@ bool TrainingScreen::afterJudgement(bool right, std::int32_t answer, qint64 answ
         r.replay = m_replay;
         r.result = right ? HistoryRecord::Result::Right : HistoryRecord::Result::Wrong;
         r.answerMs = answerMs;
-        HistoryLog::add(r);
+        emit roundJudged(r);
     }
     const bool review = m_extras.review == TrainingExtras::Review::Always
                         || (m_extras.review == TrainingExtras::Review::AfterWrong && !right);

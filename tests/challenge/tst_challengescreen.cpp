@@ -174,8 +174,8 @@ void ChallengeScreenTest::wholeGame()
     QCOMPARE(f->m_scoreLabel->text(), QStringLiteral("10000"));
     QVERIFY(f->m_nextButton->isVisible() && !f->m_startButton->isVisible() && f->m_inGame);
     QCOMPARE(f->focusWidget(), f->m_nextButton);
-    const QString se = QStringLiteral("Open ") + m_env->path(QStringLiteral("SE/"));
-    QCOMPARE(m_env->soundCommands.filter(QStringLiteral("Open ")),
+    const QString se = QStringLiteral("play ") + m_env->path(QStringLiteral("SE/"));
+    QCOMPARE(m_env->sound.calls.filter(QStringLiteral("play ")),
              (QStringList{se + "clock.wav", se + "clock.wav", se + "hit.wav"}));
 
     m_env->messages.clear();
@@ -264,7 +264,7 @@ void ChallengeScreenTest::confirmations()
         QCOMPARE(f->m_levelLabel->text(), QStringLiteral("2"));
         return;
     }
-    QCOMPARE(m_env->soundCommands.last(), QStringLiteral("Close"));
+    QCOMPARE(m_env->sound.calls.last(), QStringLiteral("stop"));
     QCOMPARE(ModeScreen::existing() != nullptr, action == u"MODE");
     if (action == u"MODE") {
         QCOMPARE(ModeScreen::existing()->pos(), corner);

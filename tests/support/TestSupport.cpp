@@ -5,7 +5,7 @@
 #include "ProgramPaths.h"
 #include "ProgramReset.h"
 #include "ScreenRegistry.h"
-#include "SoundPlayer.h"
+#include "ProgramSetup.h"
 #include "TrainingScreen.h"
 #include "Messages.h"
 
@@ -46,12 +46,7 @@ TestEnvironment::TestEnvironment()
             return Messages::Answer::Ok;
         return answers.isEmpty() ? Messages::Answer::Yes : answers.takeFirst();
     });
-    SoundPlayer::setCommandLog([this](const QString &command, const QString &file) {
-        const QString entry = file.isEmpty() ? command : command + u' ' + file;
-        soundCommands.append(entry);
-        if (onSound)
-            onSound(entry);
-    });
+    ProgramSetup::install(&sound);
 }
 
 TestEnvironment::~TestEnvironment()
@@ -59,7 +54,6 @@ TestEnvironment::~TestEnvironment()
     g_watches = nullptr;
     m_watches.reset();
     TestSupport::closeAllScreens();
-    SoundPlayer::setCommandLog(nullptr);
     ProgramReset::resetForTests();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Messages.h"
+#include "RecordingSound.h"
 
 #include <QByteArray>
 #include <QList>
@@ -26,7 +27,7 @@ inline const QByteArray DefaultScores = "150000\r\n130000\r\n100000\r\n70000\r\n
 
 // What every screen test needs: a fresh program directory, the shared state
 // of a fresh start, message boxes answered and recorded, sound commands
-// recorded instead of played.
+// played by a recording stand-in.
 class TestEnvironment
 {
 public:
@@ -43,8 +44,7 @@ public:
     std::function<void(const Messages::Call &)> onMessage;
     QStringList messageTexts() const;
 
-    QStringList soundCommands; // "Close", "Open <file name>", "Play"
-    std::function<void(const QString &command)> onSound;
+    RecordingSound sound; // sound.calls: "play <file name>", "stop"
 
     void writeFile(const QString &relative, const QByteArray &bytes) const;
     QByteArray readFile(const QString &relative) const;

@@ -189,7 +189,7 @@ private slots:
         TrainingScreen *form = openTrainingScreen(env, {"2", "3", "0.06"});
         sharedState().MaxDisplayOn = true;
         QStringList texts;
-        env.onSound = [&](const QString &command) {
+        env.sound.onCall = [&](const QString &command) {
             if (command.endsWith(u"clock.wav"))
                 texts << sharedState().MaxDisplayText;
         };
