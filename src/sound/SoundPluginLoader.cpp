@@ -25,11 +25,12 @@ std::unique_ptr<WavePlayer> SoundPluginLoader::createPlayer()
     if (m_attempts == 0) {
         ++m_attempts;
         const QString dir = m_pluginDir.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/plugins") : m_pluginDir;
-        m_loader = std::make_unique<QPluginLoader>(QDir(dir).filePath(QLatin1String(PluginName)));
+        const QString path = QDir(dir).filePath(QLatin1String(PluginName));
+        m_loader = std::make_unique<QPluginLoader>(path);
         QObject *instance = m_loader->instance();
         m_factory = qobject_cast<WavePlayerFactory *>(instance);
         if (!m_factory)
-            qCInfo(soundLog).noquote() << "no sound: the plugin" << m_loader->fileName() << "did not load:"
+            qCInfo(soundLog).noquote() << "no sound: the plugin" << path << "did not load:"
                                        << (instance ? QStringLiteral("it is not a Plumeno sound plugin") : m_loader->errorString());
     }
     return m_factory ? m_factory->createPlayer() : nullptr;

@@ -1,19 +1,19 @@
 // The sound plugin is loaded only when a game screen opens or plays a sound
 // with the sound on, once for the whole run; with the sound off the program
-// never touches Qt Multimedia. These run with the real players, not the command
-// log, and in the order written: the first needs a run that has loaded
-// nothing yet.
+// never touches Qt Multimedia. These run with the real players, and in the
+// order written: the first needs a run that has loaded nothing yet.
 #include "ChallengeScreen.h"
 #include "PictureButton.h"
+#include "ProgramSetup.h"
 #include "SettingsProcedures.h"
 #include "SharedState.h"
-#include "SoundBackend.h"
-#include "SoundPlayer.h"
+#include "SoundPluginLoader.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QtTest>
 
 namespace {
@@ -22,11 +22,6 @@ bool multimediaMapped()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
-}
-
-QString builtPlugins()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../plugins");
 }
 
 } // namespace
@@ -46,8 +41,8 @@ private slots:
             QVERIFY(wave.open(QIODevice::ReadOnly));
             m_env->writeFile(QStringLiteral("SE/%1.wav").arg(QLatin1String(name)), wave.readAll());
         }
-        SoundPlayer::setCommandLog(nullptr);
-        SoundBackend::setPluginDir(builtPlugins());
+        m_plugin.emplace(QCoreApplication::applicationDirPath() + QStringLiteral("/../plugins"));
+        ProgramSetup::install(&*m_plugin);
     }
     void cleanup() { m_env.reset(); }
 
@@ -65,56 +60,59 @@ private slots:
         QTest::mouseClick(form->m_startButton, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!m_env->messages.isEmpty(), 10000);
         QCOMPARE(m_env->messageTexts(), QStringList{QStringLiteral("正解!!")});
-        form->playSound(QStringLiteral("miss"));
+        form->playSound(Sound::Miss);
         form->close();
-        ChallengeScreen::instance()->playSound(QStringLiteral("clock"));
+        ChallengeScreen::instance()->playSound(Sound::Clock);
 
-        QVERIFY(!SoundBackend::isLoaded());
-        QCOMPARE(SoundBackend::loadAttempts(), 0);
+        QCOMPARE(m_plugin->loadAttempts(), 0);
         QVERIFY(!multimediaMapped());
     }
 
-    void aMissingPluginIsSilence()
+    void aMissingPluginIsSilenceAndLogged()
     {
         QTemporaryDir empty;
-        SoundBackend::setPluginDir(empty.path());
+        SoundPluginLoader missing(empty.path());
+        ProgramSetup::install(&missing);
         sharedState().SoundOff = false;
+        QLoggingCategory::setFilterRules(QStringLiteral("plumeno.sound.info=true"));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("plumeno_sound.* did not load")));
         // A game screen opening with the sound on makes its sound ready.
         TrainingScreen *form = TrainingScreen::instance();
-        QCOMPARE(SoundBackend::loadAttempts(), 1);
-        for (const char *name : {"clock", "clock", "hit"})
-            form->playSound(QString::fromLatin1(name));
-        QVERIFY(!SoundBackend::isLoaded());
-        QCOMPARE(SoundBackend::loadAttempts(), 1); // tried once, not at every sound
+        QCOMPARE(missing.loadAttempts(), 1);
+        for (Sound sound : {Sound::Clock, Sound::Clock, Sound::Hit})
+            form->playSound(sound);
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY(!missing.isLoaded());
+        QCOMPARE(missing.loadAttempts(), 1); // tried once, not at every sound
         QVERIFY(m_env->messages.isEmpty());
     }
 
     void soundSwitchedOnLoadsThePluginOnce()
     {
-        const int before = SoundBackend::loadAttempts();
-        // Opened with the sound off and left again: no plugin.
+        // Opened with the sound off: no plugin.
         sharedState().SoundOff = true;
         TrainingScreen *training = TrainingScreen::instance();
-        training->playSound(QStringLiteral("clock"));
-        QCOMPARE(SoundBackend::loadAttempts(), before);
+        training->playSound(Sound::Clock);
+        QCOMPARE(m_plugin->loadAttempts(), 0);
 
         // Switched on: the next sound loads it.
         sharedState().SoundOff = false;
-        for (const char *name : {"clock", "clock", "hit", "miss"})
-            training->playSound(QString::fromLatin1(name));
-        QVERIFY(SoundBackend::isLoaded());
+        for (Sound sound : {Sound::Clock, Sound::Clock, Sound::Hit, Sound::Miss})
+            training->playSound(sound);
+        QVERIFY(m_plugin->isLoaded());
         QVERIFY(multimediaMapped());
         training->close();
         ChallengeScreen *challenge = ChallengeScreen::instance();
-        for (const char *name : {"clock", "hit"})
-            challenge->playSound(QString::fromLatin1(name));
+        for (Sound sound : {Sound::Clock, Sound::Hit})
+            challenge->playSound(sound);
         challenge->close();
-        QCOMPARE(SoundBackend::loadAttempts(), before + 1);
+        QCOMPARE(m_plugin->loadAttempts(), 1);
         QVERIFY(m_env->messages.isEmpty());
     }
 
 private:
     std::optional<TestEnvironment> m_env;
+    std::optional<SoundPluginLoader> m_plugin;
 };
 
 QTEST_MAIN(tst_SoundBackend)

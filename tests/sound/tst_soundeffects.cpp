@@ -1,8 +1,9 @@
-// The sound effects of the game screens: the commands their players get,
-// and the player closed whichever way a screen is left.
+// The sounds of the game screens: which file each sound plays, nothing with
+// the sound off, and the sound stopped whichever way a screen is left.
 #include "ModeScreen.h"
 #include "PictureButton.h"
 #include "SharedState.h"
+#include "SoundEffects.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -14,48 +15,55 @@ class tst_SoundEffects : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
+    void playsItsFileOnlyWithTheSoundOn_data()
     {
-        m_env.emplace();
-        TestSupport::openTrainingScreen(*m_env, {"1", "15", "0.05"});
+        QTest::addColumn<Sound>("sound");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("clock") << Sound::Clock << QStringLiteral("clock.wav");
+        QTest::newRow("hit") << Sound::Hit << QStringLiteral("hit.wav");
+        QTest::newRow("miss") << Sound::Miss << QStringLiteral("miss.wav");
     }
-    void cleanup() { m_env.reset(); }
+    void playsItsFileOnlyWithTheSoundOn()
+    {
+        QFETCH(Sound, sound);
+        QFETCH(QString, file);
+        RecordingSound source;
+        bool on = false;
+        SoundEffects effects(&source, QStringLiteral("/game/SE"), [&] { return on; });
+        // Off: no player is made, so the plugin would not load.
+        effects.prepare();
+        effects.play(sound);
+        effects.stop();
+        QCOMPARE(source.players, 0);
+        QVERIFY(source.calls.isEmpty());
+        on = true;
+        effects.prepare();
+        QCOMPARE(source.players, 1);
+        effects.play(sound);
+        effects.play(sound);
+        // Switched off while it plays: no new sound, but leaving still stops it.
+        on = false;
+        effects.play(Sound::Clock);
+        effects.stop();
+        const QString played = QStringLiteral("play /game/SE/") + file;
+        QCOMPARE(source.calls, (QStringList{played, played, QStringLiteral("stop")}));
+        QCOMPARE(source.players, 1);
+    }
 
-    void sePlay_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("soundOff");
-        QTest::newRow("clock") << QStringLiteral("clock") << false;
-        QTest::newRow("sound off") << QStringLiteral("clock") << true;
-    }
-    void sePlay()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, soundOff);
-        sharedState().SoundOff = soundOff;
-        TrainingScreen::existing()->playSound(name);
-        const QStringList sent{QStringLiteral("Close"), QStringLiteral("Open ") + m_env->path(QStringLiteral("SE/%1.wav").arg(name)),
-                               QStringLiteral("Play")};
-        QCOMPARE(m_env->soundCommands, soundOff ? QStringList() : sent);
-    }
-
-    void leavingTheScreenCloses_data()
+    void leavingTheScreenStopsTheSound_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("soundOff");
         QTest::addColumn<bool>("inRound"); // the close box asks, and is answered Yes
         for (const char *way : {"MODE", "EXIT", "exitAction", "close box"})
-            QTest::newRow(way) << QString::fromLatin1(way) << false << false;
-        QTest::newRow("MODE, sound off") << QStringLiteral("MODE") << true << false;
-        QTest::newRow("close box during a round") << QStringLiteral("close box") << false << true;
+            QTest::newRow(way) << QString::fromLatin1(way) << false;
+        QTest::newRow("close box during a round") << QStringLiteral("close box") << true;
     }
-    void leavingTheScreenCloses()
+    void leavingTheScreenStopsTheSound()
     {
         QFETCH(QString, way);
-        QFETCH(bool, soundOff);
         QFETCH(bool, inRound);
-        sharedState().SoundOff = soundOff;
-        TrainingScreen *form = TrainingScreen::existing();
+        TestEnvironment env;
+        TrainingScreen *form = TestSupport::openTrainingScreen(env, {"1", "15", "0.05"});
         if (inRound)
             form->m_startButton->click();
         if (way == u"MODE")
@@ -68,10 +76,9 @@ private slots:
             QVERIFY(TestSupport::userClose(form));
         QVERIFY(!TrainingScreen::existing());
         QCOMPARE(ModeScreen::existing() != nullptr, way == u"MODE");
-        QCOMPARE(m_env->messageTexts(), inRound ? QStringList{"ゲーム中です。終了しますか？"} : QStringList());
-        if (!inRound)
-            QCOMPARE(m_env->soundCommands, QStringList{QStringLiteral("Close")});
-        QCOMPARE(m_env->soundCommands.last(), QStringLiteral("Close"));
+        QCOMPARE(env.messageTexts(), inRound ? QStringList{"ゲーム中です。終了しますか？"} : QStringList());
+        QCOMPARE(env.sound.calls.filter(QStringLiteral("stop")), QStringList{"stop"});
+        QCOMPARE(env.sound.calls.last(), QStringLiteral("stop"));
     }
 
     void clockIsShortEnoughForTheFastestFlashes()
@@ -85,9 +92,6 @@ private slots:
         const double seconds = double(le32(40)) / le32(28); // data bytes / bytes per second
         QVERIFY2(seconds > 0.01 && seconds < 0.05, qPrintable(QString::number(seconds)));
     }
-
-private:
-    std::optional<TestEnvironment> m_env;
 };
 
 QTEST_MAIN(tst_SoundEffects)
