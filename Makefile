@@ -86,18 +86,19 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# A player who plays with `make run` keeps the settings and ranking in
-# $(BUILD)/ (Plumeno.config, DATA/ and any copies set aside beside them):
-# clean removes everything else there and says what it kept.
+# A player who plays with `make run` keeps every file the game writes in
+# $(BUILD)/ (the names and patterns of dist/player-files.txt: settings,
+# ranking, extras, history, lock and any copies set aside): clean removes
+# everything else there and says what it kept.
+PLAYER_FILES := $(shell grep -v -e '^\#' -e '^$$' $(dir $(lastword $(MAKEFILE_LIST)))dist/player-files.txt)
 clean:
 	rm -rf $(ASAN_BUILD) $(FUZZ_BUILD)
 	@if [ -d "$(BUILD)" ]; then \
 	    rmdir "$(BUILD)/DATA" 2>/dev/null; \
-	    find "$(BUILD)" -mindepth 1 -maxdepth 1 ! -name 'Plumeno.config*' ! -name 'DATA' ! -name 'DATA.bak-*' \
-	        ! -name 'Plumeno.lock' -exec rm -rf {} + ; \
-	    kept=$$(cd "$(BUILD)" && ls -d Plumeno.config* DATA DATA.bak-* 2>/dev/null | tr '\n' ' '); \
+	    find "$(BUILD)" -mindepth 1 -maxdepth 1 $(foreach f,$(PLAYER_FILES),! -name '$(f)') -exec rm -rf {} + ; \
+	    kept=$$(cd "$(BUILD)" && ls -d $(PLAYER_FILES) 2>/dev/null | tr '\n' ' '); \
 	    if [ -n "$$kept" ]; then \
-	        echo "Kept your settings and ranking in $$(cd "$(BUILD)" && pwd)/: $$kept"; \
+	        echo "Kept your files in $$(cd "$(BUILD)" && pwd)/: $$kept"; \
 	    else \
 	        rmdir "$(BUILD)"; \
 	    fi; \

@@ -3,7 +3,7 @@
 #include "Messages.h"
 #include "ProgramPaths.h"
 #include "ProgramReset.h"
-#include "RankingProcedures.h"
+#include "RankingFiles.h"
 #include "ScreenRegistry.h"
 #include "SettingsProcedures.h"
 #include "SharedState.h"
@@ -60,7 +60,8 @@ BenchHarness::BenchHarness()
     });
     Settings::setDefaults();
     Settings::writeFile();
-    Ranking::writeDefaults();
+    RankingFiles::writePair(RankingFiles::fileBytes(RankingFiles::defaultNames(), false),
+                            RankingFiles::fileBytes(RankingFiles::defaultScores(), false));
     sharedState().StartupDone = true;
     m_watcher = new DialogWatcher(this);
     qApp->installEventFilter(m_watcher);

@@ -8,8 +8,8 @@
 set -e
 PKGS="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-ipafont-gothic libgl-dev"
 # Validators of the desktop entry and the AppStream metainfo, and
-# dpkg-shlibdeps for the Debian package the tests build.
-TEST_PKGS="appstream desktop-file-utils dpkg-dev"
+# dpkg-shlibdeps and lintian for the Debian package the tests build.
+TEST_PKGS="appstream desktop-file-utils dpkg-dev lintian"
 if [ "$1" = "--tests" ]; then
     shift
     PKGS="$PKGS $TEST_PKGS"

@@ -1,6 +1,10 @@
 // Renders each of the eight screens of the real program offscreen into PNG
 // files, for the README and for checking layouts by eye:
-//   QT_QPA_PLATFORM=offscreen ./screenshots OUTPUT-FOLDER [SCALE]
+//   QT_QPA_PLATFORM=offscreen ./screenshots OUTPUT-FOLDER [SCALE [PROGRAM-FOLDER]]
+//
+// The game keeps its files in a scratch program folder, or in PROGRAM-FOLDER
+// when given: the test of `make clean` plays there to get every file a
+// player's build directory holds.
 //
 // Nothing is staged: the tool plays the game through its own buttons and
 // dialogs (a training round, a challenge game of several levels ending on a
@@ -349,14 +353,14 @@ int main(int argc, char *argv[])
         qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
     if (argc < 2) {
-        qWarning("usage: screenshots OUTPUT-FOLDER [SCALE]");
+        qWarning("usage: screenshots OUTPUT-FOLDER [SCALE [PROGRAM-FOLDER]]");
         return 2;
     }
     app.setQuitOnLastWindowClosed(false);
     outputDir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outputDir);
     QTemporaryDir programDir;
-    ProgramPaths::setProgramDir(programDir.path());
+    ProgramPaths::setProgramDir(argc >= 4 ? QString::fromLocal8Bit(argv[3]) : programDir.path());
     ProgramSetup::install();
     // The first-start messages and the game's messages are all answered OK.
     Messages::setResponder([](const Messages::Call &) { return Messages::Answer::Ok; });

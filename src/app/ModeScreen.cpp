@@ -4,7 +4,7 @@
 #include "ChallengeScreen.h"
 #include "PictureButton.h"
 #include "Placement.h"
-#include "RankingProcedures.h"
+#include "RankingStore.h"
 #include "ScreenColours.h"
 #include "SettingsProcedures.h"
 #include "SharedState.h"
@@ -47,7 +47,7 @@ void ModeScreen::load()
     if (!s.StartupDone) {
         Settings::ensureFile();
         Settings::readFile();
-        Ranking::ensureFiles();
+        RankingStore().ensureFiles();
         s.StartupDone = true;
         // At program start the screen opens centred on the screen.
         if (QScreen *screen = QGuiApplication::primaryScreen()) {

@@ -6,7 +6,6 @@
 #include "Placement.h"
 #include "ProgramPaths.h"
 #include "ProgramSetup.h"
-#include "RankingProcedures.h"
 #include "SettingsProcedures.h"
 #include "SharedState.h"
 
@@ -20,7 +19,6 @@ void resetForTests()
     ProgramPaths::setUserDataDirForTests(QString());
     Placement::resetForTests();
     Settings::resetFileStateForTests();
-    Ranking::resetFileStateForTests();
     OptionCommands::setColorDialogHook(nullptr);
     Help::setShellHook(nullptr);
     ProgramSetup::install();

@@ -9,7 +9,7 @@
 #include "ModeScreen.h"
 #include "Navigation.h"
 #include "OptionCommands.h"
-#include "RankingProcedures.h"
+#include "RankingStore.h"
 #include "SoundPluginLoader.h"
 #include "TrainingExtras.h"
 #include "TrainingScreen.h"
@@ -44,7 +44,7 @@ void install(WavePlayerFactory *soundSource)
         .chooseBackColor = &OptionCommands::chooseBackColor,
         .toggleMaxDisplay = &OptionCommands::toggleMaxDisplay,
         .toggleSound = &OptionCommands::toggleSound,
-        .resetRanking = &Ranking::reset,
+        .resetRanking = [] { RankingStore().reset(); },
         .resetSettings = &OptionCommands::resetSettings,
         .openTrainingExtras = &ExtrasDialog::openFromMenu,
         .openReadMe = &Help::openReadMe,

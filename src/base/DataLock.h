@@ -3,14 +3,14 @@
 #include <QString>
 #include <memory>
 
-class QLockFile;
-
 // Held while the player's files are read, changed and written back, so that
 // two copies of the program running at once take turns instead of each
-// writing over what the other just wrote. A lock left by a copy that
-// crashed is taken over at once; one held by a living copy is waited for a
-// short while only, never for ever. Nested holders in one process share the
-// outer lock.
+// writing over what the other just wrote. The lock is the operating
+// system's, on the file "Plumeno.lock" in the data folder: it ends with the
+// process that holds it, so a copy that crashed leaves nothing to wait for,
+// whatever it left in the file. One held by a living copy is waited for a
+// short while only, never for ever. Nested holders in one process share
+// the outer lock.
 class DataLock
 {
 public:
@@ -29,7 +29,8 @@ public:
 
     static QString path(); // "Plumeno.lock" in the data folder
 
+    class Handle; // the platform's lock, open while held
 private:
-    std::unique_ptr<QLockFile> m_file;
+    std::unique_ptr<Handle> m_handle;
     bool m_held = false;
 };

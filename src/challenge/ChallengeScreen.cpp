@@ -9,13 +9,13 @@
 #include "NameDialog.h"
 #include "PictureButton.h"
 #include "Placement.h"
-#include "RankingProcedures.h"
 #include "RankingScreen.h"
 #include "RoundTimer.h"
 #include "ScreenColours.h"
 #include "SharedState.h"
 #include "Twips.h"
 
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -154,7 +154,7 @@ void ChallengeScreen::levelUp()
     if (!shape) {
         // m_level 155 answered: the game is complete and leaves no ranking entry.
         Messages::show(QStringLiteral("GAME COMPLETE!!"), Title);
-        Messages::show(QStringLiteral("SCORE:") + m_scoreLabel->text(), Title);
+        Messages::show(QStringLiteral("SCORE:") + QString::number(m_score), Title);
         emit gameEnded(m_level, m_score, true);
         resetGame();
         return;
@@ -224,11 +224,20 @@ void ChallengeScreen::backToModes()
 
 void ChallengeScreen::showRanking()
 {
-    Ranking::ensureFiles();
+    m_ranking.ensureFiles();
     RankingScreen *ranking = RankingScreen::instance();
-    ranking->readRanking();
+    ranking->showRows(m_ranking.rows());
     Placement::placeAtActiveScreen(ranking);
     ranking->exec();
+}
+
+void ChallengeScreen::closeEvent(QCloseEvent *event)
+{
+    GameScreen::closeEvent(event);
+    // A score still waiting for another copy to let go of the ranking is
+    // offered once more before the screen that holds it goes.
+    if (event->isAccepted())
+        m_ranking.offerWaitingScores();
 }
 
 void ChallengeScreen::answerRound()
@@ -282,7 +291,7 @@ void ChallengeScreen::miss()
     nameDialog->exec();
     if (!self)
         return;
-    RankingScreen::instance()->insertScore(m_score, sharedState().PlayerName);
+    m_ranking.enter(m_score, sharedState().PlayerName);
     emit gameEnded(m_level, m_score, false);
     resetGame();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameScreen.h"
+#include "RankingStore.h"
 #include "SingleScreen.h"
 
 #include <QtGlobal>
@@ -57,6 +58,7 @@ signals:
 protected:
     void exitMenuChosen() override;
     void answerRound() override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
@@ -69,6 +71,7 @@ private:
     void hit();
     void miss();
 
+    RankingStore m_ranking;
     Clock m_clock;
     qint64 m_answerOpenedAt = 0;
     std::int32_t m_bonusAtOpen = 0;

@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "HelpCommands.h"
+#include "ProgramIdentity.h"
 #include "Twips.h"
 
 #include <QFrame>
@@ -10,10 +11,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-// Addresses of this project, shown on the screen and opened by its links.
-const QString AboutDialog::RightsHolder = QStringLiteral("(C) Plumeno developers");
-const QString AboutDialog::MailAddress = QStringLiteral("plumeno@example.org");
-const QString AboutDialog::HomePage = QStringLiteral("https://plumeno.example.org/");
+// Addresses of this project, shown on the screen and opened by its links;
+// the build defines them once for the program, its manual and its package.
+const QString AboutDialog::RightsHolder = QString::fromUtf8(ProgramIdentity::RightsHolder);
+const QString AboutDialog::MailAddress = QString::fromUtf8(ProgramIdentity::MailAddress);
+const QString AboutDialog::HomePage = QString::fromUtf8(ProgramIdentity::HomePage);
 
 namespace {
 
@@ -134,7 +136,7 @@ void AboutDialog::buildFrame()
     // Two ideographic spaces in front of the shorter headings put every
     // colon of the frame in one column of the fixed-pitch font.
     m_rightsLabel = label(m_detailsFrame, "rightsLabel", QStringLiteral("　　著作権：") + RightsHolder, Twips::rect(120, 240, 4935, 255));
-    m_versionLabel = label(m_detailsFrame, "versionLabel", QStringLiteral("バージョン：1.01.02"), Twips::rect(120, 480, 4935, 255));
+    m_versionLabel = label(m_detailsFrame, "versionLabel", QStringLiteral("バージョン：") + QString::fromUtf8(ProgramIdentity::DisplayVersion), Twips::rect(120, 480, 4935, 255));
     m_releaseLabel = label(m_detailsFrame, "releaseLabel", QStringLiteral("　　公開日：2003/08/29"), Twips::rect(120, 720, 2055, 255));
     m_mailCaption = label(m_detailsFrame, "mailCaption", QStringLiteral("　　E-Mail："), Twips::rect(120, 960, 1095, 255));
     m_mailLink = label(m_detailsFrame, "mailLink", MailAddress, Twips::rect(1200, 960, 2175, 255));

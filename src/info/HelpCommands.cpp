@@ -3,6 +3,7 @@
 #include "HelpCommands.h"
 
 #include "AboutDialog.h"
+#include "Messages.h"
 #include "Placement.h"
 #include "ShellTarget.h"
 
@@ -39,11 +40,16 @@ void Help::shellOpen(const QString &target)
         shellHook()(target);
         return;
     }
-    // Nothing to report when no program takes the target: the screen the
-    // player is on simply stays as it was.
+    // When the desktop has nothing to open it with (on Linux: no xdg-open,
+    // from xdg-utils), the player is told so rather than left clicking at a
+    // command that does nothing; the screen stays as it was.
     const QUrl url = ShellTarget::url(target);
-    if (!QDesktopServices::openUrl(url))
+    if (!QDesktopServices::openUrl(url)) {
         qCInfo(shellLog).noquote() << "nothing opened" << url.toString();
+        Messages::show(QStringLiteral("「%1」を開くプログラムが見つかりませんでした。\n"
+                                      "xdg-utils（xdg-open）を入れると開けるようになります。").arg(target),
+                       QStringLiteral("起動報告"));
+    }
 }
 
 void Help::setShellHook(Help::ShellHook hook)

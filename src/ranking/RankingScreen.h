@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RankingInsert.h"
 #include "SingleScreen.h"
 
 #include <QDialog>
@@ -8,8 +9,8 @@
 class QLabel;
 class QPushButton;
 
-// The ranking screen. Its labels are the ranking while the program runs:
-// they are loaded from the ranking files before every display or insertion.
+// The ranking screen: it shows the rows it is given and never touches the
+// ranking files.
 class RankingScreen : public QDialog, public SingleScreen<RankingScreen>
 {
     Q_OBJECT
@@ -19,11 +20,7 @@ public:
     RankingScreen();
     void load() {}
 
-    void readRanking();
-    bool saveRanking();
-    // Enters a finished game's score and the player's name in its place
-    // and writes the ranking files back, whether or not it entered.
-    void insertScore(qint32 &score, QString &name);
+    void showRows(const QList<RankingInsert::Row> &rows);
 
     QList<QLabel *> m_nameLabels; // names of rows 0..4
     QList<QLabel *> m_scoreLabels; // score texts of rows 0..4

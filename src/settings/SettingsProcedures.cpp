@@ -39,6 +39,13 @@ void take(const SettingsFile::Values &v)
     s.MaxFontSize = v.maxFontSize;
 }
 
+// The folder the settings file is in, on a line of its own, so that a
+// player told it cannot be read or written knows where to look.
+QString folderLine()
+{
+    return u'\n' + QDir::toNativeSeparators(ProgramPaths::dataDir());
+}
+
 bool settingsFileExists()
 {
     return SafeFile::isPlainFile(ProgramPaths::dataPath(FileName));
@@ -74,7 +81,7 @@ void Settings::ensureFile()
     Settings::setDefaults();
     if (!Settings::writeFile()) {
         settingsUnwritable() = true;
-        Messages::show(QStringLiteral("設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。"),
+        Messages::show(QStringLiteral("設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。") + folderLine(),
                QStringLiteral("自動生成報告"));
     }
 }
@@ -87,7 +94,8 @@ void Settings::readFile()
         if (settingsUnwritable())
             return; // already told; the defaults in memory stand
         Settings::setDefaults();
-        Messages::show(QStringLiteral("設定ファイルを読み込めませんでした。\n既定の設定を使います。"), QStringLiteral("読込報告"));
+        Messages::show(QStringLiteral("設定ファイルを読み込めませんでした。\n既定の設定を使います。") + folderLine(),
+                       QStringLiteral("読込報告"));
         return;
     }
     const SettingsFile::Parsed parsed = SettingsFile::parse(*bytes);
@@ -115,7 +123,7 @@ void Settings::confirmSave()
         if (Settings::writeFile())
             Messages::show(QStringLiteral("保存しました。"), QStringLiteral("保存報告"));
         else
-            Messages::show(QStringLiteral("設定ファイルに書き込めませんでした。\n設定は保存されていません。"),
+            Messages::show(QStringLiteral("設定ファイルに書き込めませんでした。\n設定は保存されていません。") + folderLine(),
                    QStringLiteral("保存報告"));
     } else {
         Messages::show(QStringLiteral("保存しませんでした。"), QStringLiteral("キャンセル報告"));

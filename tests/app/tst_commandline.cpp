@@ -1,4 +1,6 @@
 // The `plumeno` command's options, on the built executable itself.
+#include "ProgramIdentity.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -53,7 +55,7 @@ private slots:
     {
         const Run run = runPlumeno({QStringLiteral("--version")});
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QStringLiteral("Plumeno 1.01.02\n"));
+        QCOMPARE(run.out, QStringLiteral("Plumeno %1\n").arg(ProgramIdentity::DisplayVersion));
         QCOMPARE(run.err, QString());
     }
 
@@ -98,7 +100,7 @@ private slots:
         const Run run = runPlumeno({QStringLiteral("-platform"), QStringLiteral("offscreen"),
                                     QStringLiteral("-reverse"), QStringLiteral("--version")});
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QStringLiteral("Plumeno 1.01.02\n"));
+        QCOMPARE(run.out, QStringLiteral("Plumeno %1\n").arg(ProgramIdentity::DisplayVersion));
     }
 };
 

@@ -1,5 +1,5 @@
 // Where the player's settings and ranking live for each way of running the
-// game, and that installing, uninstalling and `make clean` never lose them.
+// game, and that installing and uninstalling never lose them.
 // Installs the real build into scratch prefixes, with a scratch HOME.
 #include "ModeScreen.h"
 #include "ProgramPaths.h"
@@ -12,25 +12,16 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
 QString buildDir()
 {
     return QDir(QCoreApplication::applicationDirPath() + "/..").canonicalPath();
-}
-
-QString sourceDir()
-{
-    QFile cache(buildDir() + "/CMakeCache.txt");
-    if (!cache.open(QIODevice::ReadOnly))
-        return {};
-    const QRegularExpression line("^Plumeno_SOURCE_DIR:STATIC=(.*)$", QRegularExpression::MultilineOption);
-    return line.match(QString::fromUtf8(cache.readAll())).captured(1).trimmed();
 }
 
 QString run(const QString &program, const QStringList &args, int *exitCode = nullptr)
@@ -50,9 +41,7 @@ QString install(const QString &prefix)
     const QString out = run("cmake", {"--install", buildDir(), "--prefix", prefix}, &code);
     if (code != 0)
         qWarning("%s", qPrintable(out));
-    return QDir(prefix).entryList({"lib*"}, QDir::Dirs).isEmpty()
-               ? QString()
-               : QDir(prefix + "/" + QDir(prefix).entryList({"lib*"}, QDir::Dirs).first() + "/plumeno").canonicalPath();
+    return QFileInfo(prefix + "/lib/plumeno").canonicalFilePath(); // GNUInstallDirs' libdir outside /usr
 }
 
 QByteArray readAll(const QString &path)
@@ -86,7 +75,6 @@ private slots:
     void filesInTheProgramFolderAreTakenAlongNeverOverwriting_data();
     void filesInTheProgramFolderAreTakenAlongNeverOverwriting();
     void unpackedCopyKeepsFilesBesideTheExecutable();
-    void makeCleanKeepsThePlayersFiles();
 
 private:
     QTemporaryDir m_home;
@@ -136,9 +124,20 @@ void TestPlayerData::installedCopyUsesTheUserDataFolderAndUninstallsWhole()
     QVERIFY2(said.contains(m_userData), qPrintable(said));
     QVERIFY2(filesUnder(prefix).isEmpty(), qPrintable(filesUnder(prefix).join(u' ')));
     QVERIFY(!QFileInfo::exists(program));
-    QVERIFY(!filesUnder(other).isEmpty()); // the other install is untouched
+    QVERIFY(!QFileInfo::exists(prefix + "/share/doc/plumeno"));
     QCOMPARE(filesUnder(m_userData), dataBefore);
     QDir(m_userData).removeRecursively();
+
+    // The other install, untouched so far, holds a player's files from an
+    // older install; run with sudo, the script names the sudo user's folder.
+    const QString otherProgram = other + "/lib/plumeno";
+    for (const char *name : {"Plumeno.config", "PlumenoHistory.csv"})
+        QVERIFY(QFile(otherProgram + "/" + name).open(QIODevice::WriteOnly));
+    const QString saidWithSudo = run("env", {"SUDO_USER=nobody", "sh", otherProgram + "/uninstall.sh"});
+    QVERIFY2(saidWithSudo.contains("they stay there: Plumeno.config PlumenoHistory.csv"), qPrintable(saidWithSudo));
+    QCOMPARE(filesUnder(other), (QStringList{"lib/plumeno/Plumeno.config", "lib/plumeno/PlumenoHistory.csv"}));
+    if (geteuid() == 0)
+        QVERIFY2(saidWithSudo.contains("yours is /nonexistent/.local/share/Plumeno"), qPrintable(saidWithSudo));
 }
 
 void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting_data()
@@ -191,27 +190,6 @@ void TestPlayerData::unpackedCopyKeepsFilesBesideTheExecutable()
     QVERIFY(QFile::exists(env.path("Plumeno.config")));
     QVERIFY(QFile::exists(env.path("DATA/Data1.data")));
     QVERIFY(filesUnder(user.path()).isEmpty());
-}
-
-void TestPlayerData::makeCleanKeepsThePlayersFiles()
-{
-    const QString source = sourceDir();
-    QVERIFY(QFile::exists(source + "/Makefile"));
-    QTemporaryDir scratch;
-    QDir(scratch.path()).mkpath("b/DATA");
-    QDir(scratch.path()).mkpath("b/CMakeFiles/x");
-    for (const auto &[name, bytes] : {std::pair{"b/Plumeno.config", Settings}, {"b/DATA/Data1.data", Names},
-                                      {"b/DATA/Data2.data", Scores}, {"b/Plumeno", QByteArray("program")},
-                                      {"b/CMakeCache.txt", QByteArray("cache")}}) {
-        QFile f(scratch.path() + "/" + name);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    int code = -1;
-    const QString said = run("make", {"-s", "-f", source + "/Makefile", "-C", scratch.path(), "BUILD=b", "clean"}, &code);
-    QCOMPARE(code, 0);
-    QCOMPARE(filesUnder(scratch.path() + "/b"), (QStringList{"DATA/Data1.data", "DATA/Data2.data", "Plumeno.config"}));
-    QVERIFY2(said.contains(QDir(scratch.path() + "/b").canonicalPath()), qPrintable(said));
 }
 
 QTEST_MAIN(TestPlayerData)

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QDir>
 #include <QTest>
 
 class TestStartup : public QObject
@@ -27,8 +28,8 @@ private slots:
         QTest::newRow("beside the program") << "" << QStringList{settingsMade, rankingMade};
         QTest::newRow("installed copy: the user data directory") << "user/Plumeno/" << QStringList{settingsMade, rankingMade};
         QTest::newRow("nothing writable: runs on in memory")
-            << "nowhere" << QStringList{settingsMade, "設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。",
-                                        rankingMade, "ランキングファイルを作成できませんでした。\nランキングは保存されません。"};
+            << "nowhere" << QStringList{settingsMade, "設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。\nTMP/blocker/user",
+                                        rankingMade, "ランキングファイルを作成できませんでした。\nランキングは保存されません。\nTMP/blocker/user/DATA"};
     }
     void firstStart()
     {
@@ -41,7 +42,8 @@ private slots:
             ProgramPaths::setUserDataDirForTests(env.path(where == u"nowhere" ? "blocker/user" : "user/Plumeno"));
         }
         ModeScreen::instance()->show();
-        QTEST(env.messageTexts(), "messages");
+        // Where nothing can be written, each message names the folder.
+        QTEST(env.messageTexts().replaceInStrings(QDir::toNativeSeparators(env.dir()), "TMP"), "messages");
         QCOMPARE(env.messages[0].title, QStringLiteral("自動生成"));
         QCOMPARE(sharedState().ForeColorSetting, 65280);
         QVERIFY(sharedState().StartupDone);
@@ -59,7 +61,7 @@ private slots:
         QVERIFY(env.messages.isEmpty());
         sharedState().SettingsChanged = true;
         Settings::confirmSave();
-        QCOMPARE(env.messageTexts().last(), QStringLiteral("設定ファイルに書き込めませんでした。\n設定は保存されていません。"));
+        QCOMPARE(env.messageTexts().last(), "設定ファイルに書き込めませんでした。\n設定は保存されていません。\n" + env.path("blocker/user"));
     }
 
     void switchingOpensAtTheSameCornerAndClosesTheOldScreen()

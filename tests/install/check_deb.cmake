@@ -1,6 +1,7 @@
 # Builds the Debian package with CPack into a scratch directory and reads it
 # back with dpkg-deb: the files an installed game needs, under /usr, the
-# executable stripped, and Depends computed from the libraries plus the font.
+# executable stripped, Depends computed from the libraries plus the font,
+# and nothing lintian finds wrong with it, when lintian is there.
 find_program(DPKG_DEB dpkg-deb)
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(NOT DPKG_DEB OR NOT DPKG_SHLIBDEPS)
@@ -21,7 +22,8 @@ execute_process(COMMAND "${DPKG_DEB}" -I "${deb}" OUTPUT_VARIABLE info RESULT_VA
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "dpkg-deb -I failed on ${deb}")
 endif()
-foreach(field "Package: plumeno" "Version: ${VERSION}" "Section: games")
+foreach(field "Package: plumeno" "Version: ${VERSION}" "Section: games" "Homepage: ${HOMEPAGE}"
+              "Recommends: qt6-translations-l10n, xdg-utils")
     if(NOT info MATCHES "\n ${field}\n")
         message(FATAL_ERROR "control has no '${field}':\n${info}")
     endif()
@@ -43,10 +45,10 @@ if(NOT result EQUAL 0)
 endif()
 foreach(f "usr/lib/plumeno/Plumeno" "usr/lib/plumeno/SE/clock.wav" "usr/lib/plumeno/SE/hit.wav"
           "usr/lib/plumeno/SE/miss.wav" "usr/lib/plumeno/READ ME.txt"
-          "usr/bin/plumeno -> ../lib/plumeno/Plumeno"
+          "usr/games/plumeno -> ../lib/plumeno/Plumeno" "usr/share/doc/plumeno/changelog.gz"
           "usr/share/applications/${APP_ID}.desktop" "usr/share/metainfo/${APP_ID}.metainfo.xml"
           "usr/share/icons/hicolor/16x16/apps/plumeno.png" "usr/share/icons/hicolor/256x256/apps/plumeno.png"
-          "usr/share/man/man6/plumeno.6" "usr/share/doc/plumeno/copyright")
+          "usr/share/man/man6/plumeno.6.gz" "usr/share/doc/plumeno/copyright")
     string(FIND "${listing}" " ./${f}\n" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "the package lacks ${f}:\n${listing}")
@@ -84,6 +86,21 @@ endif()
 execute_process(COMMAND "${program}" --version OUTPUT_VARIABLE said RESULT_VARIABLE result)
 if(NOT result EQUAL 0 OR NOT said STREQUAL "Plumeno ${VERSION}\n")
     message(FATAL_ERROR "the packaged executable says '${said}' (${result}) to --version")
+endif()
+file(READ "${out}/root/usr/share/doc/plumeno/copyright" copyright)
+if(NOT copyright MATCHES "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n.*\nSource: ${HOMEPAGE}\n")
+    message(FATAL_ERROR "the copyright file is not in Debian's format or names another address:\n${copyright}")
+endif()
+
+find_program(LINTIAN lintian)
+if(LINTIAN)
+    execute_process(COMMAND "${LINTIAN}" --info "${deb}" OUTPUT_VARIABLE said ERROR_VARIABLE said)
+    if(said MATCHES "(^|\n)[EW]: ")
+        message(FATAL_ERROR "lintian finds fault with the package:\n${said}")
+    endif()
+    message(STATUS "lintian: no error or warning")
+else()
+    message(STATUS "no lintian: the package's policy not checked")
 endif()
 file(REMOVE_RECURSE "${out}")
 message(STATUS "Debian package checked: Depends: ${depends}")

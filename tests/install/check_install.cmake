@@ -37,7 +37,7 @@ if(listed EQUAL -1)
 endif()
 foreach(f share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
           share/icons/hicolor/32x32/apps/plumeno.png share/icons/hicolor/256x256/apps/plumeno.png
-          share/man/man6/plumeno.6 share/doc/plumeno/copyright)
+          share/man/man6/plumeno.6.gz share/doc/plumeno/copyright)
     if(NOT EXISTS "${prefix}/${f}")
         message(FATAL_ERROR "missing: ${f}")
     endif()

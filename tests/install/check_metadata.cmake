@@ -1,8 +1,24 @@
-# The desktop entry and the AppStream metainfo pass their validators, the
-# metainfo's release is the program's version and every screenshot it names
-# is a picture in docs/screens/.
-set(desktop "${SOURCE}/dist/${APP_ID}.desktop")
-set(metainfo "${SOURCE}/dist/${APP_ID}.metainfo.xml")
+# The desktop entry and the AppStream metainfo the build made pass their
+# validators, the metainfo's release is the program's version, its addresses
+# are the build's and every screenshot it names is a picture in
+# docs/screens/ under the home page. The README, written by hand, states the
+# same addresses.
+file(READ "${SOURCE}/README.md" readme)
+foreach(address "${HOMEPAGE}" "${BUG_TRACKER}" "${MAIL}")
+    string(FIND "${readme}" "${address}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the README does not give the address ${address}")
+    endif()
+endforeach()
+string(REGEX MATCHALL "https?://[^ )>\n]*|[a-z0-9.]+@[a-z0-9.]+" named "${readme}")
+foreach(address ${named})
+    if(NOT address MATCHES "^(${HOMEPAGE}|${MAIL}$)")
+        message(FATAL_ERROR "the README gives ${address}, not one of the build's addresses")
+    endif()
+endforeach()
+
+set(desktop "${BUILD}/dist/${APP_ID}.desktop")
+set(metainfo "${BUILD}/dist/${APP_ID}.metainfo.xml")
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 find_program(APPSTREAMCLI appstreamcli)
 if(NOT DESKTOP_FILE_VALIDATE OR NOT APPSTREAMCLI)
@@ -35,14 +51,20 @@ endif()
 if(NOT xml MATCHES "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
     message(FATAL_ERROR "the metainfo does not launch ${APP_ID}.desktop")
 endif()
-string(REGEX MATCHALL "/docs/screens/[^<]+</image>" images "${xml}")
+foreach(url "<url type=\"homepage\">${HOMEPAGE}</url>" "<url type=\"bugtracker\">${BUG_TRACKER}</url>")
+    string(FIND "${xml}" "${url}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the metainfo lacks ${url}")
+    endif()
+endforeach()
+string(REGEX MATCHALL "<image>[^<]+</image>" images "${xml}")
 if(NOT images)
-    message(FATAL_ERROR "the metainfo shows no screenshot from docs/screens")
+    message(FATAL_ERROR "the metainfo shows no screenshot")
 endif()
 foreach(image ${images})
-    string(REGEX REPLACE "</image>$" "" image "${image}")
-    if(NOT EXISTS "${SOURCE}${image}")
-        message(FATAL_ERROR "the metainfo shows ${image}, which is not in the sources")
+    if(NOT image MATCHES "^<image>${HOMEPAGE}/raw/main(/docs/screens/[^<]+)</image>$"
+       OR NOT EXISTS "${SOURCE}${CMAKE_MATCH_1}")
+        message(FATAL_ERROR "the metainfo shows ${image}, not a picture of docs/screens under the home page")
     endif()
 endforeach()
 message(STATUS "desktop entry and metainfo validated")

@@ -2,19 +2,15 @@
 // leave them in: the program always starts, says at most once what it did,
 // and copies a damaged file aside only when the ranking is saved over it.
 #include "Messages.h"
-#include "ModeScreen.h"
 #include "ProgramPaths.h"
 #include "RankingFiles.h"
-#include "RankingProcedures.h"
-#include "RankingScreen.h"
+#include "RankingStore.h"
 #include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
-#include <random>
 
 namespace {
 
@@ -32,18 +28,8 @@ QByteArray cp932(const QString &text)
 
 const QByteArray Names = cp932("山田\r\nTaro\r\nHana\r\nJiro\r\nKen\r\n");
 
-// A megabyte of noise from a fixed seed, with no line end in it.
-QByteArray garbage()
-{
-    std::mt19937 noise(7);
-    QByteArray bytes(1024 * 1024, Qt::Uninitialized);
-    for (char &b : bytes) {
-        b = char(noise() & 0xFF);
-        if (b == '\r' || b == '\n')
-            b = char(0xFF);
-    }
-    return bytes;
-}
+// A megabyte with no line end in it, none of it code page 932.
+const QByteArray Garbage(1024 * 1024, '\x80');
 
 // "file": the bytes; "read-only": the bytes, marked read-only; "missing";
 // "folder": a folder holding one file; "DATA file": the bytes as a file
@@ -66,12 +52,18 @@ void place(TestEnvironment &env, const QString &relative, const QString &how, co
         QFile::setPermissions(env.path(relative), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 }
 
-QStringList column(const QList<QLabel *> &labels)
+QStringList column(const RankingStore::Rows &rows, QString RankingInsert::Row::*field)
 {
     QStringList texts;
-    for (QLabel *l : labels)
-        texts << l->text();
+    for (const RankingInsert::Row &row : rows)
+        texts << row.*field;
     return texts;
+}
+
+// Where the ranking files are, as a message names it on a line of its own.
+QString folderLine(const TestEnvironment &env, const QString &data = QStringLiteral("DATA"))
+{
+    return u'\n' + QDir::toNativeSeparators(env.path(data));
 }
 
 } // namespace
@@ -88,8 +80,9 @@ private slots:
         QTest::addColumn<int>("unreadable");
         QTest::newRow("lone CR") << QByteArray("a\rb") << false << QStringList{"a", "b", "", "", ""} << 3;
         QTest::newRow("lone LF is text") << QByteArray("a\nb\r\nc") << false << QStringList{"a\nb", "c", "", "", ""} << 3;
-        QTest::newRow("first five only") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n") << false
-                                         << QStringList{"1", "2", "3", "4", "5"} << 0;
+        QTest::newRow("first five only, as they are") << QByteArray("a,b\r\n\"q\"\r\n  sp\r\n4 \r\n5\r\n6\r\n7\r\n") << false
+                                                      << QStringList{"a,b", "\"q\"", "  sp", "4 ", "5"} << 0;
+        QTest::newRow("LF only") << QByteArray("a\nb\n") << false << QStringList{"a", "b", "", "", ""} << 3;
         QTest::newRow("empty sixth line ignored") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n\r\n") << false
                                                   << QStringList{"1", "2", "3", "4", "5"} << 0;
         QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n\r\n\r\n") << false
@@ -121,7 +114,6 @@ private slots:
 
     void atStartUp_data();
     void atStartUp();
-    void screenRoundTripKeepsOddNames();
     void readOnlyFileRefusesTheGameSave_data();
     void readOnlyFileRefusesTheGameSave();
     void damagedFileIsKeptAsideWhenTheRankingIsSaved();
@@ -163,17 +155,6 @@ void TestRankingFiles::atStartUp_data()
                                                 << DefaultScores;
 
     // Readable files are read as they are and not written.
-    QTest::newRow("longer than five lines") << "file" << Names + "Sixth\r\nSeventh\r\n" << "file" << Scores << ""
-                                            << QStringList() << QStringList() << NameRows << ScoreRows
-                                            << Names + "Sixth\r\nSeventh\r\n" << Scores;
-    QTest::newRow("LF line ends only") << "file" << cp932("山田\nTaro\nHana\nJiro\nKen\n") << "file"
-                                       << QByteArray("90000\n80000\n70000\n60000\n50000") << "" << QStringList()
-                                       << QStringList() << NameRows << ScoreRows << cp932("山田\nTaro\nHana\nJiro\nKen\n")
-                                       << QByteArray("90000\n80000\n70000\n60000\n50000");
-    QTest::newRow("CR line ends only") << "file" << cp932("山田\rTaro\rHana\rJiro\rKen\r") << "file"
-                                       << QByteArray("90000\r80000\r70000\r60000\r50000\r") << "" << QStringList()
-                                       << QStringList() << NameRows << ScoreRows << cp932("山田\rTaro\rHana\rJiro\rKen\r")
-                                       << QByteArray("90000\r80000\r70000\r60000\r50000\r");
     QTest::newRow("read-only") << "read-only" << Names << "read-only" << Scores << "" << QStringList() << QStringList()
                                << NameRows << ScoreRows << Names << Scores;
     const QByteArray oddScores = "99999999999999\r\n-5\r\nabc\r\n&HFFFF\r\n1E400\r\n";
@@ -189,14 +170,10 @@ void TestRankingFiles::atStartUp_data()
     QTest::newRow("names shorter than five lines, the last without its end")
         << "file" << cp932("山田\r\nTaro") << "file" << Scores << "" << QStringList() << QStringList()
         << QStringList{"山田", "Taro", "", "", ""} << ScoreRows << cp932("山田\r\nTaro") << Scores;
-    const QByteArray notCp932 = cp932("山田\r\nTa") + "\x80" + cp932("ro\r\nHana\r\nJiro\r\nKen\r\n");
-    QTest::newRow("a line that is not code page 932")
-        << "file" << notCp932 << "file" << Scores << "" << QStringList() << QStringList()
-        << QStringList{"山田", "", "Hana", "Jiro", "Ken"} << ScoreRows << notCp932 << Scores;
-    QTest::newRow("a megabyte of garbage") << "file" << garbage() << "file" << Scores << "" << QStringList()
-                                           << QStringList() << EmptyRows << ScoreRows << garbage() << Scores;
+    QTest::newRow("a megabyte of garbage") << "file" << Garbage << "file" << Scores << "" << QStringList()
+                                           << QStringList() << EmptyRows << ScoreRows << Garbage << Scores;
     QTest::newRow("damaged and read-only") << "read-only" << cp932("山田\r\n") << "file" << Scores << QStringLiteral("読込報告")
-                                           << QStringList{"Data1.data（名前）", "書き込めないため直せませんでした"}
+                                           << QStringList{"Data1.data（名前）", "書き込めないため直せませんでした", "\n/"}
                                            << QStringList() << QStringList{"山田", "", "", "", ""} << ScoreRows
                                            << cp932("山田\r\n") << Scores;
 }
@@ -217,11 +194,11 @@ void TestRankingFiles::atStartUp()
     place(env, "DATA/Data1.data", namesHow, names);
     place(env, "DATA/Data2.data", scoresHow, scores);
 
-    QVERIFY(ModeScreen::instance());
     // Later looks read the files as they are and say nothing more.
+    RankingStore store;
     for (int i = 0; i < 3; ++i) {
-        Ranking::ensureFiles();
-        RankingScreen::instance()->readRanking();
+        store.ensureFiles();
+        store.rows();
     }
     if (title.isEmpty()) {
         QVERIFY2(env.messages.isEmpty(), qPrintable(env.messageTexts().join(u'|')));
@@ -250,10 +227,8 @@ void TestRankingFiles::atStartUp()
 
     QTEST(env.readFile("DATA/Data1.data"), "namesAfter");
     QTEST(env.readFile("DATA/Data2.data"), "scoresAfter");
-    RankingScreen *ranking = RankingScreen::instance();
-    ranking->readRanking();
-    QTEST(column(ranking->m_nameLabels), "shownNames");
-    QTEST(column(ranking->m_scoreLabels), "shownScores");
+    QTEST(column(store.rows(), &RankingInsert::Row::name), "shownNames");
+    QTEST(column(store.rows(), &RankingInsert::Row::score), "shownScores");
 }
 
 void TestRankingFiles::readOnlyFileRefusesTheGameSave_data()
@@ -270,33 +245,17 @@ void TestRankingFiles::readOnlyFileRefusesTheGameSave()
     env.writeDefaultFiles();
     env.writeFile("DATA/Data1.data", Names);
     place(env, "DATA/Data2.data", "read-only", scores);
-    ModeScreen::instance();
+    RankingStore store;
+    store.ensureFiles();
     env.messages.clear(); // what start-up says is checked above
 
-    qint32 score = 100000;
-    QString name = QStringLiteral("Newcomer");
-    RankingScreen::instance()->insertScore(score, name);
-    QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"});
+    QVERIFY(!store.enter(100000, QStringLiteral("Newcomer")));
+    QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。" + folderLine(env)});
     QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
     // Neither file changed: the names never go in beside the old scores.
     QCOMPARE(env.readFile("DATA/Data1.data"), Names);
     QCOMPARE(env.readFile("DATA/Data2.data"), scores);
     QVERIFY(QDir(env.path("DATA")).entryList({"*.bak-*"}).isEmpty());
-}
-
-void TestRankingFiles::screenRoundTripKeepsOddNames()
-{
-    TestEnvironment env;
-    env.writeFile("DATA/Data1.data", cp932("山田太郎\r\na,b\r\n\"q\"\r\n  sp\r\nｶﾅ\r\nsixth\r\n"));
-    env.writeFile("DATA/Data2.data", "5\r\n4\r\n3\r\n2\r\n1\r\n");
-    RankingScreen *screen = RankingScreen::instance();
-    screen->readRanking();
-    QVERIFY(screen->saveRanking());
-    // Five lines and the empty sixth, each name as it was.
-    QCOMPARE(env.readFile("DATA/Data1.data"), cp932("山田太郎\r\na,b\r\n\"q\"\r\n  sp\r\nｶﾅ\r\n\r\n"));
-    QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("5\r\n4\r\n3\r\n2\r\n1\r\n\r\n"));
-    screen->readRanking();
-    QCOMPARE(column(screen->m_nameLabels), (QStringList{"山田太郎", "a,b", "\"q\"", "  sp", "ｶﾅ"}));
 }
 
 void TestRankingFiles::damagedFileIsKeptAsideWhenTheRankingIsSaved()
@@ -306,12 +265,10 @@ void TestRankingFiles::damagedFileIsKeptAsideWhenTheRankingIsSaved()
     env.writeFile("DATA/Data1.data", Names);
     const QByteArray damaged = "90000\r\n80000\r\n";
     env.writeFile("DATA/Data2.data", damaged);
-    ModeScreen::instance();
 
     // The game's save copies it aside first and says so once, naming the copy.
-    qint32 score = 85000;
-    QString name = QStringLiteral("Newcomer");
-    RankingScreen::instance()->insertScore(score, name);
+    RankingStore store;
+    store.enter(85000, QStringLiteral("Newcomer"));
     QCOMPARE(env.messages.size(), 1);
     QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
     const QStringList copies = QDir(env.path("DATA")).entryList({"Data2.data.bak-*"});
@@ -322,7 +279,7 @@ void TestRankingFiles::damagedFileIsKeptAsideWhenTheRankingIsSaved()
     // The rows that could be read take part in the game as ever.
     QCOMPARE(env.readFile("DATA/Data2.data"), QByteArray("90000\r\n85000\r\n80000\r\n0\r\n0\r\n\r\n"));
     QCOMPARE(env.readFile("DATA/Data1.data"), cp932("山田\r\nNewcomer\r\nTaro\r\nHana\r\nJiro\r\n\r\n"));
-    RankingScreen::instance()->insertScore(score, name);
+    store.enter(85000, QStringLiteral("Newcomer"));
     QCOMPARE(env.messages.size(), 1);
 }
 
@@ -342,7 +299,8 @@ void TestRankingFiles::reset_data()
         << QStringList{"ランキングファイルが確認できません。自動生成します。", ask, "キャンセルしました。"} << "キャンセル報告" << true;
     QTest::newRow("read-only: not half reset")
         << "read-only" << int(Messages::Answer::Yes)
-        << QStringList{ask, "ランキングファイルに書き込めませんでした。\nランキングは初期化されていません。"} << "初期化報告" << false;
+        << QStringList{ask, "ランキングファイルに書き込めませんでした。\nランキングは初期化されていません。\nTMP/DATA"} << "初期化報告"
+        << false;
 }
 
 void TestRankingFiles::reset()
@@ -355,8 +313,8 @@ void TestRankingFiles::reset()
         env.writeFile("DATA/Data1.data", Names);
     place(env, "DATA/Data2.data", how, Scores);
     env.answers = {Messages::Answer(answer)};
-    Ranking::reset();
-    QTEST(env.messageTexts(), "says");
+    RankingStore().reset();
+    QTEST(env.messageTexts().replaceInStrings(QDir::toNativeSeparators(env.dir()), "TMP"), "says");
     QTEST(env.messages.last().title, "title");
     QCOMPARE(env.readFile("DATA/Data1.data"), reset ? DefaultNames : Names);
     QCOMPARE(env.readFile("DATA/Data2.data"), reset ? DefaultScores : Scores);
@@ -368,19 +326,20 @@ void TestRankingFiles::unwritableDataDirectoryIsToldOnceAndKeepsTheRankingInMemo
     env.writeFile("blocker", "x");
     ProgramPaths::setProgramDir(env.path("blocker/Plumeno"));
     ProgramPaths::setUserDataDirForTests(env.path("blocker/user"));
-    ModeScreen::instance(); // tells of both files being impossible to create
+    RankingStore store;
+    store.ensureFiles(); // tells of both files being impossible to create, naming the folder
+    QCOMPARE(env.messages.last().text, "ランキングファイルを作成できませんでした。\nランキングは保存されません。" + folderLine(env, "blocker/user/DATA"));
     env.messages.clear();
 
     // A later look at the ranking does not ask again; the game's save fails
-    // honestly, and the ranking screen keeps the result for the run.
-    Ranking::ensureFiles();
+    // honestly, and the store keeps the result for the run.
+    store.ensureFiles();
     QVERIFY(env.messages.isEmpty());
-    qint32 score = 140000;
-    QString name = QStringLiteral("Newcomer");
-    RankingScreen::instance()->insertScore(score, name);
-    QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。"});
-    QCOMPARE(RankingScreen::existing()->m_nameLabels[1]->text(), QStringLiteral("Newcomer"));
-    QCOMPARE(RankingScreen::existing()->m_scoreLabels[0]->text(), QStringLiteral("150000"));
+    QVERIFY(!store.enter(140000, QStringLiteral("Newcomer")));
+    QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。" + folderLine(env, "blocker/user/DATA")});
+    const RankingStore::Rows rows = store.rows();
+    QCOMPARE(rows[1].name, QStringLiteral("Newcomer"));
+    QCOMPARE(rows[0].score, QStringLiteral("150000"));
 }
 
 QTEST_MAIN(TestRankingFiles)

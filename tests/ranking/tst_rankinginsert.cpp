@@ -1,7 +1,7 @@
 // Entering a finished game's score in the ranking, on rows and on the files.
 #include "RankingFiles.h"
 #include "RankingInsert.h"
-#include "RankingScreen.h"
+#include "RankingStore.h"
 #include "SharedState.h"
 #include "TestSupport.h"
 
@@ -104,8 +104,7 @@ void RankingInsertTest::files()
     env.writeFile(QStringLiteral("DATA/Data1.data"), namesIn);
     env.writeFile(QStringLiteral("DATA/Data2.data"), DefaultScores);
     sharedState().PlayerName = name;
-    qint32 finalScore = score;
-    RankingScreen::instance()->insertScore(finalScore, sharedState().PlayerName);
+    RankingStore().enter(score, sharedState().PlayerName);
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data1.data")), namesOut);
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), scoresOut);
     QCOMPARE(sharedState().PlayerName, name);
@@ -119,7 +118,7 @@ void RankingInsertTest::vanishedFilesAreRecreatedFirst()
     QFile::remove(env.path(QStringLiteral("DATA/Data2.data")));
     qint32 score = 60000;
     QString name = QStringLiteral("Taro");
-    RankingScreen::instance()->insertScore(score, name);
+    RankingStore().enter(score, name);
     QCOMPARE(env.messages.size(), 1);
     QVERIFY(env.messages[0].text.startsWith(QStringLiteral("ランキングファイルが確認できません。自動生成します。")));
     QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), QByteArray("150000\r\n130000\r\n100000\r\n70000\r\n60000\r\n\r\n"));

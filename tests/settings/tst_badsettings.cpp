@@ -110,7 +110,7 @@ void TestBadSettings::readOnlyFileIsNotReplacedOnExit()
 
     ModeScreen::existing()->m_exitAction->trigger();
     QCOMPARE(env.messageTexts(), (QStringList{"設定が変更されています。保存しますか？",
-                                              "設定ファイルに書き込めませんでした。\n設定は保存されていません。"}));
+                                              "設定ファイルに書き込めませんでした。\n設定は保存されていません。\n" + env.dir()}));
     QCOMPARE(env.messages[1].title, QStringLiteral("保存報告"));
     QCOMPARE(env.readFile("Plumeno.config"), Mine);
 }
