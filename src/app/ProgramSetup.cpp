@@ -38,6 +38,7 @@ Run &run()
 void install(WavePlayerFactory *soundSource)
 {
     Fonts::installSubstitutions();
+    Fonts::useJapaneseDefault();
     Navigation::setModeScreenOpener([] { return ModeScreen::instance(); });
     MainScreen::setMenuCommands({
         .chooseForeColor = &OptionCommands::chooseForeColor,

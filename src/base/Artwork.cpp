@@ -30,10 +30,15 @@ QPixmap pixmap(const QString &name, qreal devicePixelRatio)
 
 QIcon icon(const QString &name)
 {
+    // Qt decodes each file as it is added. On screens of ordinary density
+    // the doubled picture would never be drawn, and decoding it cost four
+    // times the start-up work of the picture that is, so it is added only
+    // where a screen needs it, as pixmap() picks its picture.
     QIcon icon;
     if (QFile::exists(path(name, false)))
         icon.addFile(path(name, false));
-    if (QFile::exists(path(name, true)))
+    const bool highDensity = qApp && qApp->devicePixelRatio() > 1.0;
+    if (highDensity && QFile::exists(path(name, true)))
         icon.addFile(path(name, true));
     return icon;
 }

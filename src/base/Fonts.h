@@ -6,4 +6,8 @@ namespace Fonts {
 // them once, at start-up, to the Japanese fonts installed here.
 void installSubstitutions();
 
+// Makes the proportional Japanese Gothic (by its Windows name, so through
+// the substitutions) the program's default face, at the platform's size.
+void useJapaneseDefault();
+
 } // namespace Fonts

@@ -1,8 +1,8 @@
 #include "Messages.h"
 
+#include "OwnedMessageBox.h"
 #include "Placement.h"
 
-#include <QMessageBox>
 #include <QWidget>
 
 namespace Messages {
@@ -16,7 +16,7 @@ Responder &responder()
 
 Answer realMessageBox(const Call &call)
 {
-    QMessageBox box(QMessageBox::NoIcon, call.title, call.text);
+    OwnedMessageBox box(call.title, call.text, Placement::messageOwner());
     if (call.buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QSizeF>
 #include <QWidget>
+#include <QWindow>
 
 namespace Placement {
 namespace {
@@ -74,11 +75,30 @@ void centerOnActiveScreen(QWidget *window)
         return;
     const QRect a = active->frameGeometry();
     const QRect f = window->frameGeometry();
+    // Tied before it is moved: a window made native after a move reports
+    // its frame off by the frame's width until it is shown.
+    keepWith(window, active);
     // Halves are kept until the end so that odd sizes centre the same way
     // the twips arithmetic did.
     const double top = a.height() / 2.0 + a.top() - f.height() / 2.0;
     const double left = a.width() / 2.0 + a.left() - f.width() / 2.0;
     window->move(qRound(left), qRound(top));
+}
+
+void keepWith(QWidget *window, QWidget *owner)
+{
+    QWindow *ownerWindow = owner ? owner->window()->windowHandle() : nullptr;
+    if (!ownerWindow || owner->window() == window)
+        return;
+    window->winId(); // the hint lives on the native window
+    window->windowHandle()->setTransientParent(ownerWindow);
+}
+
+QWidget *messageOwner()
+{
+    if (QWidget *dialog = QApplication::activeModalWidget())
+        return dialog;
+    return activeScreen();
 }
 
 double screenWidth()

@@ -64,13 +64,11 @@ QList<std::int32_t> runningTotals(const QList<std::int32_t> &numbers)
 
 std::optional<int> intervalForTotal(int totalMs, int terms)
 {
-    if (terms <= 0 || totalMs <= 0)
+    // Under 1 ms a number is refused before rounding: rounded up to 1 ms the
+    // round would run longer than the total it is recorded with.
+    if (terms <= 0 || totalMs < terms)
         return std::nullopt;
-    const double exact = double(totalMs) / terms;
-    const int ms = int(std::nearbyint(exact)); // the default rounding sends halves to even
-    if (ms < 1)
-        return std::nullopt;
-    return ms;
+    return int(std::nearbyint(double(totalMs) / terms)); // the default rounding sends halves to even
 }
 
 std::optional<std::int64_t> gapOnsetNs(int intervalMs, int flashPercent)

@@ -21,7 +21,8 @@ QList<std::int32_t> numbers(const std::function<double()> &random, int digits, i
 QList<std::int32_t> runningTotals(const QList<std::int32_t> &numbers);
 
 // A round set by its total time: the interval in whole milliseconds, halves
-// to even; nullopt when there are no terms or the interval would be under 1 ms.
+// to even; nullopt when there are no terms or under 1 ms a number, before
+// any rounding.
 std::optional<int> intervalForTotal(int totalMs, int terms);
 
 // How long after a number appears it is taken down, in nanoseconds; nullopt

@@ -26,5 +26,8 @@ struct StartReading
     QString refusal;
 };
 StartReading readStart(QStringView digitsText, QStringView termsText, QStringView intervalText);
+// A round set by its total time: the interval box is neither read nor
+// checked, whatever it holds; the choice keeps its default interval.
+StartReading readStartByTotalTime(QStringView digitsText, QStringView termsText);
 
 } // namespace StartChoice

@@ -151,8 +151,13 @@ void TrainingScreen::unlockControls()
 
 void TrainingScreen::start()
 {
+    m_extras = TrainingExtras::load();
+    // A round set by its total time never uses the interval box, so nothing
+    // there may stand in its way.
     const StartChoice::StartReading reading =
-        StartChoice::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
+        m_extras.byTotalTime
+            ? StartChoice::readStartByTotalTime(m_digitsBox->currentText(), m_termsBox->currentText())
+            : StartChoice::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
     if (!reading.choice) {
         Messages::show(reading.refusal, QStringLiteral("確認"));
         return;
@@ -168,7 +173,6 @@ void TrainingScreen::start()
 
 bool TrainingScreen::prepareExtras(int intervalMs)
 {
-    m_extras = TrainingExtras::load();
     if (m_extras.byTotalTime) {
         const std::optional<int> ms = RoundPlan::intervalForTotal(m_extras.totalMs, m_terms);
         if (!ms) {

@@ -1,8 +1,26 @@
+// The settings file, as text and in every state a disk, an editor or a
+// player can leave it in. The program always starts with five usable
+// settings and says at most once what it did; a value it cannot read takes
+// its default.
+#include "ModeScreen.h"
 #include "SettingsFile.h"
+#include "SharedState.h"
+#include "TestSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
-using SettingsFile::Values;
+namespace {
+
+// The settings the program holds now, in the file's own form.
+QByteArray held()
+{
+    const SharedState &s = sharedState();
+    return SettingsFile::serialize({s.ForeColorSetting, s.BackColorSetting, s.MaxDisplayOn, s.SoundOff, s.MaxFontSize});
+}
+
+} // namespace
 
 class TestSettingsFile : public QObject
 {
@@ -10,66 +28,84 @@ class TestSettingsFile : public QObject
 private slots:
     void writesFlagsAndNegativesAsText()
     {
-        const Values v{16777215, -1, true, true, 250};
-        QCOMPARE(SettingsFile::serialize(v), QByteArray("16777215\r\n-1\r\n#TRUE#\r\n#TRUE#\r\n250\r\n"));
+        const SettingsFile::Values v{16777215, -1, true, false, 250};
+        QCOMPARE(SettingsFile::serialize(v), QByteArray("16777215\r\n-1\r\n#TRUE#\r\n#FALSE#\r\n250\r\n"));
+        const SettingsFile::Values extremes{0x123456, -2147483647 - 1, false, true, -32768};
+        const auto p = SettingsFile::parse(SettingsFile::serialize(extremes));
+        QVERIFY(p.unreadable == 0 && p.values == extremes);
     }
 
     void parse_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("fore");
-        QTest::addColumn<int>("back");
-        QTest::addColumn<bool>("maxOn");
-        QTest::addColumn<bool>("soundOff");
-        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<QByteArray>("read"); // what was read, written out again
         QTest::addColumn<int>("unreadable");
-        QTest::newRow("default file") << QByteArray("65280\r\n0\r\n#FALSE#\r\n#FALSE#\r\n0\r\n")
-                                      << 65280 << 0 << false << false << 0 << 0;
-        QTest::newRow("all set") << QByteArray("255\r\n16777215\r\n#TRUE#\r\n#TRUE#\r\n130\r\n")
-                                 << 255 << 16777215 << true << true << 130 << 0;
-        QTest::newRow("negative colour kept") << QByteArray("-5\r\n0\r\n#FALSE#\r\n#FALSE#\r\n0\r\n")
-                                              << -5 << 0 << false << false << 0 << 0;
-        QTest::newRow("LF only") << QByteArray("1\n2\n#TRUE#\n#FALSE#\n30\n") << 1 << 2 << true << false << 30 << 0;
-        QTest::newRow("CR only, no last end") << QByteArray("1\r2\r#TRUE#\r#FALSE#\r30") << 1 << 2 << true << false << 30 << 0;
-        QTest::newRow("extra lines ignored") << QByteArray("1\r\n2\r\n#TRUE#\r\n#TRUE#\r\n3\r\nrubbish\r\n")
-                                             << 1 << 2 << true << true << 3 << 0;
-        QTest::newRow("blanks around") << QByteArray(" 7 \r\n 8\r\n #true# \r\n#False#\r\n9 \r\n")
-                                       << 7 << 8 << true << false << 9 << 0;
-        QTest::newRow("empty") << QByteArray() << 65280 << 0 << false << false << 0 << 5;
-        QTest::newRow("short") << QByteArray("123\r\n456\r\n") << 123 << 456 << false << false << 0 << 3;
-        QTest::newRow("flag without closing sign") << QByteArray("1\r\n2\r\n#TRUE\r\n#TRUE#\r\n3\r\n")
-                                                   << 1 << 2 << false << true << 3 << 1;
-        QTest::newRow("flag as number") << QByteArray("1\r\n2\r\n-1\r\n0\r\n3\r\n") << 1 << 2 << false << false << 3 << 2;
-        QTest::newRow("font size past 16 bits") << QByteArray("1\r\n2\r\n#TRUE#\r\n#TRUE#\r\n99999\r\n")
-                                                << 1 << 2 << true << true << 0 << 1;
-        QTest::newRow("colour past 32 bits") << QByteArray("4294967296\r\n2\r\n#TRUE#\r\n#TRUE#\r\n3\r\n")
-                                             << 65280 << 2 << true << true << 3 << 1;
-        QTest::newRow("colours below 32 bits") << QByteArray("-2147483649\r\n-2147483649\r\n#TRUE#\r\n#TRUE#\r\n3\r\n")
-                                               << 65280 << 0 << true << true << 3 << 2;
-        QTest::newRow("garbage") << QByteArray("\x81\x82zz\r\n\x00\x01\r\n") << 65280 << 0 << false << false << 0 << 5;
-        QTest::newRow("decimal colour") << QByteArray("1.5\r\n2\r\n#TRUE#\r\n#TRUE#\r\n3\r\n")
-                                        << 65280 << 2 << true << true << 3 << 1;
+        QTest::newRow("blanks around") << QByteArray(" 7 \r\n -8\r\n #true# \r\n#False#\r\n9 \r\n")
+                                       << QByteArray("7\r\n-8\r\n#TRUE#\r\n#FALSE#\r\n9\r\n") << 0;
+        QTest::newRow("LF, CR and no last end") << QByteArray("1\n2\r#FALSE#\r\n#TRUE#\n30")
+                                                << QByteArray("1\r\n2\r\n#FALSE#\r\n#TRUE#\r\n30\r\n") << 0;
+        QTest::newRow("short") << QByteArray("123\r\n456\r\n") << QByteArray("123\r\n456\r\n#FALSE#\r\n#FALSE#\r\n0\r\n") << 3;
+        QTest::newRow("flags without closing sign or as numbers") << QByteArray("1\r\n2\r\n#TRUE\r\n-1\r\n3\r\n")
+                                                                  << QByteArray("1\r\n2\r\n#FALSE#\r\n#FALSE#\r\n3\r\n") << 2;
+        QTest::newRow("past 32 bits, decimal") << QByteArray("4294967296\r\n-2147483649\r\n#TRUE#\r\n#TRUE#\r\n1.5\r\n")
+                                               << QByteArray("65280\r\n0\r\n#TRUE#\r\n#TRUE#\r\n0\r\n") << 3;
+        QTest::newRow("font size past 16 bits") << QByteArray("1\r\n2\r\n#TRUE#\r\n#TRUE#\r\n32768\r\n")
+                                                << QByteArray("1\r\n2\r\n#TRUE#\r\n#TRUE#\r\n0\r\n") << 1;
     }
     void parse()
     {
         QFETCH(QByteArray, bytes);
         const SettingsFile::Parsed p = SettingsFile::parse(bytes);
-        QTEST(int(p.values.foreColor), "fore");
-        QTEST(int(p.values.backColor), "back");
-        QTEST(p.values.maxDisplayOn, "maxOn");
-        QTEST(p.values.soundOff, "soundOff");
-        QTEST(int(p.values.maxFontSize), "fontSize");
+        QTEST(SettingsFile::serialize(p.values), "read");
         QTEST(p.unreadable, "unreadable");
     }
 
-    void roundTrip()
+    void atStartUp_data()
     {
-        const Values v{0x123456, -2147483647 - 1, true, false, -32768};
-        const auto p = SettingsFile::parse(SettingsFile::serialize(v));
-        QCOMPARE(p.unreadable, 0);
-        QVERIFY(p.values == v);
+        QTest::addColumn<QString>("how"); // "file", "read-only" or "folder"
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message"); // empty: none; it starts with this
+        QTest::addColumn<QByteArray>("read");
+        // The file keeps what it holds: only a save the player agrees to on exit writes it.
+        const QString unreadable = QStringLiteral("設定ファイルに読み取れない値がありました。\n読み取れない値には既定の設定を使います。");
+        const QByteArray mine = "255\r\n65535\r\n#TRUE#\r\n#TRUE#\r\n120\r\n";
+        QTest::newRow("empty") << "file" << QByteArray() << unreadable << TestSupport::DefaultSettings;
+        QTest::newRow("bytes that are no text") << "file" << QByteArray("2\x80\xff" "55\r\n65535\r\n#TRUE#\r\n#TRUE#\r\n120\r\n")
+                                                << unreadable << QByteArray("65280\r\n65535\r\n#TRUE#\r\n#TRUE#\r\n120\r\n");
+        QTest::newRow("read-only") << "read-only" << mine << "" << mine;
+        // A folder by the file's name is moved aside; the file is created.
+        QTest::newRow("a folder where the file should be")
+            << "folder" << QByteArray() << "設定ファイルが確認できません。自動生成します。\n設定ファイルの場所にあったフォルダは「"
+            << TestSupport::DefaultSettings;
+    }
+    void atStartUp()
+    {
+        QFETCH(QString, how);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        TestEnvironment env;
+        env.writeDefaultFiles();
+        const QString path = env.path("Plumeno.config");
+        QFile::remove(path);
+        if (how == u"folder") {
+            env.writeFile("Plumeno.config/inside.txt", "keep me");
+        } else {
+            env.writeFile("Plumeno.config", bytes);
+            if (how == u"read-only")
+                QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        }
+        ModeScreen *screen = ModeScreen::instance();
+        QCOMPARE(env.messages.size(), message.isEmpty() ? 0 : 1);
+        QVERIFY2(message.isEmpty() || env.messages[0].text.startsWith(message), qPrintable(env.messageTexts().join(u'|')));
+        QTEST(held(), "read");
+        QCOMPARE(screen->m_maxDisplayAction->isChecked(), sharedState().MaxDisplayOn);
+        QCOMPARE(screen->m_soundOffAction->isChecked(), sharedState().SoundOff);
+        QCOMPARE(env.readFile("Plumeno.config"), how == u"folder" ? TestSupport::DefaultSettings : bytes);
+        const QStringList aside = QDir(env.dir()).entryList({"Plumeno.config.bak-*"}, QDir::Dirs);
+        QCOMPARE(aside.size(), how == u"folder" ? 1 : 0);
+        QVERIFY(aside.isEmpty() || env.messages[0].text.contains(QDir::toNativeSeparators(env.path(aside[0]))));
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsFile)
+QTEST_MAIN(TestSettingsFile)
 #include "tst_settingsfile.moc"

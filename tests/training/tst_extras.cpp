@@ -1,26 +1,88 @@
-// The training extras end to end, through the real screens and real timers.
+// The training extras end to end, through the real screens and real timers:
+// their dialog and file, the gap, the subtractions, the total time, the
+// review with its replay, and the history of training rounds and challenge games.
+#include "ChallengeScreen.h"
 #include "ExtrasDialog.h"
-#include "ExtrasTestSupport.h"
 #include "GapTimer.h"
 #include "HistoryFile.h"
 #include "ModeScreen.h"
+#include "PictureButton.h"
+#include "ReviewDialog.h"
 #include "RoundPlan.h"
 #include "RoundTimer.h"
 #include "SharedState.h"
+#include "TestSupport.h"
 #include "TrainingExtras.h"
+#include "TrainingScreen.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
-#include <QMenu>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <memory>
 
-using namespace ExtrasTest;
 using namespace TestSupport;
+
+namespace {
+
+// What the number display showed, in order, one entry per change, from the first number on.
+class DisplayLog : public QObject
+{
+public:
+    explicit DisplayLog(QLabel *label)
+        : m_label(label)
+    {
+        label->installEventFilter(this);
+    }
+    QStringList shown;
+    QList<std::int32_t> numbers() const
+    {
+        QList<std::int32_t> n;
+        for (const QString &s : shown)
+            if (!s.isEmpty())
+                n << s.toInt();
+        return n;
+    }
+    // Alternating numbers and blanks: n1, "", n2, "", ..., nN, "".
+    bool blankAfterEveryNumber(int terms) const
+    {
+        return QRegularExpression(QStringLiteral(R"(^(-?\d+\|\|){%1}-?\d+\|$)").arg(terms - 1)).match(shown.join(u'|')).hasMatch();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QString text = m_label->text();
+        if (event->type() == QEvent::Paint && (shown.isEmpty() ? !text.isEmpty() : shown.last() != text))
+            shown << text;
+        return false;
+    }
+
+private:
+    QLabel *m_label;
+};
+
+// Plays one round from START to the unlocked screen, answering the sum + wrongBy.
+void play(TrainingScreen *form, int wrongBy)
+{
+    answerNextDialog([=] { return QString::number(form->m_roundSum + wrongBy); });
+    QTest::mouseClick(form->m_startButton, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled(), 10000);
+}
+
+TrainingScreen *openWithExtras(TestEnvironment &env, const TrainingExtras &extras, const QStringList &choices)
+{
+    return extras.save() ? openTrainingScreen(env, choices) : nullptr;
+}
+
+} // namespace
 
 class TestExtras : public QObject
 {
@@ -31,91 +93,43 @@ private slots:
         GapTimer gap;
         int fired = 0;
         connect(&gap, &GapTimer::timeout, [&] { ++fired; });
-        gap.start(3000000, 5000000);
-        QTRY_COMPARE_WITH_TIMEOUT(fired, 1, 5000);
-        QVERIFY(!gap.isActive());
-        // A start replaces the pending one; a stop cancels it.
         gap.start(2000000000, 5000000);
-        gap.start(1000000, 5000000);
-        QTRY_COMPARE_WITH_TIMEOUT(fired, 2, 5000);
+        gap.start(1000000, 5000000); // replaces the first
+        QTRY_COMPARE_WITH_TIMEOUT(fired, 1, 5000);
         gap.start(5000000, 5000000);
         gap.stop();
         QTest::qWait(30);
-        QCOMPARE(fired, 2);
+        QCOMPARE(fired, 1);
     }
 
-    void everyExtraOffIsTheDesignedRound()
-    {
-        TestEnvironment env;
-        TrainingScreen *form = openTrainingScreen(env, {"2", "6", "0.02"});
-        bool reviewOpened = false;
-        whenDialogOpens(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
-            reviewOpened = true;
-            w->close();
-        });
-        DisplayLog log(form->m_numberLabel);
-        play(form, 0);
-        // The numbers follow each other with no blank between; one blank at the end.
-        QCOMPARE(log.shown.size(), 7);
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(log.shown[i].size(), 2);
-            if (i > 0)
-                QVERIFY(log.shown[i] != log.shown[i - 1]);
-        }
-        QCOMPARE(log.shown.last(), QString());
-        QCOMPARE(form->m_roundTimer->interval(), 20);
-        QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
-
-        env.messages.clear();
-        DisplayLog second(form->m_numberLabel);
-        int sum = 0;
-        whenDialogOpens(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
-            sum = form->m_roundSum;
-            answerDialog(w, QString::number(sum + 1));
-        });
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled(), 10000);
-        QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(sum)}));
-        QCOMPARE(second.sum(), sum);
-        QTest::qWait(20);
-        QVERIFY(!reviewOpened);
-        // Nothing of the extras is written while they are off.
-        QVERIFY(!QFile::exists(env.path(TrainingExtras::fileName())));
-        QVERIFY(!QFile::exists(env.path(HistoryFile::fileName())));
-    }
-
-    void menuItemOpensTheDialogWhichSavesItsOwnFile()
+    void dialogSavesItsOwnFileOnlyOnOkAndReportsWhatCannotBeSaved()
     {
         TestEnvironment env;
         env.writeDefaultFiles();
         const QByteArray settingsBefore = env.readFile("Plumeno.config");
+        QVERIFY(QDir(env.dir()).mkdir(TrainingExtras::fileName())); // in the way of the first OK
         ModeScreen *modes = ModeScreen::instance();
         modes->show();
-        // OK without a change writes nothing.
-        whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) { static_cast<ExtrasDialog *>(w)->m_okButton->click(); });
-        modes->m_trainingExtrasAction->trigger();
-        QVERIFY(!QFile::exists(env.path(TrainingExtras::fileName())));
-
-        whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
+        bool stayedOpen = false;
+        whenDialogOpens(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
             auto *d = static_cast<ExtrasDialog *>(w);
-            QVERIFY(!d->m_totalSecondsBox->isEnabled());
             d->m_flashPercentBox->setValue(75);
             d->m_totalTimeCheck->setChecked(true);
-            QVERIFY(d->m_totalSecondsBox->isEnabled());
             d->m_totalSecondsBox->setValue(1.65);
             d->m_minusPercentBox->setValue(30);
             d->m_reviewBox->setCurrentIndex(1);
             d->m_historyCheck->setChecked(true);
             d->m_okButton->click();
+            stayedOpen = d->isVisible();
+            QDir(env.dir()).rmdir(TrainingExtras::fileName());
+            d->m_okButton->click();
         });
         modes->m_trainingExtrasAction->trigger();
-        TrainingExtras expected;
-        expected.flashPercent = 75;
-        expected.byTotalTime = true;
-        expected.totalMs = 1650;
-        expected.minusPercent = 30;
-        expected.review = TrainingExtras::Review::AfterWrong;
-        expected.keepHistory = true;
+        QVERIFY(stayedOpen);
+        QCOMPARE(env.messages.size(), 1);
+        QVERIFY(env.messages[0].text.startsWith(QStringLiteral("練習の詳細設定を保存できませんでした。")));
+        QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
+        const TrainingExtras expected{75, true, 1650, 30, TrainingExtras::Review::AfterWrong, true}; // every field
         QVERIFY(TrainingExtras::load() == expected);
         QCOMPARE(env.readFile("Plumeno.config"), settingsBefore);
         QVERIFY(!sharedState().SettingsChanged);
@@ -123,40 +137,13 @@ private slots:
         // キャンセル keeps what was saved; the dialog opens on it.
         whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
             auto *d = static_cast<ExtrasDialog *>(w);
-            QCOMPARE(d->m_flashPercentBox->value(), 75);
             QCOMPARE(d->m_reviewBox->currentText(), QStringLiteral("不正解のとき"));
             d->m_flashPercentBox->setValue(100);
             d->m_cancelButton->click();
         });
         modes->m_trainingExtrasAction->trigger();
         QVERIFY(TrainingExtras::load() == expected);
-        QVERIFY(env.messages.isEmpty());
-    }
-
-    void extrasThatCannotBeSavedAreReportedAndTheDialogStays()
-    {
-        TestEnvironment env;
-        env.writeDefaultFiles();
-        QVERIFY(QDir(env.dir()).mkdir(TrainingExtras::fileName()));
-        ModeScreen *modes = ModeScreen::instance();
-        modes->show();
-        bool stillOpen = false;
-        whenDialogOpens(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
-            auto *d = static_cast<ExtrasDialog *>(w);
-            d->m_minusPercentBox->setValue(20);
-            d->m_okButton->click();
-            stillOpen = d->isVisible();
-            d->m_cancelButton->click();
-        });
-        modes->m_trainingExtrasAction->trigger();
-        QVERIFY(stillOpen);
         QCOMPARE(env.messages.size(), 1);
-        QVERIFY(env.messages[0].text.startsWith(QStringLiteral("練習の詳細設定を保存できませんでした。")));
-        QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
-        // What stands in the way reads as the defaults, without a word.
-        env.messages.clear();
-        QVERIFY(TrainingExtras::load() == TrainingExtras{});
-        QVERIFY(env.messages.isEmpty());
     }
 
     void damagedExtrasFileReadsAsDefaultsSilently_data()
@@ -170,23 +157,19 @@ private slots:
     void damagedExtrasFileReadsAsDefaultsSilently()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(int, flashPercent);
         TestEnvironment env;
         env.writeFile(TrainingExtras::fileName(), bytes);
-        TrainingScreen *form = openTrainingScreen(env, {"1", "2", "0.01"});
-        play(form, 0);
-        QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
-        const TrainingExtras e = TrainingExtras::load();
-        QTEST(e.flashPercent, "flashPercent");
-        QVERIFY(!e.byTotalTime && e.minusPercent == 0 && e.review == TrainingExtras::Review::Never && !e.keepHistory);
+        TrainingExtras expected;
+        expected.flashPercent = flashPercent;
+        QVERIFY(TrainingExtras::load() == expected);
+        QVERIFY(env.messages.isEmpty());
     }
 
     void flashAndGapOnTheMaximisedDisplay()
     {
         TestEnvironment env;
-        TrainingExtras e;
-        e.flashPercent = 60;
-        QVERIFY(e.save());
-        TrainingScreen *form = openTrainingScreen(env, {"2", "3", "0.06"});
+        TrainingScreen *form = openWithExtras(env, {.flashPercent = 60}, {"2", "3", "0.06"});
         sharedState().MaxDisplayOn = true;
         QStringList texts;
         env.sound.onCall = [&](const QString &command) {
@@ -197,74 +180,135 @@ private slots:
         // Before every number after the first, the gap had emptied the display.
         QCOMPARE(texts.size(), 3);
         QCOMPARE(texts.mid(1), (QStringList{"", ""}));
-        QCOMPARE(form->m_numberLabel->text(), QString());
+        QVERIFY(!QFile::exists(env.path(HistoryFile::fileName())));
     }
 
-    void totalTimeSetsTheInterval()
+    void totalTimeSetsTheIntervalWhateverTheIntervalBoxHolds_data()
     {
-        TestEnvironment env;
-        TrainingExtras e;
-        e.byTotalTime = true;
-        e.totalMs = 150;
-        QVERIFY(e.save());
-        TrainingScreen *form = openTrainingScreen(env, {"1", "15", "2.0"});
-        DisplayLog log(form->m_numberLabel);
-        int interval = 0;
-        whenDialogOpens(QStringLiteral("AnswerDialog"), [&](QWidget *w) {
-            interval = form->m_roundTimer->interval();
-            answerDialog(w, QString::number(form->m_roundSum));
-        });
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled(), 10000);
-        QCOMPARE(interval, 10);
-        QCOMPARE(log.numbers().size(), 15);
-        QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
-        // The interval box is left as the player set it.
-        QCOMPARE(form->m_intervalBox->currentText(), QStringLiteral("2.0"));
-
-        env.messages.clear();
-        form->m_termsBox->setEditText("0");
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QCOMPARE(env.messageTexts(), QStringList{"合計時間で指定するときは、コマ数に1以上の数を入力してください。"});
-        QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
-        QVERIFY(!form->m_inGame && form->m_startButton->isEnabled());
-        env.messages.clear();
-        form->m_termsBox->setEditText("400");
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QCOMPARE(env.messages.size(), 1);
-        QVERIFY(env.messages[0].text.startsWith(QStringLiteral("合計時間が短すぎます。")));
-        QVERIFY(!form->m_inGame);
+        QTest::addColumn<QString>("interval");
+        QTest::addColumn<QString>("terms");
+        QTest::addColumn<QString>("refusal"); // empty: the round runs, 10 ms a number
+        QTest::newRow("15 in 0.150 s") << "2.0" << "15" << "";
+        QTest::newRow("an empty interval box") << "" << "15" << "";
+        QTest::newRow("0 in the interval box") << "0" << "15" << "";
+        QTest::newRow("letters in the interval box") << "abc" << "15" << "";
+        QTest::newRow("no terms") << "1.0" << "0" << "合計時間で指定するときは、コマ数に1以上の数を入力してください。";
+        QTest::newRow("0.99 ms a number, before rounding")
+            << "1.0" << "151" << "合計時間が短すぎます。1コマ1ミリ秒以上になるようにしてください。";
     }
-
-    void subtractionAndGapShowTheSignAndJudgeTheSignedSum()
+    void totalTimeSetsTheIntervalWhateverTheIntervalBoxHolds()
     {
+        QFETCH(QString, interval);
+        QFETCH(QString, terms);
+        QFETCH(QString, refusal);
         TestEnvironment env;
-        TrainingExtras e;
-        e.minusPercent = 50;
-        e.flashPercent = 50;
-        QVERIFY(e.save());
-        TrainingScreen *form = openTrainingScreen(env, {"2", "10", "0.06"});
+        TrainingScreen *form = openWithExtras(env, {.byTotalTime = true, .totalMs = 150}, {"1", terms, interval});
+        if (!refusal.isEmpty()) {
+            QTest::mouseClick(form->m_startButton, Qt::LeftButton);
+            QCOMPARE(env.messageTexts(), QStringList{refusal});
+            QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
+            QVERIFY(!form->m_inGame && form->m_startButton->isEnabled());
+            return;
+        }
         DisplayLog log(form->m_numberLabel);
         play(form, 0);
+        QCOMPARE(form->m_roundTimer->interval(), 10);
+        QCOMPARE(log.numbers().size(), 15);
         QCOMPARE(env.messageTexts(), QStringList{"正解!!"});
-        QVERIFY2(blankAfterEveryNumber(log.shown, 10), qPrintable(log.shown.join(u'|')));
-        const QList<std::int32_t> numbers = log.numbers();
-        QCOMPARE(numbers.size(), 10);
-        int minus = 0;
-        for (int i = 0; i < log.shown.size() - 1; ++i) {
-            if (log.shown[i].startsWith(u'-')) {
-                ++minus;
-                QCOMPARE(log.shown[i].size(), 3); // "-" and two digits
-            }
-        }
-        QVERIFY(minus >= 3 && minus <= 5);
-        for (std::int32_t total : RoundPlan::runningTotals(numbers))
-            QVERIFY(total >= 0);
+        QCOMPARE(form->m_intervalBox->currentText(), interval); // left as the player set it
+    }
 
-        env.messages.clear();
-        DisplayLog second(form->m_numberLabel);
-        play(form, 7);
-        QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(second.sum())}));
+    void reviewReplaysTheSameNumbersAndHistoryRecordsBoth()
+    {
+        TestEnvironment env;
+        std::unique_ptr<DisplayLog> replayLog;
+        TrainingScreen *form = openWithExtras(
+            env, {.flashPercent = 70, .minusPercent = 30, .review = TrainingExtras::Review::Always, .keepHistory = true}, {"3", "6", "0.02"});
+        DisplayLog first(form->m_numberLabel);
+        QStringList table;
+        QString answerText;
+        bool lockedUnderReview = false;
+        whenDialogOpens(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
+            auto *review = static_cast<ReviewDialog *>(w);
+            for (int row = 0; row < review->m_table->rowCount(); ++row)
+                table << review->m_table->item(row, 0)->text() + u' ' + review->m_table->item(row, 1)->text();
+            answerText = review->m_answerLabel->text();
+            lockedUnderReview = !form->m_startButton->isEnabled();
+            replayLog = std::make_unique<DisplayLog>(form->m_numberLabel);
+            whenDialogOpens(QStringLiteral("AnswerDialog"), [=](QWidget *d) { answerDialog(d, QString::number(form->m_roundSum)); });
+            whenDialogOpens(QStringLiteral("ReviewDialog"), [](QWidget *again) { static_cast<ReviewDialog *>(again)->m_closeButton->click(); });
+            review->m_replayButton->click();
+        });
+        int sum = 0;
+        answerNextDialog([&] { return QString::number((sum = form->m_roundSum) + 1); });
+        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled() && replayLog, 20000);
+
+        const QList<std::int32_t> numbers = first.numbers().mid(0, 6);
+        const QList<std::int32_t> totals = RoundPlan::runningTotals(numbers);
+        QStringList expectedTable;
+        for (int i = 0; i < numbers.size(); ++i)
+            expectedTable << QString::number(numbers[i]) + u' ' + QString::number(totals[i]);
+        QCOMPARE(table, expectedTable);
+        QCOMPARE(totals.last(), sum); // the signed sum is judged
+        QVERIFY(std::any_of(numbers.begin(), numbers.end(), [](std::int32_t n) { return n < 0; }));
+        QVERIFY2(answerText.contains(QString::number(sum + 1)) && answerText.contains(QString::number(sum)), qPrintable(answerText));
+        QVERIFY(lockedUnderReview);
+        QCOMPARE(replayLog->numbers(), numbers);
+        QVERIFY2(replayLog->blankAfterEveryNumber(6), qPrintable(replayLog->shown.join(u'|')));
+        QCOMPARE(env.messageTexts(), (QStringList{"不正解!", "Ans:" + QString::number(sum), "正解!!"}));
+        QVERIFY(!form->m_inGame && form->m_modeButton->isEnabled());
+
+        const QList<QByteArray> lines = env.readFile(HistoryFile::fileName()).split('\n');
+        QCOMPARE(lines.size(), 4); // the header, two rounds and the last line end
+        const QString round(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,training,3,6,20,0,70,30,%1,%2,\d+,,$)"));
+        QVERIFY2(QRegularExpression(round.arg("0", "wrong")).match(lines[1]).hasMatch(), lines[1]);
+        QVERIFY2(QRegularExpression(round.arg("1", "right")).match(lines[2]).hasMatch(), lines[2]);
+    }
+
+    void reviewAfterWrongOnlyAndAHistoryThatCannotBeWrittenIsReported()
+    {
+        TestEnvironment env;
+        QVERIFY(QDir(env.dir()).mkdir(HistoryFile::fileName()));
+        TrainingScreen *form =
+            openWithExtras(env, {.review = TrainingExtras::Review::AfterWrong, .keepHistory = true}, {"1", "3", "0.01"});
+        int reviews = 0;
+        whenDialogOpens(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
+            ++reviews;
+            static_cast<ReviewDialog *>(w)->m_closeButton->click();
+        });
+        play(form, 0);
+        QTest::qWait(30);
+        QCOMPARE(reviews, 0);
+        QCOMPARE(env.messages.size(), 2);
+        QVERIFY(env.messages[1].text.startsWith(QStringLiteral("履歴を記録できませんでした。")));
+        QCOMPARE(env.messages[1].title, QStringLiteral("保存報告"));
+        play(form, 1);
+        QCOMPARE(reviews, 1);
+    }
+
+    void challengeGameIsRecordedOnlyWithHistoryOn()
+    {
+        for (const bool keep : {false, true}) {
+            TestEnvironment env;
+            env.writeDefaultFiles();
+            sharedState().StartupDone = true;
+            // Extras meant for training leave the challenge as it is.
+            QVERIFY((TrainingExtras{.flashPercent = 50, .minusPercent = 50, .review = TrainingExtras::Review::Always, .keepHistory = keep}).save());
+            ChallengeScreen *f = ChallengeScreen::instance();
+            f->show();
+            f->m_roundTimer->setInterval(5);
+            DisplayLog log(f->m_numberLabel);
+            answerNextDialog([&] { return QString::number(f->m_roundSum + 1); });
+            whenDialogOpens(QStringLiteral("NameDialog"), [](QWidget *w) { answerDialog(w, QStringLiteral("TEST")); });
+            QTest::mouseClick(f->m_startButton, Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(f->m_exitButton->isEnabled() && !f->m_inGame, 10000);
+            QCOMPARE(log.shown.size(), 3); // two numbers, no gap between, and the blank
+            QVERIFY(!log.shown[0].startsWith(u'-') && !log.shown[1].startsWith(u'-'));
+            const QString history = QString::fromUtf8(env.readFile(HistoryFile::fileName()));
+            const QRegularExpression game(QStringLiteral(R"(^date,.*\n\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,challenge,,,,,,,,wrong,,1,0\n$)"));
+            QVERIFY2(keep ? game.match(history).hasMatch() : !QFile::exists(env.path(HistoryFile::fileName())), qPrintable(history));
+        }
     }
 };
 

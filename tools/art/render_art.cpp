@@ -8,6 +8,7 @@
 #include "brush.h"
 #include "emblems.h"
 #include "mask.h"
+#include "pngfile.h"
 #include "sheet.h"
 #include "wordmark.h"
 
@@ -215,7 +216,7 @@ int main(int argc, char **argv)
         if (pic.hiDpi)
             row.hiDpi = pic.draw(pic.size, 2);
         const auto save = [&](const QImage &img, const QString &file) {
-            if (!img.save(out.filePath(file))) {
+            if (!writePng(img, out.filePath(file))) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
                 std::exit(1);
             }
