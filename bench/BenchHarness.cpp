@@ -49,10 +49,10 @@ private:
     BenchHarness *m_h;
 };
 
-BenchHarness::BenchHarness()
+BenchHarness::BenchHarness(WavePlayerFactory *soundSource)
 {
     ProgramPaths::setProgramDir(m_dir.path());
-    m_program = std::make_unique<Program>();
+    m_program = std::make_unique<Program>(nullptr, soundSource);
     Messages::setResponder([this](const Messages::Call &call) {
         if (onMessage)
             onMessage(call.text);

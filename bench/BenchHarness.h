@@ -10,11 +10,13 @@
 // A program directory with the usual files, message boxes answered with
 // their default, and the modal dialogs answered as a player would.
 class Program;
+class WavePlayerFactory;
 
 class BenchHarness
 {
 public:
-    BenchHarness();
+    // Sounds come from the sound plugin beside the game unless a source is given.
+    explicit BenchHarness(WavePlayerFactory *soundSource = nullptr);
     ~BenchHarness();
 
     Program &program() const { return *m_program; }

@@ -6,7 +6,7 @@
 #include "PictureButton.h"
 #include "Program.h"
 #include "RoundTimer.h"
-#include "SoundPlayer.h"
+#include "WavePlayerFactory.h"
 #include "TrainingScreen.h"
 
 #include <QApplication>
@@ -70,35 +70,51 @@ protected:
 };
 
 // Watches one screen's rounds. The clock sound is started on each flash
-// tick right before its number is set, so its "Play" marks the moment the
-// number goes up; the paint that follows is stamped by the label.
-class RoundWatch
+// tick right before its number is set, so its start marks the moment the
+// number goes up; the paint that follows is stamped by the label. The watch
+// is the screen's sound while it lasts: no audio device is touched.
+class RoundWatch : public WavePlayerFactory
 {
 public:
-    RoundWatch(QLabel *display, int intervalMs, FlashTimes &times)
-        : m_display(display)
+    RoundWatch(GameScreen *screen, int intervalMs, FlashTimes &times)
+        : m_screen(screen)
+        , m_display(screen->m_numberLabel)
         , m_intervalMs(intervalMs)
         , m_times(times)
     {
         m_stamp.painted = [this](qint64 ns) { m_times.paintErrorMs.push_back(errorMs(ns, m_flashes)); };
         m_display->installEventFilter(&m_stamp);
-        SoundPlayer::setCommandLog([this](const QString &command, const QString &file) {
-            if (command == u"Open")
-                m_clockOpened = file.endsWith(u"clock.wav");
-            if (command == u"Play" && m_clockOpened) {
-                m_clockOpened = false;
-                m_lastSetNs = benchNowNs();
-                ++m_flashes;
-                m_times.setErrorMs.push_back(errorMs(m_lastSetNs, m_flashes));
-                m_stamp.waiting = true;
-            }
-        });
+        m_screen->setSoundSource(this);
     }
 
-    ~RoundWatch()
+    ~RoundWatch() override
     {
-        SoundPlayer::setCommandLog(nullptr);
+        m_screen->setSoundSource(nullptr);
         m_display->removeEventFilter(&m_stamp);
+    }
+
+    std::unique_ptr<WavePlayer> createPlayer() override
+    {
+        struct Player : WavePlayer
+        {
+            RoundWatch *watch;
+            explicit Player(RoundWatch *w) : watch(w) {}
+            void play(const QString &fileName) override
+            {
+                if (fileName.endsWith(u"clock.wav"))
+                    watch->clockStarted();
+            }
+            void stop() override {}
+        };
+        return std::make_unique<Player>(this);
+    }
+
+    void clockStarted()
+    {
+        m_lastSetNs = benchNowNs();
+        ++m_flashes;
+        m_times.setErrorMs.push_back(errorMs(m_lastSetNs, m_flashes));
+        m_stamp.waiting = true;
     }
 
     void roundStarts()
@@ -121,6 +137,7 @@ private:
         return (double(ns - m_startNs) - double(flash) * m_intervalMs * 1e6) / 1e6;
     }
 
+    GameScreen *m_screen;
     QLabel *m_display;
     int m_intervalMs;
     FlashTimes &m_times;
@@ -128,7 +145,6 @@ private:
     qint64 m_startNs = 0;
     qint64 m_lastSetNs = 0;
     int m_flashes = 0;
-    bool m_clockOpened = false;
 };
 
 } // namespace
@@ -142,7 +158,7 @@ FlashTimes measureTrainingRounds(int intervalMs, int rounds, int terms, Schedule
     screen->m_digitsBox->setEditText(QStringLiteral("3"));
     screen->m_termsBox->setEditText(QString::number(terms));
     screen->m_intervalBox->setEditText(QString::number(intervalMs / 1000.0, 'f', 3));
-    RoundWatch watch(screen->m_numberLabel, intervalMs, times);
+    RoundWatch watch(screen, intervalMs, times);
 
     QEventLoop loop;
     int roundsLeft = rounds;
@@ -170,7 +186,7 @@ FlashTimes measureChallengeRounds(int intervalMs, int flashes, Scheduler schedul
     FlashTimes times;
     ChallengeScreen *screen = harness.program().openChallengeScreen();
     PlainTicker plain(screen, scheduler);
-    RoundWatch watch(screen->m_numberLabel, intervalMs, times);
+    RoundWatch watch(screen, intervalMs, times);
 
     QEventLoop loop;
     const std::function<void()> startRound = [&] {

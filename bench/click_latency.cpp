@@ -8,7 +8,7 @@
 #include "ProgramPaths.h"
 #include "Program.h"
 #include "SettingsStore.h"
-#include "SoundBackend.h"
+#include "SoundPluginLoader.h"
 #include "Stats.h"
 #include "TrainingScreen.h"
 
@@ -157,13 +157,13 @@ int main(int argc, char *argv[])
         return 2;
     const int flashes = std::max(Terms, QString::fromLocal8Bit(argv[2]).toInt());
 
-    BenchHarness harness;
+    SoundPluginLoader soundPlugin(QCoreApplication::applicationDirPath() + QStringLiteral("/../plugins"));
+    BenchHarness harness(&soundPlugin);
     for (const char *name : {"clock", "hit", "miss"}) {
         const QString file = QStringLiteral("SE/%1.wav").arg(QLatin1String(name));
         QDir().mkpath(ProgramPaths::programPath(QStringLiteral("SE")));
         QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/../") + file, ProgramPaths::programPath(file));
     }
-    SoundBackend::setPluginDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../plugins"));
     StoredSettings soundOn = harness.program().settings().values();
     soundOn.soundOff = false;
     harness.program().settings().set(soundOn);

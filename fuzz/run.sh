@@ -8,7 +8,7 @@ set -e
 build=$1
 seconds=${2:-60}
 shift 2 || true
-targets=${*:-"settings ranking textnumber namelimit"}
+targets=${*:-"settings ranking textnumber namelimit history savenote wave"}
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$build/artifacts"
 for t in $targets; do

@@ -8,7 +8,7 @@
 class MultimediaSoundPlugin : public QObject, public WavePlayerFactory
 {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID "org.plumeno.WavePlayerFactory/1")
+    Q_PLUGIN_METADATA(IID "org.plumeno.WavePlayerFactory/2")
     Q_INTERFACES(WavePlayerFactory)
 public:
     std::unique_ptr<WavePlayer> createPlayer() override;

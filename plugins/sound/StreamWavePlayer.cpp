@@ -3,9 +3,12 @@
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 
 namespace {
+
+Q_LOGGING_CATEGORY(soundLog, "plumeno.sound", QtWarningMsg)
 
 // Asked at every Open and Play, so that a device plugged in during the game is
 // used from the next sound on.
@@ -47,22 +50,33 @@ StreamWavePlayer::~StreamWavePlayer()
     dispose(m_sink);
 }
 
-void StreamWavePlayer::close()
+void StreamWavePlayer::stop()
 {
     // Stops a sound that is still playing: its stream goes, with what is left.
     if (m_sink)
         m_sink->stop();
-    m_openFile.clear();
 }
 
-void StreamWavePlayer::open(const QString &fileName)
+void StreamWavePlayer::play(const QString &fileName)
 {
-    close();
-    if (!QFileInfo(fileName).isFile() || !audioDevicePresent())
+    stop();
+    if (!audioDevicePresent())
         return; // no sound, and no message
     auto it = m_loaded.find(fileName);
-    if (it == m_loaded.end())
-        it = m_loaded.insert(fileName, WaveFile::read(fileName));
+    if (it == m_loaded.end()) {
+        // A missing file is looked for again at the next sound: a player
+        // may put it back during the game.
+        const bool present = QFileInfo(fileName).isFile();
+        const WaveFile wave = present ? WaveFile::read(fileName) : WaveFile{};
+        if (!wave.format.isValid() && !m_reported.contains(fileName)) {
+            m_reported.insert(fileName);
+            qCInfo(soundLog).noquote() << "no sound from" << fileName
+                                       << (present ? "(unreadable or not plain PCM)" : "(no such file)");
+        }
+        if (!present)
+            return;
+        it = m_loaded.insert(fileName, wave);
+    }
     if (!it->format.isValid())
         return;
     if (!m_sink || m_sink->format() != it->format) {
@@ -70,15 +84,8 @@ void StreamWavePlayer::open(const QString &fileName)
         m_sink = new QAudioSink(QMediaDevices::defaultAudioOutput(), it->format, this);
         m_sink->setBufferSize(it->format.bytesForDuration(BufferMs * 1000));
     }
-    m_openFile = fileName;
-}
-
-void StreamWavePlayer::play()
-{
-    if (m_openFile.isEmpty() || !m_sink || !audioDevicePresent())
-        return;
     // A new stream for every sound cuts the one before short.
     m_stream = m_sink->start();
     if (m_stream)
-        m_stream->write(m_loaded.value(m_openFile).samples);
+        m_stream->write(it->samples);
 }

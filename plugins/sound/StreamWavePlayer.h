@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 
 class QAudioSink;
 class QIODevice;
@@ -20,13 +21,14 @@ public:
     StreamWavePlayer();
     ~StreamWavePlayer() override;
 
-    void open(const QString &fileName) override;
-    void play() override;
-    void close() override;
+    void play(const QString &fileName) override;
+    void stop() override;
 
 private:
-    QHash<QString, WaveFile> m_loaded; // read once, kept for the life of the screen
-    QString m_openFile;
+    // Read once, kept for the life of the screen; a file that could not be
+    // read stays silent without being tried again.
+    QHash<QString, WaveFile> m_loaded;
+    QSet<QString> m_reported; // files already logged as silent
     QAudioSink *m_sink = nullptr;
     QPointer<QIODevice> m_stream;
 };

@@ -5,11 +5,15 @@
 
 WaveFile WaveFile::read(const QString &fileName)
 {
-    WaveFile wave;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 64 * 1024 * 1024)
-        return wave;
-    const QByteArray b = file.readAll();
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
+        return {};
+    return parse(file.readAll());
+}
+
+WaveFile WaveFile::parse(const QByteArray &b)
+{
+    WaveFile wave;
     if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
         return wave;
     const auto le16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); };

@@ -11,5 +11,8 @@ struct WaveFile
     QAudioFormat format;
     QByteArray samples;
 
+    static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
     static WaveFile read(const QString &fileName);
+    static WaveFile parse(const QByteArray &bytes);
 };

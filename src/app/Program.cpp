@@ -8,14 +8,16 @@
 #include "ModeScreen.h"
 #include "Placement.h"
 #include "ScreenRegistry.h"
+#include "TrainingExtras.h"
 #include "TrainingScreen.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <type_traits>
 
-Program::Program(ColourDialog *colourDialog, QObject *parent)
+Program::Program(ColourDialog *colourDialog, WavePlayerFactory *soundSource, QObject *parent)
     : QObject(parent)
+    , m_soundSource(soundSource ? soundSource : &m_soundPlugin)
     , m_options(m_settings, colourDialog ? *colourDialog : m_qtColourDialog)
 {
     Fonts::installSubstitutions();
@@ -87,8 +89,16 @@ Screen *Program::gameScreen()
     ScreenRegistry::add(Screen::ScreenNumber, screen);
     connectMenu(screen);
     connect(screen, &GameScreen::modeRequested, this, &Program::showModeScreen);
+    // The history is one of the training extras: a judged round is
+    // announced only while it is kept; a challenge game's end always is.
     if constexpr (std::is_same_v<Screen, ChallengeScreen>)
-        connect(screen, &ChallengeScreen::gameEnded, this, &HistoryLog::challengeEnded);
+        connect(screen, &ChallengeScreen::gameEnded, this, [this](int level, qint32 score, bool complete) {
+            if (TrainingExtras::load().keepHistory)
+                m_history.addChallengeGame(level, score, complete);
+        });
+    else
+        connect(screen, &TrainingScreen::roundJudged, &m_history, &HistoryLog::add);
+    screen->setSoundSource(m_soundSource);
     screen->load();
     return screen;
 }

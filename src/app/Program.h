@@ -1,9 +1,11 @@
 #pragma once
 
+#include "HistoryLog.h"
 #include "OptionCommands.h"
 #include "QtColourDialog.h"
 #include "RankingStore.h"
 #include "SettingsStore.h"
+#include "SoundPluginLoader.h"
 
 #include <QObject>
 
@@ -21,8 +23,10 @@ class Program : public QObject
 {
     Q_OBJECT
 public:
-    // The colour dialog is Qt's unless one is given (it must outlive the program).
-    explicit Program(ColourDialog *colourDialog = nullptr, QObject *parent = nullptr);
+    // The colour dialog is Qt's and the sounds come from the sound plugin
+    // unless others are given (they must outlive the program).
+    explicit Program(ColourDialog *colourDialog = nullptr, WavePlayerFactory *soundSource = nullptr,
+                     QObject *parent = nullptr);
 
     // The first start: the settings and ranking files are made sure of and
     // read, and the mode screen opens centred on the screen.
@@ -30,6 +34,7 @@ public:
 
     SettingsStore &settings() { return m_settings; }
     RankingStore &ranking() { return m_ranking; }
+    HistoryLog &history() { return m_history; }
 
     // The screen when it is open; else it is made (not shown).
     ModeScreen *modeScreen();
@@ -55,6 +60,9 @@ private:
 
     SettingsStore m_settings;
     RankingStore m_ranking;
+    HistoryLog m_history;
+    SoundPluginLoader m_soundPlugin;
+    WavePlayerFactory *m_soundSource;
     QtColourDialog m_qtColourDialog;
     OptionCommands m_options;
 };

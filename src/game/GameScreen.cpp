@@ -7,8 +7,7 @@
 #include "Messages.h"
 #include "RoundTimer.h"
 #include "SettingsStore.h"
-#include "SoundEffects.h"
-#include "SoundPlayer.h"
+#include "ProgramPaths.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -28,7 +27,7 @@ GameScreen::GameScreen(const QString &name, const QString &caption, int clientWi
 {
     m_roundTimer = new RoundTimer(QStringLiteral("roundTimer"), this);
     connect(m_roundTimer, &RoundTimer::timeout, this, &GameScreen::tick);
-    m_soundPlayer = new SoundPlayer(this);
+    setSoundSource(nullptr);
     connect(&m_settings, &SettingsStore::changed, this, &GameScreen::showSettings);
 }
 
@@ -49,14 +48,20 @@ void GameScreen::showSettings(const StoredSettings &values)
     setMenuChecks(values.fullScreenDisplay, values.soundOff);
 }
 
-void GameScreen::prepareSounds()
+void GameScreen::setSoundSource(WavePlayerFactory *source)
 {
-    SoundEffects::prepare(m_soundPlayer, m_settings.values().soundOff);
+    m_sounds = std::make_unique<SoundEffects>(source, ProgramPaths::programPath(QStringLiteral("SE")),
+                                              [this] { return !m_settings.values().soundOff; });
 }
 
-void GameScreen::playSound(const QString &name)
+void GameScreen::prepareSounds()
 {
-    SoundEffects::play(m_soundPlayer, name, m_settings.values().soundOff);
+    m_sounds->prepare();
+}
+
+void GameScreen::playSound(Sound sound)
+{
+    m_sounds->play(sound);
 }
 
 void GameScreen::lockControls()
@@ -92,7 +97,7 @@ void GameScreen::tick()
     switch (FlashRules::tickKind(m_tickCount, m_terms)) {
     case FlashRules::TickKind::Flash: {
         const std::int32_t shown = numberToFlash(m_tickCount, n);
-        playSound(QStringLiteral("clock"));
+        playSound(Sound::Clock);
         m_lastNumber = shown;
         m_roundSum += shown;
         FlashDisplay::flash(m_numberLabel, shown, m_settings.values());
@@ -138,10 +143,10 @@ bool GameScreen::judge(std::int32_t answer)
 {
     const bool right = answer == m_roundSum;
     if (right) {
-        playSound(QStringLiteral("hit"));
+        playSound(Sound::Hit);
         Messages::show(QStringLiteral("正解!!"), Title);
     } else {
-        playSound(QStringLiteral("miss"));
+        playSound(Sound::Miss);
         Messages::show(QStringLiteral("不正解!"), Title);
         Messages::show(QStringLiteral("Ans:") + QString::number(m_roundSum), Title);
     }
@@ -158,7 +163,7 @@ void GameScreen::backToModes()
     if (const QString question = modeQuestion(); m_inGame && !question.isEmpty() && !confirmed(question))
         return;
     emit modeRequested();
-    m_soundPlayer->command(QStringLiteral("Close"));
+    m_sounds->stop();
     close();
 }
 
@@ -176,7 +181,7 @@ void GameScreen::exitMenuChosen()
 
 void GameScreen::closePlayerAndExit()
 {
-    m_soundPlayer->command(QStringLiteral("Close"));
+    m_sounds->stop();
     emit exitRequested();
 }
 

@@ -2,15 +2,17 @@
 
 #include "MainScreen.h"
 #include "RandomSource.h"
+#include "SoundEffects.h"
 
 #include <QList>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QLabel;
 class RoundTimer;
 class SettingsStore;
-class SoundPlayer;
+class WavePlayerFactory;
 struct StoredSettings;
 
 // What the training and the challenge screen share: the round state, the
@@ -26,7 +28,9 @@ public:
     // Once the screen is built: its first round and its sounds.
     void load();
 
-    void playSound(const QString &name);
+    // Where the screen's player comes from; none: no sound. Set before load().
+    void setSoundSource(WavePlayerFactory *source);
+    void playSound(Sound sound);
 
     // Every control but the number label, off while a round runs; the menus
     // go with them. Locking starts a game if none is under way.
@@ -35,7 +39,7 @@ public:
 
     QLabel *m_numberLabel = nullptr; // the number display, made by each screen
     RoundTimer *m_roundTimer = nullptr;
-    SoundPlayer *m_soundPlayer = nullptr;
+    std::unique_ptr<SoundEffects> m_sounds;
 
     // The round state.
     std::int16_t m_digits = 0;
@@ -81,7 +85,7 @@ protected:
     void backToModes();
     void quit();
     void exitMenuChosen() override;
-    // The sound player is closed whenever a game screen is left.
+    // The sound is stopped whenever a game screen is left.
     void closePlayerAndExit();
     void closeEvent(QCloseEvent *event) override;
 

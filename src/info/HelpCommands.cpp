@@ -8,8 +8,11 @@
 #include "ShellTarget.h"
 
 #include <QDesktopServices>
+#include <QLoggingCategory>
 
 namespace {
+
+Q_LOGGING_CATEGORY(shellLog, "plumeno.shell", QtWarningMsg)
 
 Help::ShellHook &shellHook()
 {
@@ -40,10 +43,13 @@ void Help::shellOpen(const QString &target)
     // When the desktop has nothing to open it with (on Linux: no xdg-open,
     // from xdg-utils), the player is told so rather than left clicking at a
     // command that does nothing; the screen stays as it was.
-    if (!QDesktopServices::openUrl(ShellTarget::url(target)))
+    const QUrl url = ShellTarget::url(target);
+    if (!QDesktopServices::openUrl(url)) {
+        qCInfo(shellLog).noquote() << "nothing opened" << url.toString();
         Messages::show(QStringLiteral("「%1」を開くプログラムが見つかりませんでした。\n"
                                       "xdg-utils（xdg-open）を入れると開けるようになります。").arg(target),
                        QStringLiteral("起動報告"));
+    }
 }
 
 void Help::setShellHook(Help::ShellHook hook)

@@ -150,9 +150,7 @@ bool writePair(const QByteArray &names, const QByteArray &scores, CutShort cut)
     // rather than after the names went in beside the old scores.
     if (SafeFile::markedReadOnly(namesPath()) || SafeFile::markedReadOnly(scoresPath()))
         return false;
-    const QByteArray note = NoteHeader + QByteArray::number(names.size()) + ' ' + QByteArray::number(scores.size())
-                            + '\n' + names + scores;
-    if (!writeFile(notePath(), note))
+    if (!writeFile(notePath(), saveNote(names, scores)))
         return false;
     if (!writeFile(namesPath(), names)) {
         QFile::remove(notePath()); // nothing changed: no save to finish later
@@ -166,31 +164,45 @@ bool writePair(const QByteArray &names, const QByteArray &scores, CutShort cut)
     return true;
 }
 
+QByteArray saveNote(const QByteArray &names, const QByteArray &scores)
+{
+    return NoteHeader + QByteArray::number(names.size()) + ' ' + QByteArray::number(scores.size()) + '\n' + names
+           + scores;
+}
+
+std::optional<SavedPair> readSaveNote(const QByteArray &note)
+{
+    if (!note.startsWith(NoteHeader))
+        return std::nullopt;
+    const qsizetype lineEnd = note.indexOf('\n', NoteHeader.size());
+    if (lineEnd < 0)
+        return std::nullopt;
+    const QList<QByteArray> sizes = note.mid(NoteHeader.size(), lineEnd - NoteHeader.size()).split(' ');
+    if (sizes.size() != 2)
+        return std::nullopt;
+    bool okNames = false, okScores = false;
+    const qsizetype namesSize = sizes[0].toLongLong(&okNames);
+    const qsizetype scoresSize = sizes[1].toLongLong(&okScores);
+    const QByteArray body = note.mid(lineEnd + 1);
+    // Each size on its own first: two huge ones could overflow their sum.
+    if (!okNames || !okScores || namesSize < 0 || scoresSize < 0 || namesSize > body.size()
+        || scoresSize != body.size() - namesSize)
+        return std::nullopt;
+    return SavedPair{body.left(namesSize), body.mid(namesSize)};
+}
+
 bool finishCutShortSave()
 {
     if (!QFileInfo::exists(notePath()))
         return false;
     const std::optional<QByteArray> note = SafeFile::readHead(notePath(), 4 * ReadLimit);
-    bool sized = false;
-    QByteArray names, scores;
-    if (note && note->startsWith(NoteHeader)) {
-        const qsizetype lineEnd = note->indexOf('\n', NoteHeader.size());
-        const QList<QByteArray> sizes = note->mid(NoteHeader.size(), lineEnd - NoteHeader.size()).split(' ');
-        bool okNames = false, okScores = false;
-        const qsizetype namesSize = sizes.size() == 2 ? sizes[0].toLongLong(&okNames) : 0;
-        const qsizetype scoresSize = sizes.size() == 2 ? sizes[1].toLongLong(&okScores) : 0;
-        const QByteArray body = note->mid(lineEnd + 1);
-        sized = lineEnd > 0 && okNames && okScores && namesSize >= 0 && scoresSize >= 0
-                && body.size() == namesSize + scoresSize;
-        names = body.left(namesSize);
-        scores = body.mid(namesSize);
-    }
-    if (!sized) {
+    const std::optional<SavedPair> pair = note ? readSaveNote(*note) : std::nullopt;
+    if (!pair) {
         // Not a note this program wrote whole: kept, out of the way.
         SafeFile::moveAside(notePath());
         return false;
     }
-    if (!writeFile(namesPath(), names) || !writeFile(scoresPath(), scores))
+    if (!writeFile(namesPath(), pair->names) || !writeFile(scoresPath(), pair->scores))
         return false;
     QFile::remove(notePath());
     return true;

@@ -57,6 +57,15 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 enum class CutShort { No, AfterNames };
 bool writePair(const QByteArray &names, const QByteArray &scores, CutShort cut = CutShort::No);
 QString notePath(); // DATA/Data.saving
+// The note's bytes: a header line, the two sizes, then both files' bytes.
+QByteArray saveNote(const QByteArray &names, const QByteArray &scores);
+struct SavedPair
+{
+    QByteArray names;
+    QByteArray scores;
+};
+// The pair a note holds; nullopt when it is not a note written whole.
+std::optional<SavedPair> readSaveNote(const QByteArray &note);
 // True when it found a save cut short and wrote its pair.
 bool finishCutShortSave();
 

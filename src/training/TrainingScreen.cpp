@@ -4,7 +4,7 @@
 #include "CompactComboStyle.h"
 #include "FlashDisplay.h"
 #include "GapTimer.h"
-#include "HistoryLog.h"
+#include "HistoryRecord.h"
 #include "Messages.h"
 #include "PictureButton.h"
 #include "Placement.h"
@@ -219,7 +219,7 @@ bool TrainingScreen::afterJudgement(bool right, std::int32_t answer, qint64 answ
         r.replay = m_replay;
         r.result = right ? HistoryRecord::Result::Right : HistoryRecord::Result::Wrong;
         r.answerMs = answerMs;
-        HistoryLog::add(r);
+        emit roundJudged(r);
     }
     const bool review = m_extras.review == TrainingExtras::Review::Always
                         || (m_extras.review == TrainingExtras::Review::AfterWrong && !right);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameScreen.h"
+#include "HistoryRecord.h"
 #include "SingleScreen.h"
 #include "TrainingExtras.h"
 
@@ -33,6 +34,11 @@ public:
     TrainingExtras m_extras;
     QList<std::int32_t> m_flashed;
     GapTimer *m_gapTimer = nullptr;
+
+signals:
+    // A judged round while the player keeps a history, for the history
+    // (the time is stamped when it is written).
+    void roundJudged(const HistoryRecord &round);
 
 protected:
     void answerRound() override;

@@ -119,8 +119,8 @@ private slots:
         QCOMPARE(scoreAndLevel(), QStringLiteral("10000/2"));
         QVERIFY(m_screen->m_nextButton->isVisible() && !m_screen->m_startButton->isVisible() && m_screen->m_inGame);
         QCOMPARE(m_screen->focusWidget(), m_screen->m_nextButton);
-        const QString se = QStringLiteral("Open ") + m_env->path(QStringLiteral("SE/"));
-        QCOMPARE(m_env->soundCommands.filter(QStringLiteral("Open ")), (QStringList{se + "clock.wav", se + "clock.wav", se + "hit.wav"}));
+        const QString se = QStringLiteral("play ") + m_env->path(QStringLiteral("SE/"));
+        QCOMPARE(m_env->sound.calls.filter(QStringLiteral("play ")), (QStringList{se + "clock.wav", se + "clock.wav", se + "hit.wav"}));
 
         m_env->messages.clear();
         QString scoreWhileNaming;
@@ -200,7 +200,7 @@ private slots:
             QVERIFY(m_screen->m_inGame && m_screen->m_nextButton->isVisible());
             return;
         }
-        QCOMPARE(m_env->soundCommands.last(), QStringLiteral("Close"));
+        QCOMPARE(m_env->sound.calls.last(), QStringLiteral("stop"));
         QCOMPARE(ModeScreen::existing() != nullptr, action == u"MODE");
         if (action == u"MODE") {
             QCOMPARE(ModeScreen::existing()->pos(), corner);

@@ -64,7 +64,7 @@ private slots:
         env.onMessage = [&](const Messages::Call &call) {
             if (call.text == u"ゲーム中です。終了しますか？") {
                 QVERIFY(screen->m_roundTimer->isActive()); // the round is under way
-                soundsAtYes = env.soundCommands.size();
+                soundsAtYes = env.sound.calls.size();
             }
             if (call.text != u"設定が変更されています。保存しますか？" || !guard)
                 return;
@@ -87,7 +87,7 @@ private slots:
                                                   "保存しませんでした。"}));
         // After the Yes, the sound player was only closed.
         QVERIFY(soundsAtYes >= 0);
-        QCOMPARE(env.soundCommands.mid(soundsAtYes), QStringList{"Close"});
+        QCOMPARE(env.sound.calls.mid(soundsAtYes), QStringList{"stop"});
         QVERIFY(!guard);
         QCOMPARE(env.readFile("DATA/Data1.data"), names);
         QCOMPARE(env.readFile("DATA/Data2.data"), scores);

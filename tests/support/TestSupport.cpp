@@ -8,7 +8,6 @@
 #include "Program.h"
 #include "ProgramPaths.h"
 #include "ScreenRegistry.h"
-#include "SoundPlayer.h"
 #include "TrainingScreen.h"
 #include "Messages.h"
 
@@ -61,14 +60,14 @@ private:
     TestEnvironment &m_env;
 };
 
-TestEnvironment::TestEnvironment()
+TestEnvironment::TestEnvironment(WavePlayerFactory *soundSource)
     : m_watches(std::make_unique<QObject>())
     , m_colourDialog(std::make_unique<TestColourDialog>(*this))
 {
     g_watches = m_watches.get();
     g_environment = this;
     resetProcess();
-    m_program = std::make_unique<Program>(m_colourDialog.get());
+    m_program = std::make_unique<Program>(m_colourDialog.get(), soundSource ? soundSource : &sound);
     ProgramPaths::setProgramDir(m_dir.path());
     qApp->setQuitOnLastWindowClosed(false);
     Messages::setResponder([this](const Messages::Call &call) {
@@ -79,12 +78,6 @@ TestEnvironment::TestEnvironment()
             return Messages::Answer::Ok;
         return answers.isEmpty() ? Messages::Answer::Yes : answers.takeFirst();
     });
-    SoundPlayer::setCommandLog([this](const QString &command, const QString &file) {
-        const QString entry = file.isEmpty() ? command : command + u' ' + file;
-        soundCommands.append(entry);
-        if (onSound)
-            onSound(entry);
-    });
 }
 
 TestEnvironment::~TestEnvironment()
@@ -93,7 +86,6 @@ TestEnvironment::~TestEnvironment()
     m_watches.reset();
     TestSupport::closeAllScreens();
     m_program.reset();
-    SoundPlayer::setCommandLog(nullptr);
     resetProcess();
     g_environment = nullptr;
 }

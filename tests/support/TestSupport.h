@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Messages.h"
+#include "RecordingSound.h"
 #include "StoredSettings.h"
 
 #include <QByteArray>
@@ -32,11 +33,12 @@ inline const QByteArray DefaultScores = "150000\r\n130000\r\n100000\r\n70000\r\n
 
 // What every screen test needs: a fresh program directory, the program
 // assembled afresh, message boxes answered and recorded, sound commands
-// recorded instead of played, colours chosen by the test.
+// played by a recording stand-in, colours chosen by the test.
 class TestEnvironment
 {
 public:
-    TestEnvironment();
+    // Sounds go to `sound` below unless another source is given.
+    explicit TestEnvironment(WavePlayerFactory *soundSource = nullptr);
     ~TestEnvironment();
 
     Program &program() const { return *m_program; }
@@ -59,8 +61,7 @@ public:
     std::function<void(const Messages::Call &)> onMessage;
     QStringList messageTexts() const;
 
-    QStringList soundCommands; // "Close", "Open <file name>", "Play"
-    std::function<void(const QString &command)> onSound;
+    RecordingSound sound; // sound.calls: "play <file name>", "stop"
 
     void writeFile(const QString &relative, const QByteArray &bytes) const;
     QByteArray readFile(const QString &relative) const;

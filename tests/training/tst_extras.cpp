@@ -173,7 +173,7 @@ private slots:
         TrainingScreen *form = openWithExtras(env, {.flashPercent = 60}, {"2", "3", "0.06"});
         env.changeSettings([](StoredSettings &s) { s.fullScreenDisplay = true; });
         QStringList texts;
-        env.onSound = [&](const QString &command) {
+        env.sound.onCall = [&](const QString &command) {
             if (command.endsWith(u"clock.wav"))
                 texts << FullScreenDisplay::instance()->drawnText();
         };

@@ -61,7 +61,7 @@ private slots:
             shown << visible();
             onLabel << screen->m_numberLabel->text();
         });
-        env.onSound = [&](const QString &command) {
+        env.sound.onCall = [&](const QString &command) {
             if (command.endsWith(u"clock.wav"))
                 atSound << visible();
         };
@@ -95,9 +95,9 @@ private slots:
         const QStringList verdict = wrongBy ? QStringList{"不正解!", "Ans:" + QString::number(sum)} : QStringList{"正解!!"};
         QCOMPARE(env.messageTexts(), verdict);
         QCOMPARE(env.messages[0].title, QStringLiteral("Plumeno"));
-        QCOMPARE(env.soundCommands.count(u"Play"), flashes + 1);
-        QCOMPARE(env.soundCommands.count("Open " + env.path("SE/clock.wav")), flashes);
-        QCOMPARE(env.soundCommands.at(env.soundCommands.size() - 2), "Open " + env.path(wrongBy ? "SE/miss.wav" : "SE/hit.wav"));
+        QCOMPARE(env.sound.calls.size(), flashes + 1);
+        QCOMPARE(env.sound.calls.count("play " + env.path("SE/clock.wav")), flashes);
+        QCOMPARE(env.sound.calls.last(), "play " + env.path(wrongBy ? "SE/miss.wav" : "SE/hit.wav"));
         // Ready for the next round, with the same choices.
         QCOMPARE(enabledControls(screen), 8);
         QVERIFY(!screen->m_inGame && !screen->m_roundTimer->isActive());

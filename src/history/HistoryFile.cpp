@@ -1,5 +1,6 @@
 #include "HistoryFile.h"
 
+#include "DiskSync.h"
 #include "ProgramPaths.h"
 #include "SafeFile.h"
 
@@ -8,8 +9,6 @@
 #include <QFileInfo>
 #include <array>
 #include <optional>
-
-#include <unistd.h>
 
 namespace HistoryFile {
 
@@ -197,9 +196,7 @@ bool append(const QString &path, const HistoryRecord &record)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-    return ::fsync(file.handle()) == 0;
+    return file.write(bytes) == bytes.size() && DiskSync::flush(file);
 }
 
 Contents parse(const QByteArray &bytes)

@@ -2,6 +2,7 @@
 
 #include "HistoryStats.h"
 
+#include <QPolygonF>
 #include <QWidget>
 #include <vector>
 
@@ -15,6 +16,11 @@ public:
 
     void setDays(std::vector<HistoryStats::Day> days);
     const std::vector<HistoryStats::Day> &days() const { return m_days; }
+
+    // More days than pixels: one averaged point per pixel column (at its
+    // left edge), as the stroke of thousands of short segments costs far
+    // more than it shows. The points come left to right.
+    static QPolygonF perPixelColumn(const QPolygonF &line);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -25,6 +25,27 @@ void HistoryChart::setDays(std::vector<HistoryStats::Day> days)
     update();
 }
 
+QPolygonF HistoryChart::perPixelColumn(const QPolygonF &line)
+{
+    QPolygonF out;
+    double x = -1, sum = 0;
+    int n = 0;
+    for (const QPointF &pt : line) {
+        const double column = std::floor(pt.x());
+        if (n > 0 && column != x) {
+            out << QPointF(x, sum / n);
+            sum = 0;
+            n = 0;
+        }
+        x = column;
+        sum += pt.y();
+        ++n;
+    }
+    if (n > 0)
+        out << QPointF(x, sum / n);
+    return out;
+}
+
 void HistoryChart::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -86,30 +107,9 @@ void HistoryChart::paintEvent(QPaintEvent *)
         p.drawEllipse(t, 3, 3);
     }
     p.setBrush(Qt::NoBrush);
-    // More days than pixels: one averaged point per pixel column, as the
-    // stroke of thousands of short segments costs far more than it shows.
-    const auto thin = [](const QPolygonF &line) {
-        QPolygonF out;
-        double x = -1, sum = 0;
-        int n = 0;
-        for (const QPointF &pt : line) {
-            const double column = std::floor(pt.x());
-            if (n > 0 && column != x) {
-                out << QPointF(x, sum / n);
-                sum = 0;
-                n = 0;
-            }
-            x = column;
-            sum += pt.y();
-            ++n;
-        }
-        if (n > 0)
-            out << QPointF(x, sum / n);
-        return out;
-    };
     if (!dots) {
-        accuracy = thin(accuracy);
-        answer = thin(answer);
+        accuracy = perPixelColumn(accuracy);
+        answer = perPixelColumn(answer);
     }
     p.setPen(QPen(AccuracyColour, 2));
     p.drawPolyline(accuracy);

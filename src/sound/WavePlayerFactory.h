@@ -5,7 +5,8 @@
 #include <QtPlugin>
 #include <memory>
 
-// What the sound plugin offers: a player for each game screen.
+// Where a game screen's player comes from: the sound plugin, or a stand-in.
+// nullptr when there is none to be had: then there is no sound.
 class WavePlayerFactory
 {
 public:
@@ -13,4 +14,4 @@ public:
     virtual std::unique_ptr<WavePlayer> createPlayer() = 0;
 };
 
-Q_DECLARE_INTERFACE(WavePlayerFactory, "org.plumeno.WavePlayerFactory/1")
+Q_DECLARE_INTERFACE(WavePlayerFactory, "org.plumeno.WavePlayerFactory/2")

@@ -1,0 +1,28 @@
+#include "DiskSync.h"
+
+#include <QFileDevice>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace DiskSync {
+
+bool flush(QFileDevice &file)
+{
+    if (!file.flush())
+        return false;
+    const int handle = file.handle();
+    if (handle < 0)
+        return false;
+#ifdef Q_OS_WIN
+    return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(handle))) != 0;
+#else
+    return ::fsync(handle) == 0;
+#endif
+}
+
+} // namespace DiskSync

@@ -1,0 +1,124 @@
+// The sound plugin is loaded only when a game screen opens or plays a sound
+// with the sound on, once for the whole run; with the sound off the program
+// never touches Qt Multimedia. These run with the real players, and in the
+// order written: the first needs a run that has loaded nothing yet.
+#include "ChallengeScreen.h"
+#include "PictureButton.h"
+#include "Program.h"
+#include "SoundPluginLoader.h"
+#include "TestSupport.h"
+#include "TrainingScreen.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QtTest>
+
+namespace {
+
+bool multimediaMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
+} // namespace
+
+class TestSoundBackend : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_plugin.emplace(QCoreApplication::applicationDirPath() + QStringLiteral("/../plugins"));
+        m_env.emplace(&*m_plugin);
+        m_env->writeDefaultFiles();
+        // The real sounds in the program directory, played by the real players.
+        for (const char *name : {"clock", "hit", "miss"}) {
+            QFile wave(QCoreApplication::applicationDirPath() + QStringLiteral("/../SE/%1.wav").arg(QLatin1String(name)));
+            QVERIFY(wave.open(QIODevice::ReadOnly));
+            m_env->writeFile(QStringLiteral("SE/%1.wav").arg(QLatin1String(name)), wave.readAll());
+        }
+    }
+    void cleanup()
+    {
+        m_env.reset();
+        m_plugin.reset();
+    }
+
+    void soundOffNeverLoadsThePlugin()
+    {
+        QVERIFY(!multimediaMapped());
+        setSoundOff(true);
+        // A whole round, right answer and all, then out through MODE.
+        TrainingScreen *screen = m_env->program().trainingScreen();
+        screen->show();
+        screen->m_digitsBox->setEditText(QStringLiteral("1"));
+        screen->m_termsBox->setEditText(QStringLiteral("4"));
+        screen->m_intervalBox->setEditText(QStringLiteral("0.02"));
+        TestSupport::answerNextDialog([screen] { return QString::number(screen->m_roundSum); });
+        QTest::mouseClick(screen->m_startButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_env->messages.isEmpty(), 10000);
+        QCOMPARE(m_env->messageTexts(), QStringList{QStringLiteral("正解!!")});
+        screen->playSound(Sound::Miss);
+        screen->close();
+        m_env->program().challengeScreen()->playSound(Sound::Clock);
+
+        QCOMPARE(m_plugin->loadAttempts(), 0);
+        QVERIFY(!multimediaMapped());
+    }
+
+    void aMissingPluginIsSilenceAndLogged()
+    {
+        QTemporaryDir empty;
+        SoundPluginLoader missing(empty.path());
+        Program program(nullptr, &missing);
+        QLoggingCategory::setFilterRules(QStringLiteral("plumeno.sound.info=true"));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("plumeno_sound.* did not load")));
+        // A game screen opening with the sound on makes its sound ready.
+        TrainingScreen *screen = program.trainingScreen();
+        QCOMPARE(missing.loadAttempts(), 1);
+        for (Sound sound : {Sound::Clock, Sound::Clock, Sound::Hit})
+            screen->playSound(sound);
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY(!missing.isLoaded());
+        QCOMPARE(missing.loadAttempts(), 1); // tried once, not at every sound
+        QVERIFY(m_env->messages.isEmpty());
+        TestSupport::closeAllScreens(); // before the program they belong to
+    }
+
+    void soundSwitchedOnLoadsThePluginOnce()
+    {
+        // Opened with the sound off: no plugin.
+        setSoundOff(true);
+        TrainingScreen *training = m_env->program().trainingScreen();
+        training->playSound(Sound::Clock);
+        QCOMPARE(m_plugin->loadAttempts(), 0);
+
+        // Switched on: the next sound loads it.
+        setSoundOff(false);
+        for (Sound sound : {Sound::Clock, Sound::Clock, Sound::Hit, Sound::Miss})
+            training->playSound(sound);
+        QVERIFY(m_plugin->isLoaded());
+        QVERIFY(multimediaMapped());
+        training->close();
+        ChallengeScreen *challenge = m_env->program().challengeScreen();
+        for (Sound sound : {Sound::Clock, Sound::Hit})
+            challenge->playSound(sound);
+        challenge->close();
+        QCOMPARE(m_plugin->loadAttempts(), 1);
+        QVERIFY(m_env->messages.isEmpty());
+    }
+
+private:
+    void setSoundOff(bool off)
+    {
+        m_env->changeSettings([off](StoredSettings &s) { s.soundOff = off; });
+    }
+
+    std::optional<SoundPluginLoader> m_plugin;
+    std::optional<TestEnvironment> m_env;
+};
+
+QTEST_MAIN(TestSoundBackend)
+#include "tst_soundbackend.moc"
