@@ -2,7 +2,6 @@
 // the sound off, and the sound stopped whichever way a screen is left.
 #include "ModeScreen.h"
 #include "PictureButton.h"
-#include "SharedState.h"
 #include "SoundEffects.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
@@ -11,7 +10,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-class tst_SoundEffects : public QObject
+class TestSoundEffects : public QObject
 {
     Q_OBJECT
 private slots:
@@ -63,17 +62,17 @@ private slots:
         QFETCH(QString, way);
         QFETCH(bool, inRound);
         TestEnvironment env;
-        TrainingScreen *form = TestSupport::openTrainingScreen(env, {"1", "15", "0.05"});
+        TrainingScreen *screen = TestSupport::openTrainingScreen(env, {"1", "15", "0.05"});
         if (inRound)
-            form->m_startButton->click();
+            screen->m_startButton->click();
         if (way == u"MODE")
-            form->m_modeButton->click();
+            screen->m_modeButton->click();
         else if (way == u"EXIT")
-            form->m_exitButton->click();
+            screen->m_exitButton->click();
         else if (way == u"exitAction")
-            form->m_exitAction->trigger();
+            screen->m_exitAction->trigger();
         else
-            QVERIFY(TestSupport::userClose(form));
+            QVERIFY(TestSupport::userClose(screen));
         QVERIFY(!TrainingScreen::existing());
         QCOMPARE(ModeScreen::existing() != nullptr, way == u"MODE");
         QCOMPARE(env.messageTexts(), inRound ? QStringList{"ゲーム中です。終了しますか？"} : QStringList());
@@ -94,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SoundEffects)
+QTEST_MAIN(TestSoundEffects)
 #include "tst_soundeffects.moc"

@@ -31,7 +31,7 @@ const QByteArray Data = "data" + le(3, 4) + Samples + '\0';
 
 } // namespace
 
-class tst_WaveFile : public QObject
+class TestWaveFile : public QObject
 {
     Q_OBJECT
 private slots:
@@ -70,5 +70,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_WaveFile)
+QTEST_MAIN(TestWaveFile)
 #include "tst_wavefile.moc"
