@@ -1,8 +1,7 @@
 #include "Artwork.h"
 #include "CommandLine.h"
-#include "ModeScreen.h"
+#include "Program.h"
 #include "ProgramIdentity.h"
-#include "ProgramSetup.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -26,8 +25,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ProgramIdentity::DesktopFileName));
     QApplication::setWindowIcon(Artwork::programIcon());
     Translations::installQtJapanese(app);
-    ProgramSetup::install();
 
-    ModeScreen::instance()->show();
+    Program program;
+    program.start();
     return app.exec();
 }

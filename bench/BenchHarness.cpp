@@ -2,11 +2,11 @@
 
 #include "Messages.h"
 #include "ProgramPaths.h"
-#include "ProgramReset.h"
+#include "Placement.h"
+#include "Program.h"
 #include "RankingFiles.h"
 #include "ScreenRegistry.h"
-#include "SettingsProcedures.h"
-#include "SharedState.h"
+#include "SettingsStore.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -51,18 +51,16 @@ private:
 
 BenchHarness::BenchHarness()
 {
-    ProgramReset::resetForTests();
     ProgramPaths::setProgramDir(m_dir.path());
+    m_program = std::make_unique<Program>();
     Messages::setResponder([this](const Messages::Call &call) {
         if (onMessage)
             onMessage(call.text);
         return call.buttons == Messages::Buttons::Ok ? Messages::Answer::Ok : Messages::Answer::Yes;
     });
-    Settings::setDefaults();
-    Settings::writeFile();
+    m_program->settings().writeFile();
     RankingFiles::writePair(RankingFiles::fileBytes(RankingFiles::defaultNames(), false),
                             RankingFiles::fileBytes(RankingFiles::defaultScores(), false));
-    sharedState().StartupDone = true;
     m_watcher = new DialogWatcher(this);
     qApp->installEventFilter(m_watcher);
 }
@@ -73,7 +71,10 @@ BenchHarness::~BenchHarness()
     delete m_watcher;
     ScreenRegistry::closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ProgramReset::resetForTests();
+    m_program.reset();
+    Messages::setResponder(nullptr);
+    ProgramPaths::setProgramDir(QString());
+    Placement::resetForTests();
 }
 
 BusyCore::BusyCore()

@@ -4,15 +4,20 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 
 // A program directory with the usual files, message boxes answered with
 // their default, and the modal dialogs answered as a player would.
+class Program;
+
 class BenchHarness
 {
 public:
     BenchHarness();
     ~BenchHarness();
+
+    Program &program() const { return *m_program; }
 
     // Called when a dialog (AnswerDialog, NameDialog) opens; returns the text to type.
     std::function<QString(const QString &formName)> answer;
@@ -25,6 +30,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<Program> m_program;
     class DialogWatcher *m_watcher = nullptr;
 };
 

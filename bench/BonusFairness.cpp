@@ -1,6 +1,7 @@
 #include "BonusFairness.h"
 
 #include "BenchHarness.h"
+#include "Program.h"
 #include "ChallengeScreen.h"
 #include "PictureButton.h"
 #include "RoundTimer.h"
@@ -14,13 +15,12 @@ BonusFigures measureBonusAtLevel10(int holdMs, bool busyEventLoop)
 {
     BenchHarness harness;
     BonusFigures figures;
-    ChallengeScreen *form = ChallengeScreen::instance();
-    form->show();
-    while (form->m_level < 10)
-        form->levelUp();
-    form->m_roundTimer->setInterval(10); // the flashes are not what is measured here
+    ChallengeScreen *screen = harness.program().openChallengeScreen();
+    while (screen->m_level < 10)
+        screen->levelUp();
+    screen->m_roundTimer->setInterval(10); // the flashes are not what is measured here
 
-    QObject::connect(form->m_bonusTimer, &QTimer::timeout, [&] { ++figures.countdownTicks; });
+    QObject::connect(screen->m_bonusTimer, &QTimer::timeout, [&] { ++figures.countdownTicks; });
     QElapsedTimer open;
     QTimer hog;
     hog.setInterval(300);
@@ -36,11 +36,11 @@ BonusFigures measureBonusAtLevel10(int holdMs, bool busyEventLoop)
     harness.answer = [&](const QString &) {
         figures.openMs = open.nsecsElapsed() / 1e6;
         hog.stop();
-        return QString::number(form->m_roundSum);
+        return QString::number(screen->m_roundSum);
     };
     harness.onMessage = [&](const QString &text) {
         if (text == u"正解!!") {
-            figures.bonusLeft = form->m_timeBonus; // worn down, not yet capped
+            figures.bonusLeft = screen->m_timeBonus; // worn down, not yet capped
             QTimer::singleShot(0, &loop, &QEventLoop::quit);
         }
     };
@@ -49,7 +49,7 @@ BonusFigures measureBonusAtLevel10(int holdMs, bool busyEventLoop)
         if (busyEventLoop)
             hog.start();
     };
-    QTimer::singleShot(0, qApp, [&] { form->m_startButton->click(); });
+    QTimer::singleShot(0, qApp, [&] { screen->m_startButton->click(); });
     loop.exec();
     return figures;
 }

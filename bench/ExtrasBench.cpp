@@ -1,6 +1,7 @@
 #include "ExtrasBench.h"
 
 #include "BenchHarness.h"
+#include "Program.h"
 #include "HistoryFile.h"
 #include "HistoryWindow.h"
 #include "PictureButton.h"
@@ -74,16 +75,15 @@ GapTimes measureGaps(int intervalMs, int flashPercent, int rounds, int terms)
     extras.flashPercent = flashPercent;
     extras.save();
     GapTimes times;
-    TrainingScreen *form = TrainingScreen::instance();
-    form->show();
-    form->m_digitsBox->setEditText(QStringLiteral("3"));
-    form->m_termsBox->setEditText(QString::number(terms));
-    form->m_intervalBox->setEditText(QString::number(intervalMs / 1000.0, 'f', 3));
+    TrainingScreen *screen = harness.program().openTrainingScreen();
+    screen->m_digitsBox->setEditText(QStringLiteral("3"));
+    screen->m_termsBox->setEditText(QString::number(terms));
+    screen->m_intervalBox->setEditText(QString::number(intervalMs / 1000.0, 'f', 3));
     const double onsetMs = double(RoundPlan::gapOnsetNs(intervalMs, flashPercent).value_or(0)) / 1e6;
 
     qint64 startNs = 0;
     int flashes = 0;
-    DisplayStamp stamp(form->m_numberLabel);
+    DisplayStamp stamp(screen->m_numberLabel);
     stamp.changed = [&](bool blank, qint64 ns) {
         const double sinceStartMs = double(ns - startNs) / 1e6;
         if (!blank) {
@@ -99,9 +99,9 @@ GapTimes measureGaps(int intervalMs, int flashPercent, int rounds, int terms)
     const std::function<void()> startRound = [&] {
         flashes = 0;
         startNs = benchNowNs();
-        form->m_startButton->click();
+        screen->m_startButton->click();
     };
-    harness.answer = [&](const QString &) { return QString::number(form->m_roundSum); };
+    harness.answer = [&](const QString &) { return QString::number(screen->m_roundSum); };
     harness.onMessage = [&](const QString &) {
         flashes = terms + 1; // the blank of the round's end is no gap
         if (--roundsLeft > 0)
@@ -111,7 +111,7 @@ GapTimes measureGaps(int intervalMs, int flashPercent, int rounds, int terms)
     };
     QTimer::singleShot(0, qApp, startRound);
     loop.exec();
-    form->close();
+    screen->close();
     return times;
 }
 

@@ -2,7 +2,9 @@
 
 #include "BenchHarness.h"
 #include "ChallengeScreen.h"
+#include "FlashRules.h"
 #include "PictureButton.h"
+#include "Program.h"
 #include "RoundTimer.h"
 #include "SoundPlayer.h"
 #include "TrainingScreen.h"
@@ -15,6 +17,39 @@
 #include <QTimer>
 
 namespace {
+
+// For comparison: a screen's rounds ticked by a plain repeating QTimer with
+// Qt's default (coarse) timing, the way most timers are written, in place of
+// the round timer's own schedule.
+class PlainTicker : public QObject
+{
+public:
+    PlainTicker(GameScreen *screen, Scheduler scheduler)
+        : m_screen(screen)
+        , m_on(scheduler == Scheduler::PlainQtTimer)
+    {
+        m_timer.setTimerType(Qt::CoarseTimer);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            // Stopped before the last tick, which opens the answer dialog.
+            if (FlashRules::tickKind(m_screen->m_tickCount + 1, m_screen->m_terms) == FlashRules::TickKind::Final)
+                m_timer.stop();
+            emit m_screen->m_roundTimer->timeout();
+        });
+    }
+    // Takes over from the round timer the screen has just started.
+    void roundStarted()
+    {
+        if (!m_on)
+            return;
+        m_screen->m_roundTimer->stop();
+        m_timer.start(m_screen->m_roundTimer->interval());
+    }
+
+private:
+    GameScreen *m_screen;
+    bool m_on;
+    QTimer m_timer;
+};
 
 // Stamps the first paint of a number display after each new number.
 class PaintStamp : public QObject
@@ -102,21 +137,21 @@ FlashTimes measureTrainingRounds(int intervalMs, int rounds, int terms, Schedule
 {
     BenchHarness harness;
     FlashTimes times;
-    TrainingScreen *form = TrainingScreen::instance();
-    form->show();
-    form->m_roundTimer->setPlainQtTimerForComparison(scheduler == Scheduler::PlainQtTimer);
-    form->m_digitsBox->setEditText(QStringLiteral("3"));
-    form->m_termsBox->setEditText(QString::number(terms));
-    form->m_intervalBox->setEditText(QString::number(intervalMs / 1000.0, 'f', 3));
-    RoundWatch watch(form->m_numberLabel, intervalMs, times);
+    TrainingScreen *screen = harness.program().openTrainingScreen();
+    PlainTicker plain(screen, scheduler);
+    screen->m_digitsBox->setEditText(QStringLiteral("3"));
+    screen->m_termsBox->setEditText(QString::number(terms));
+    screen->m_intervalBox->setEditText(QString::number(intervalMs / 1000.0, 'f', 3));
+    RoundWatch watch(screen->m_numberLabel, intervalMs, times);
 
     QEventLoop loop;
     int roundsLeft = rounds;
     const std::function<void()> startRound = [&] {
         watch.roundStarts();
-        form->m_startButton->click();
+        screen->m_startButton->click();
+        plain.roundStarted();
     };
-    harness.answer = [&](const QString &) { return QString::number(form->m_roundSum); };
+    harness.answer = [&](const QString &) { return QString::number(screen->m_roundSum); };
     harness.onMessage = [&](const QString &) {
         watch.roundEnds(); // the verdict: this round is over
         if (--roundsLeft > 0)
@@ -133,18 +168,18 @@ FlashTimes measureChallengeRounds(int intervalMs, int flashes, Scheduler schedul
 {
     BenchHarness harness;
     FlashTimes times;
-    ChallengeScreen *form = ChallengeScreen::instance();
-    form->show();
-    form->m_roundTimer->setPlainQtTimerForComparison(scheduler == Scheduler::PlainQtTimer);
-    RoundWatch watch(form->m_numberLabel, intervalMs, times);
+    ChallengeScreen *screen = harness.program().openChallengeScreen();
+    PlainTicker plain(screen, scheduler);
+    RoundWatch watch(screen->m_numberLabel, intervalMs, times);
 
     QEventLoop loop;
     const std::function<void()> startRound = [&] {
-        form->m_roundTimer->setInterval(intervalMs);
+        screen->m_roundTimer->setInterval(intervalMs);
         watch.roundStarts();
-        (form->m_startButton->isVisible() ? form->m_startButton : form->m_nextButton)->click();
+        (screen->m_startButton->isVisible() ? screen->m_startButton : screen->m_nextButton)->click();
+        plain.roundStarted();
     };
-    harness.answer = [&](const QString &) { return QString::number(form->m_roundSum); };
+    harness.answer = [&](const QString &) { return QString::number(screen->m_roundSum); };
     harness.onMessage = [&](const QString &text) {
         if (text != u"正解!!")
             return; // the end-of-game messages after level 155

@@ -1,6 +1,7 @@
 #include "Soak.h"
 
 #include "BenchHarness.h"
+#include "Program.h"
 #include "ChallengeScreen.h"
 #include "PictureButton.h"
 #include "RankingFiles.h"
@@ -115,16 +116,15 @@ Phase playTraining(int warmUp, int rounds)
 {
     BenchHarness harness;
     Phase phase;
-    TrainingScreen *form = TrainingScreen::instance();
-    form->show();
-    form->m_digitsBox->setEditText(QStringLiteral("2"));
-    form->m_termsBox->setEditText(QStringLiteral("3"));
-    form->m_intervalBox->setEditText(QStringLiteral("0.001"));
-    harness.answer = [&](const QString &) { return QString::number(form->m_roundSum); };
+    TrainingScreen *screen = harness.program().openTrainingScreen();
+    screen->m_digitsBox->setEditText(QStringLiteral("2"));
+    screen->m_termsBox->setEditText(QStringLiteral("3"));
+    screen->m_intervalBox->setEditText(QStringLiteral("0.001"));
+    harness.answer = [&](const QString &) { return QString::number(screen->m_roundSum); };
     countVerdicts(harness, phase);
-    measure(phase, warmUp, rounds, [&] { return form->m_exitButton->isEnabled() && !form->m_roundTimer->isActive(); },
-            [&] { form->m_startButton->click(); });
-    form->close();
+    measure(phase, warmUp, rounds, [&] { return screen->m_exitButton->isEnabled() && !screen->m_roundTimer->isActive(); },
+            [&] { screen->m_startButton->click(); });
+    screen->close();
     return phase;
 }
 
@@ -134,8 +134,7 @@ Phase playChallenge(int warmUp, int levels)
 {
     BenchHarness harness;
     Phase phase;
-    ChallengeScreen *form = ChallengeScreen::instance();
-    form->show();
+    ChallengeScreen *screen = harness.program().openChallengeScreen();
     int games = 0, levelInGame = 0;
     harness.answer = [&](const QString &dialog) {
         if (dialog == u"NameDialog")
@@ -146,16 +145,16 @@ Phase playChallenge(int warmUp, int levels)
             levelInGame = 0;
             ++games;
         }
-        return QString::number(form->m_roundSum + (wrong ? 1 : 0));
+        return QString::number(screen->m_roundSum + (wrong ? 1 : 0));
     };
     countVerdicts(harness, phase);
-    measure(phase, warmUp, levels, [&] { return form->m_exitButton->isEnabled() && !form->m_roundTimer->isActive(); },
+    measure(phase, warmUp, levels, [&] { return screen->m_exitButton->isEnabled() && !screen->m_roundTimer->isActive(); },
             [&] {
                 // resetGame and levelUp set the level's interval; the soak runs every level at 1 ms.
-                form->m_roundTimer->setInterval(1);
-                (form->m_startButton->isHidden() ? form->m_nextButton : form->m_startButton)->click();
+                screen->m_roundTimer->setInterval(1);
+                (screen->m_startButton->isHidden() ? screen->m_nextButton : screen->m_startButton)->click();
             });
-    form->close();
+    screen->close();
     const auto read = [](const QString &path) {
         const auto reading = RankingFiles::readFile(path);
         return reading ? reading->rows : QStringList();

@@ -6,8 +6,8 @@
 #include "BenchHarness.h"
 #include "PictureButton.h"
 #include "ProgramPaths.h"
-#include "ProgramSetup.h"
-#include "SharedState.h"
+#include "Program.h"
+#include "SettingsStore.h"
 #include "SoundBackend.h"
 #include "Stats.h"
 #include "TrainingScreen.h"
@@ -153,7 +153,6 @@ std::vector<double> clickOnsetsNs(const MonitorRecorder &rec)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    ProgramSetup::install();
     if (argc < 3)
         return 2;
     const int flashes = std::max(Terms, QString::fromLocal8Bit(argv[2]).toInt());
@@ -165,29 +164,30 @@ int main(int argc, char *argv[])
         QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/../") + file, ProgramPaths::programPath(file));
     }
     SoundBackend::setPluginDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../plugins"));
-    sharedState().SoundOff = false;
+    StoredSettings soundOn = harness.program().settings().values();
+    soundOn.soundOff = false;
+    harness.program().settings().set(soundOn);
 
     MonitorRecorder recorder(QString::fromLocal8Bit(argv[1]));
     if (!recorder.recording()) {
         std::printf("  skipped: parec did not start\n");
         return 0;
     }
-    TrainingScreen *form = TrainingScreen::instance();
-    form->show();
-    form->m_digitsBox->setEditText(QStringLiteral("3"));
-    form->m_termsBox->setEditText(QString::number(Terms));
-    form->m_intervalBox->setEditText(QString::number(IntervalMs / 1000.0, 'f', 3));
+    TrainingScreen *screen = harness.program().openTrainingScreen();
+    screen->m_digitsBox->setEditText(QStringLiteral("3"));
+    screen->m_termsBox->setEditText(QString::number(Terms));
+    screen->m_intervalBox->setEditText(QString::number(IntervalMs / 1000.0, 'f', 3));
     ShownStamp stamp;
-    form->m_numberLabel->installEventFilter(&stamp);
+    screen->m_numberLabel->installEventFilter(&stamp);
 
     QEventLoop loop;
     std::vector<qint64> startNs; // when each round's START was pressed
-    const auto start = [form, &startNs] {
+    const auto start = [screen, &startNs] {
         startNs.push_back(nowNs());
-        form->m_startButton->click();
+        screen->m_startButton->click();
     };
     int roundsLeft = (flashes + Terms - 1) / Terms;
-    harness.answer = [&](const QString &) { return QString::number(form->m_roundSum); };
+    harness.answer = [&](const QString &) { return QString::number(screen->m_roundSum); };
     harness.onMessage = [&](const QString &) {
         // After the verdict's own sound has died away, the next round.
         if (--roundsLeft > 0)

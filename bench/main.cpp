@@ -5,7 +5,6 @@
 #include "ClickLatency.h"
 #include "ExtrasBench.h"
 #include "FlashTiming.h"
-#include "ProgramSetup.h"
 #include "ProgramPaths.h"
 #include "Soak.h"
 #include "StartupMemory.h"
@@ -111,7 +110,6 @@ void printStartup(int runs)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    ProgramSetup::install();
     const QStringList args = app.arguments();
     const bool quick = args.contains(QStringLiteral("--quick"));
     const qsizetype only = args.indexOf(QStringLiteral("--only"));

@@ -2,7 +2,7 @@
 // directory that already has its files (the first argument). Prints "painted <peak resident kB>"
 // once the mode selection screen has been painted, then ends.
 #include "Artwork.h"
-#include "ProgramSetup.h"
+#include "Program.h"
 #include "ModeScreen.h"
 #include "ProgramPaths.h"
 
@@ -36,13 +36,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setWindowIcon(Artwork::programIcon());
     Translations::installQtJapanese(app);
-    ProgramSetup::install();
     if (argc > 1)
         ProgramPaths::setProgramDir(QString::fromLocal8Bit(argv[1]));
 
     PaintWatch watch;
-    ModeScreen *screen = ModeScreen::instance();
-    screen->installEventFilter(&watch);
-    screen->show();
+    Program program;
+    program.modeScreen()->installEventFilter(&watch);
+    program.start();
     return app.exec();
 }

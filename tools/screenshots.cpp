@@ -22,7 +22,7 @@
 #include "HistoryFile.h"
 #include "HistoryWindow.h"
 #include "ReviewDialog.h"
-#include "ProgramSetup.h"
+#include "Program.h"
 #include "FullScreenDisplay.h"
 #include "HelpCommands.h"
 #include "MaxFontCalibration.h"
@@ -35,7 +35,7 @@
 #include "RankingScreen.h"
 #include "RoundTimer.h"
 #include "ScreenRegistry.h"
-#include "SharedState.h"
+#include "SettingsStore.h"
 #include "TrainingScreen.h"
 #include "Twips.h"
 
@@ -99,14 +99,17 @@ T *openScreen()
 {
     if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget()))
         return dialog;
-    return static_cast<T *>(ScreenRegistry::open(T::ScreenNumber));
+    if constexpr (requires { T::ScreenNumber; })
+        return static_cast<T *>(ScreenRegistry::open(T::ScreenNumber));
+    else
+        return nullptr;
 }
 
 template <class T>
 bool isShown()
 {
-    T *form = openScreen<T>();
-    return form && form->isVisible();
+    T *screen = openScreen<T>();
+    return screen && screen->isVisible();
 }
 
 // The script: each step waits until the program is in the state it needs,
@@ -159,11 +162,11 @@ void trainingRound()
     add("open the training screen", [] { return isShown<ModeScreen>(); },
         [] { clickSoon(openScreen<ModeScreen>()->m_trainingButton); });
     add("choose and start", [] { return isShown<TrainingScreen>(); }, [] {
-        TrainingScreen *f = openScreen<TrainingScreen>();
-        f->m_digitsBox->setEditText(QStringLiteral("4"));
-        f->m_termsBox->setEditText(QStringLiteral("5"));
-        f->m_intervalBox->setEditText(QStringLiteral("0.5"));
-        clickSoon(f->m_startButton);
+        TrainingScreen *screen = openScreen<TrainingScreen>();
+        screen->m_digitsBox->setEditText(QStringLiteral("4"));
+        screen->m_termsBox->setEditText(QStringLiteral("5"));
+        screen->m_intervalBox->setEditText(QStringLiteral("0.5"));
+        clickSoon(screen->m_startButton);
     });
     add("the third number flashes", [] { return openScreen<TrainingScreen>()->m_tickCount == 3; },
         [] { shoot(openScreen<TrainingScreen>(), QStringLiteral("training")); });
@@ -237,12 +240,11 @@ void fullScreenDisplay()
     static const QSize screen(384, 216);
     add("full-screen display", [] { return !isShown<AboutDialog>(); }, [] {
         Placement::setScreenSizeForTests(Twips::fromPx(screen.width()), Twips::fromPx(screen.height()));
-        MaxFontCalibration::calibrate();
-        sharedState().MaxDisplayText = QStringLiteral("4821");
+        const int size = MaxFontCalibration::calibrate();
         FullScreenDisplay *display = FullScreenDisplay::instance();
         display->clearDrawing();
         display->show();
-        display->drawCentred();
+        display->drawCentred(QStringLiteral("4821"), size);
         shoot(display, QStringLiteral("fullscreen"), QRect(QPoint(0, 0), screen));
         display->close();
     });
@@ -300,11 +302,11 @@ void trainingExtras()
         clickSoon(d->m_okButton);
     });
     add("start a round with the extras", [] { return !modal<ExtrasDialog>(); }, [] {
-        TrainingScreen *f = openScreen<TrainingScreen>();
-        f->m_digitsBox->setEditText(QStringLiteral("2"));
-        f->m_termsBox->setEditText(QStringLiteral("5"));
-        f->m_intervalBox->setEditText(QStringLiteral("0.2"));
-        clickSoon(f->m_startButton);
+        TrainingScreen *screen = openScreen<TrainingScreen>();
+        screen->m_digitsBox->setEditText(QStringLiteral("2"));
+        screen->m_termsBox->setEditText(QStringLiteral("5"));
+        screen->m_intervalBox->setEditText(QStringLiteral("0.2"));
+        clickSoon(screen->m_startButton);
     });
     // Answered after a player's thinking time, which the history keeps.
     static QElapsedTimer thinking;
@@ -361,13 +363,14 @@ int main(int argc, char *argv[])
     QDir().mkpath(outputDir);
     QTemporaryDir programDir;
     ProgramPaths::setProgramDir(argc >= 4 ? QString::fromLocal8Bit(argv[3]) : programDir.path());
-    ProgramSetup::install();
     // The first-start messages and the game's messages are all answered OK.
     Messages::setResponder([](const Messages::Call &) { return Messages::Answer::Ok; });
 
-    ModeScreen *modes = ModeScreen::instance();
-    modes->show();
-    sharedState().SoundOff = true;
+    Program program;
+    ModeScreen *modes = program.start();
+    StoredSettings silent = program.settings().values();
+    silent.soundOff = true;
+    program.settings().set(silent);
     shoot(modes, QStringLiteral("modes"));
 
     trainingRound();

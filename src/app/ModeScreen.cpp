@@ -1,20 +1,11 @@
 #include "ModeScreen.h"
 
 #include "Artwork.h"
-#include "ChallengeScreen.h"
 #include "PictureButton.h"
-#include "Placement.h"
-#include "RankingStore.h"
-#include "ScreenColours.h"
-#include "SettingsProcedures.h"
-#include "SharedState.h"
-#include "TrainingScreen.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 ModeScreen::ModeScreen()
     : MainScreen(QStringLiteral("ModeScreen"), QStringLiteral("Plumeno-選択-"), 4680, 3120)
@@ -37,44 +28,24 @@ ModeScreen::ModeScreen()
     setTabOrder(m_trainingButton, m_challengeButton);
     m_trainingButton->setFocus();
 
-    connect(m_trainingButton, &QAbstractButton::clicked, this, &ModeScreen::switchTo<TrainingScreen>);
-    connect(m_challengeButton, &QAbstractButton::clicked, this, &ModeScreen::switchTo<ChallengeScreen>);
-}
-
-void ModeScreen::load()
-{
-    SharedState &s = sharedState();
-    if (!s.StartupDone) {
-        Settings::ensureFile();
-        Settings::readFile();
-        RankingStore().ensureFiles();
-        s.StartupDone = true;
-        // At program start the screen opens centred on the screen.
-        if (QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect avail = screen->availableGeometry();
-            move(avail.center() - QPoint(width() / 2, height() / 2));
-        }
-    }
-    ScreenColours::apply(objectName());
-}
-
-template <class Target>
-void ModeScreen::switchTo()
-{
-    Target *target = Target::instance();
-    Placement::placeAtActiveScreen(target);
-    target->show();
-    close();
+    connect(m_trainingButton, &QAbstractButton::clicked, this, [this] {
+        emit trainingChosen();
+        close();
+    });
+    connect(m_challengeButton, &QAbstractButton::clicked, this, [this] {
+        emit challengeChosen();
+        close();
+    });
 }
 
 void ModeScreen::exitMenuChosen()
 {
-    Settings::exitApplication();
+    emit exitRequested();
 }
 
 void ModeScreen::closeEvent(QCloseEvent *event)
 {
     if (event->spontaneous())
-        Settings::exitApplication();
+        emit exitRequested();
     event->accept();
 }

@@ -14,17 +14,17 @@ public:
     static constexpr int ScreenNumber = ScreenRegistry::Mode;
 
     ModeScreen();
-    void load();
 
     QLabel *m_titleImage = nullptr;
     PictureButton *m_trainingButton = nullptr; // Training Mode
     PictureButton *m_challengeButton = nullptr; // Challenge Mode
 
+signals:
+    // A mode was chosen: its screen should open; this screen then closes.
+    void trainingChosen();
+    void challengeChosen();
+
 protected:
     void exitMenuChosen() override;
     void closeEvent(QCloseEvent *event) override;
-
-private:
-    template <class Target>
-    void switchTo();
 };

@@ -1,105 +1,78 @@
 #include "OptionCommands.h"
 
-#include "ColorRef.h"
+#include "ColourDialog.h"
+#include "ColourRef.h"
 #include "MaxFontCalibration.h"
 #include "Messages.h"
-#include "Placement.h"
-#include "ScreenColours.h"
-#include "SettingsProcedures.h"
-#include "SharedState.h"
+#include "SettingsFile.h"
+#include "SettingsStore.h"
 
-#include <QColorDialog>
-#include <QWidget>
-
-namespace OptionCommands {
-namespace {
-
-ColorDialogHook &colorDialogHook()
+OptionCommands::OptionCommands(SettingsStore &settings, ColourDialog &colourDialog)
+    : m_settings(settings)
+    , m_colourDialog(colourDialog)
 {
-    static ColorDialogHook hook;
-    return hook;
 }
 
-std::optional<QColor> realColorDialog(const QColor &preset)
+// The fore and the back colour differ only in the colour they change.
+void OptionCommands::chooseColour(std::int32_t StoredSettings::*setting)
 {
-    // Qt's own dialog always shows the custom colour panel; a desktop's
-    // native one may not. Its custom colours last for the whole run.
-    QColorDialog dialog(preset, Placement::activeScreen());
-    dialog.setOption(QColorDialog::DontUseNativeDialog);
-    dialog.setWindowTitle(QStringLiteral("色の設定"));
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.selectedColor();
-}
-
-// chooseForeColor and chooseBackColor differ only in the colour they change.
-void chooseColor(std::int32_t SharedState::*setting)
-{
-    Settings::ensureFile();
-    SharedState &s = sharedState();
-    const std::int32_t remembered = s.*setting;
-    const QColor preset = ColorRef::toQColor(remembered);
-    const std::optional<QColor> chosen = colorDialogHook() ? colorDialogHook()(preset) : realColorDialog(preset);
-    // A cancelled dialog gives back the colour it started on, so the
-    // setting keeps its value exactly, whatever its unused top byte held.
+    m_settings.ensureFile();
+    StoredSettings values = m_settings.values();
+    const std::optional<QColor> chosen = m_colourDialog.choose(ColourRef::toQColor(values.*setting));
+    // A cancelled dialog keeps the setting exactly, whatever its unused top
+    // byte held.
     if (chosen && chosen->isValid())
-        s.*setting = ColorRef::fromQColor(*chosen);
+        values.*setting = ColourRef::fromQColor(*chosen);
 
-    if (s.ForeColorSetting == s.BackColorSetting) {
+    if (values.foreColour == values.backColour) {
         const Messages::Answer answer = Messages::show(QStringLiteral("背景色と文字色が同じです。よろしいですか？"),
-                                        QStringLiteral("確認"), Messages::Buttons::YesNo);
+                                                       QStringLiteral("確認"), Messages::Buttons::YesNo);
         if (answer == Messages::Answer::No) {
             Messages::show(QStringLiteral("キャンセルしました"), QStringLiteral("キャンセル報告"));
-            s.*setting = remembered;
             return;
         }
     }
-    s.SettingsChanged = true;
-    ScreenColours::applyToActiveScreen();
+    m_settings.markChanged();
+    m_settings.set(values);
 }
 
-} // namespace
-
-void setColorDialogHook(ColorDialogHook hook)
+void OptionCommands::chooseForeColour()
 {
-    colorDialogHook() = std::move(hook);
+    chooseColour(&StoredSettings::foreColour);
 }
 
-void chooseForeColor()
+void OptionCommands::chooseBackColour()
 {
-    chooseColor(&SharedState::ForeColorSetting);
+    chooseColour(&StoredSettings::backColour);
 }
 
-void chooseBackColor()
+void OptionCommands::toggleFullScreenDisplay()
 {
-    chooseColor(&SharedState::BackColorSetting);
-}
-
-void toggleMaxDisplay()
-{
-    Settings::ensureFile();
-    SharedState &s = sharedState();
-    s.MaxDisplayOn = !s.MaxDisplayOn;
-    ScreenColours::applyToActiveScreen();
+    m_settings.ensureFile();
+    StoredSettings values = m_settings.values();
+    values.fullScreenDisplay = !values.fullScreenDisplay;
+    m_settings.set(values);
     // Only switching on measures the screen; switching off keeps the size
     // found last, which is saved with the settings.
-    if (s.MaxDisplayOn)
-        MaxFontCalibration::calibrate();
-    s.SettingsChanged = true;
+    if (values.fullScreenDisplay) {
+        values.maxFontSize = MaxFontCalibration::calibrate();
+        m_settings.set(values);
+    }
+    m_settings.markChanged();
 }
 
-void toggleSound()
+void OptionCommands::toggleSound()
 {
-    Settings::ensureFile();
-    SharedState &s = sharedState();
-    s.SoundOff = !s.SoundOff;
-    ScreenColours::applyToActiveScreen();
-    s.SettingsChanged = true;
+    m_settings.ensureFile();
+    StoredSettings values = m_settings.values();
+    values.soundOff = !values.soundOff;
+    m_settings.set(values);
+    m_settings.markChanged();
 }
 
-void resetSettings()
+void OptionCommands::resetSettings()
 {
-    Settings::ensureFile();
+    m_settings.ensureFile();
     const Messages::Answer answer =
         Messages::show(QStringLiteral("設定を初期化します。よろしいですか？"), QStringLiteral("確認"), Messages::Buttons::YesNo);
     if (answer == Messages::Answer::No) {
@@ -107,10 +80,7 @@ void resetSettings()
         return;
     }
     // Memory only: the file keeps the old values unless they are saved on exit.
-    Settings::setDefaults();
-    ScreenColours::applyToActiveScreen();
+    m_settings.set(SettingsFile::Defaults);
     Messages::show(QStringLiteral("初期化しました。"), QStringLiteral("初期化報告"));
-    sharedState().SettingsChanged = true;
+    m_settings.markChanged();
 }
-
-} // namespace OptionCommands

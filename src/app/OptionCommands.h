@@ -1,22 +1,28 @@
 #pragma once
 
-#include <QColor>
-#include <functional>
-#include <optional>
+#include "StoredSettings.h"
+
+#include <cstdint>
+
+class ColourDialog;
+class SettingsStore;
 
 // The 設定 menu's commands on the settings. Each change stays in memory and
 // marks the settings as changed; they are saved on exit if the player agrees.
-namespace OptionCommands {
+class OptionCommands
+{
+public:
+    OptionCommands(SettingsStore &settings, ColourDialog &colourDialog);
 
-void chooseForeColor();
-void chooseBackColor();
-void toggleMaxDisplay();
-void toggleSound();
-void resetSettings();
+    void chooseForeColour();
+    void chooseBackColour();
+    void toggleFullScreenDisplay();
+    void toggleSound();
+    void resetSettings();
 
-// The colour dialog: starts on the given colour, returns the colour chosen
-// or nullopt when cancelled. Replaceable for tests.
-using ColorDialogHook = std::function<std::optional<QColor>(const QColor &preset)>;
-void setColorDialogHook(ColorDialogHook hook);
+private:
+    void chooseColour(std::int32_t StoredSettings::*setting);
 
-} // namespace OptionCommands
+    SettingsStore &m_settings;
+    ColourDialog &m_colourDialog;
+};

@@ -2,7 +2,6 @@
 
 #include "Artwork.h"
 #include "Placement.h"
-#include "SharedState.h"
 #include "Twips.h"
 
 #include <QEvent>
@@ -29,30 +28,13 @@ MainScreen::MainScreen(const QString &name, const QString &caption, int clientWi
     setFixedSize(m_client->width(), m_client->height() + menuBar()->sizeHint().height());
 }
 
-MainScreen::MenuCommands &MainScreen::commands()
-{
-    static MenuCommands installed;
-    return installed;
-}
-
-void MainScreen::setMenuCommands(MenuCommands commands)
-{
-    MainScreen::commands() = std::move(commands);
-}
-
 void MainScreen::buildMenu()
 {
-    // Each item runs the command installed for it when it is chosen, so
-    // the commands can be installed after the screen was built.
-    const auto action = [this](QMenu *menu, const char *objectName, const QString &text,
-                               std::function<void()> MenuCommands::*command) {
+    const auto action = [this](QMenu *menu, const char *objectName, const QString &text, void (MainScreen::*command)()) {
         QAction *a = menu->addAction(text);
         a->setObjectName(QString::fromLatin1(objectName));
         if (command)
-            connect(a, &QAction::triggered, this, [command] {
-                if (const auto &run = commands().*command)
-                    run();
-            });
+            connect(a, &QAction::triggered, this, command);
         return a;
     };
     const auto separator = [](QMenu *menu, const char *objectName) {
@@ -65,43 +47,48 @@ void MainScreen::buildMenu()
     m_settingsMenu->setObjectName(QStringLiteral("settingsMenu"));
     m_colourMenu = m_settingsMenu->addMenu(QStringLiteral("配色(&C)"));
     m_colourMenu->setObjectName(QStringLiteral("colourMenu"));
-    m_foreColourAction = action(m_colourMenu, "foreColourAction", QStringLiteral("文字色(&F)"), &MenuCommands::chooseForeColor);
-    m_backColourAction = action(m_colourMenu, "backColourAction", QStringLiteral("背景色(&B)"), &MenuCommands::chooseBackColor);
-    m_maxDisplayAction = action(m_settingsMenu, "maxDisplayAction", QStringLiteral("数値表示を最大化(&M)"), nullptr);
+    m_foreColourAction = action(m_colourMenu, "foreColourAction", QStringLiteral("文字色(&F)"), &MainScreen::foreColourRequested);
+    m_backColourAction = action(m_colourMenu, "backColourAction", QStringLiteral("背景色(&B)"), &MainScreen::backColourRequested);
+    m_fullScreenDisplayAction = action(m_settingsMenu, "fullScreenDisplayAction", QStringLiteral("数値表示を最大化(&M)"), nullptr);
     m_soundOffAction = action(m_settingsMenu, "soundOffAction", QStringLiteral("効果音の無効(&S)"), nullptr);
-    // The check marks follow the settings (ScreenColours), not the clicks.
-    for (QAction *a : {m_maxDisplayAction, m_soundOffAction})
+    // The check marks follow the settings (setMenuChecks), not the clicks.
+    for (QAction *a : {m_fullScreenDisplayAction, m_soundOffAction})
         a->setCheckable(true);
-    connect(m_maxDisplayAction, &QAction::triggered, this, [this] {
-        if (commands().toggleMaxDisplay)
-            commands().toggleMaxDisplay();
-        m_maxDisplayAction->setChecked(sharedState().MaxDisplayOn);
+    connect(m_fullScreenDisplayAction, &QAction::triggered, this, [this] {
+        emit fullScreenDisplayToggled();
+        m_fullScreenDisplayAction->setChecked(m_fullScreenDisplayChecked);
     });
     connect(m_soundOffAction, &QAction::triggered, this, [this] {
-        if (commands().toggleSound)
-            commands().toggleSound();
-        m_soundOffAction->setChecked(sharedState().SoundOff);
+        emit soundToggled();
+        m_soundOffAction->setChecked(m_soundOffChecked);
     });
     m_rankingSeparator = separator(m_settingsMenu, "rankingSeparator");
-    m_resetRankingAction = action(m_settingsMenu, "resetRankingAction", QStringLiteral("ランキングの初期化(&R)"), &MenuCommands::resetRanking);
-    m_resetSettingsAction = action(m_settingsMenu, "resetSettingsAction", QStringLiteral("設定の初期化(&E)"), &MenuCommands::resetSettings);
-    m_trainingExtrasAction = action(m_settingsMenu, "trainingExtrasAction", QStringLiteral("練習の詳細設定(&T)"),
-                                    &MenuCommands::openTrainingExtras);
+    m_resetRankingAction = action(m_settingsMenu, "resetRankingAction", QStringLiteral("ランキングの初期化(&R)"), &MainScreen::rankingResetRequested);
+    m_resetSettingsAction = action(m_settingsMenu, "resetSettingsAction", QStringLiteral("設定の初期化(&E)"), &MainScreen::settingsResetRequested);
+    m_trainingExtrasAction = action(m_settingsMenu, "trainingExtrasAction", QStringLiteral("練習の詳細設定(&T)"), &MainScreen::trainingExtrasRequested);
     m_exitSeparator = separator(m_settingsMenu, "exitSeparator");
     m_exitAction = action(m_settingsMenu, "exitAction", QStringLiteral("終了(&X)"), nullptr);
     connect(m_exitAction, &QAction::triggered, this, [this] { exitMenuChosen(); });
 
     m_helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    m_readMeAction = action(m_helpMenu, "readMeAction", QStringLiteral("READ MEを開く(&R)"), &MenuCommands::openReadMe);
+    m_readMeAction = action(m_helpMenu, "readMeAction", QStringLiteral("READ MEを開く(&R)"), &MainScreen::readMeRequested);
     m_helpSeparator = separator(m_helpMenu, "helpSeparator");
-    m_aboutAction = action(m_helpMenu, "aboutAction", QStringLiteral("バージョン情報(&V)"), &MenuCommands::showAbout);
+    m_aboutAction = action(m_helpMenu, "aboutAction", QStringLiteral("バージョン情報(&V)"), &MainScreen::aboutRequested);
 }
 
 void MainScreen::setMenusEnabled(bool enabled)
 {
     m_settingsMenu->menuAction()->setEnabled(enabled);
     m_helpMenu->menuAction()->setEnabled(enabled);
+}
+
+void MainScreen::setMenuChecks(bool fullScreenDisplay, bool soundOff)
+{
+    m_fullScreenDisplayChecked = fullScreenDisplay;
+    m_soundOffChecked = soundOff;
+    m_fullScreenDisplayAction->setChecked(fullScreenDisplay);
+    m_soundOffAction->setChecked(soundOff);
 }
 
 void MainScreen::changeEvent(QEvent *event)

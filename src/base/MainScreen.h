@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
 
 class QAction;
 class QMenu;
@@ -16,27 +15,11 @@ public:
 
     QWidget *client() const { return m_client; }
 
-    // What the menu items do, installed once by the program at start-up.
-    // The exit item is each screen's own (exitMenuChosen).
-    struct MenuCommands
-    {
-        std::function<void()> chooseForeColor;
-        std::function<void()> chooseBackColor;
-        std::function<void()> toggleMaxDisplay;
-        std::function<void()> toggleSound;
-        std::function<void()> resetRanking;
-        std::function<void()> resetSettings;
-        std::function<void()> openTrainingExtras;
-        std::function<void()> openReadMe;
-        std::function<void()> showAbout;
-    };
-    static void setMenuCommands(MenuCommands commands);
-
     QMenu *m_settingsMenu = nullptr;
     QMenu *m_colourMenu = nullptr;
     QAction *m_foreColourAction = nullptr;
     QAction *m_backColourAction = nullptr;
-    QAction *m_maxDisplayAction = nullptr;
+    QAction *m_fullScreenDisplayAction = nullptr;
     QAction *m_soundOffAction = nullptr;
     QAction *m_rankingSeparator = nullptr;
     QAction *m_resetRankingAction = nullptr;
@@ -51,6 +34,22 @@ public:
 
     // Both top-level menus on or off, as a round locks and unlocks them.
     void setMenusEnabled(bool enabled);
+    // The check marks show the settings, whatever the clicks did.
+    void setMenuChecks(bool fullScreenDisplay, bool soundOff);
+
+signals:
+    // One per menu command; the program connects them where it is assembled.
+    void foreColourRequested();
+    void backColourRequested();
+    void fullScreenDisplayToggled();
+    void soundToggled();
+    void rankingResetRequested();
+    void settingsResetRequested();
+    void trainingExtrasRequested();
+    void readMeRequested();
+    void aboutRequested();
+    // Every way out of the program ends here, after the screen's clean-up.
+    void exitRequested();
 
 protected:
     // The exit item: each screen does its own clean-up first.
@@ -60,8 +59,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    static MenuCommands &commands();
     void buildMenu();
 
     QWidget *m_client = nullptr;
+    bool m_fullScreenDisplayChecked = false;
+    bool m_soundOffChecked = false;
 };

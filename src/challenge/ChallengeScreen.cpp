@@ -1,19 +1,14 @@
 #include "ChallengeScreen.h"
 
-#include "AnswerDialog.h"
 #include "Artwork.h"
 #include "ChallengeScoring.h"
 #include "LevelLadder.h"
 #include "Messages.h"
-#include "Navigation.h"
 #include "NameDialog.h"
 #include "PictureButton.h"
 #include "Placement.h"
 #include "RankingScreen.h"
 #include "RoundTimer.h"
-#include "ScreenColours.h"
-#include "SharedState.h"
-#include "SoundPlayer.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -25,9 +20,6 @@
 namespace {
 
 const QString Title = QStringLiteral("Plumeno");
-const QString Confirm = QStringLiteral("確認");
-const QString ExitQuestion = QStringLiteral("ゲーム中です。終了しますか？");
-const QString ModeQuestion = QStringLiteral("ゲーム中です。モード画面に戻りますか？");
 
 qint64 steadyMs()
 {
@@ -58,8 +50,9 @@ QLabel *textLabel(QWidget *parent, const char *objectName, const QString &text, 
 
 } // namespace
 
-ChallengeScreen::ChallengeScreen()
-    : GameScreen(QStringLiteral("ChallengeScreen"), QStringLiteral("Plumeno-挑戦-"), 4680, 3225)
+ChallengeScreen::ChallengeScreen(SettingsStore &settings, RankingStore &ranking)
+    : GameScreen(QStringLiteral("ChallengeScreen"), QStringLiteral("Plumeno-挑戦-"), 4680, 3225, settings)
+    , m_ranking(ranking)
     , m_clock(&steadyMs)
 {
     buildControls();
@@ -74,7 +67,6 @@ void ChallengeScreen::buildControls()
 {
     QWidget *c = client();
     m_numberLabel = textLabel(c, "numberLabel", QString(), Twips::rect(120, 120, 4455, 1575), 80.25, Qt::AlignHCenter);
-    m_numberLabel->setAutoFillBackground(true);
     m_scoreLabel = textLabel(c, "scoreLabel", QStringLiteral("0"), Twips::rect(1560, 1800, 2175, 615), 26.25, Qt::AlignRight);
     m_levelLabel = textLabel(c, "levelLabel", QStringLiteral("1"), Twips::rect(720, 2520, 975, 615), 26.25, Qt::AlignHCenter);
     m_scoreCaption = Artwork::pictureLabel(c, QStringLiteral("scoreCaption"), QStringLiteral("lbl_score"), QStringLiteral("SCORE:"), Twips::rect(0, 1920, 1515, 420));
@@ -115,22 +107,14 @@ void ChallengeScreen::buildControls()
     connect(m_exitButton, &QAbstractButton::clicked, this, &ChallengeScreen::quit);
 }
 
-void ChallengeScreen::load()
+void ChallengeScreen::startFresh()
 {
-    ScreenColours::apply(objectName());
     resetGame();
-    prepareSounds();
 }
 
-static ChallengeScreen::GameEndHook &gameEndHook()
+QString ChallengeScreen::modeQuestion() const
 {
-    static ChallengeScreen::GameEndHook hook;
-    return hook;
-}
-
-void ChallengeScreen::setGameEndHook(GameEndHook hook)
-{
-    gameEndHook() = std::move(hook);
+    return QStringLiteral("ゲーム中です。モード画面に戻りますか？");
 }
 
 void ChallengeScreen::setAnswerClock(Clock clock)
@@ -146,13 +130,9 @@ void ChallengeScreen::resetGame()
     m_digits = first.digits;
     m_terms = first.terms;
     m_flashInterval = first.interval;
-    m_roundSum = 0;
-    sharedState().AnswerValue = 0;
-    m_lastNumber = 0;
-    m_tickCount = 0;
+    resetRound();
     m_timeBonus = LevelLadder::startingBonus(m_flashInterval);
     m_inGame = false;
-    m_random.reseedFromClock();
     m_roundTimer->setInterval(LevelLadder::intervalMs(m_flashInterval));
     m_scoreLabel->setText(QString::number(m_score));
     m_levelLabel->setText(QString::number(m_level));
@@ -164,46 +144,36 @@ void ChallengeScreen::levelUp()
 {
     const auto shape = LevelLadder::next({m_digits, m_terms, m_flashInterval});
     if (!shape) {
-        // m_level 155 answered: the game is complete and leaves no ranking entry.
+        // The last level answered: the game is complete and leaves no ranking entry.
         Messages::show(QStringLiteral("GAME COMPLETE!!"), Title);
         Messages::show(QStringLiteral("SCORE:") + QString::number(m_score), Title);
-        if (gameEndHook())
-            gameEndHook()(m_level, m_score, true);
+        emit gameEnded(m_level, m_score, true);
         resetGame();
         return;
     }
     m_digits = shape->digits;
     m_terms = shape->terms;
     m_flashInterval = shape->interval;
-    m_tickCount = 0;
-    m_roundSum = 0;
-    m_lastNumber = 0;
-    sharedState().AnswerValue = 0;
-    m_random.reseedFromClock();
+    resetRound();
     ++m_level;
     m_timeBonus = LevelLadder::startingBonus(m_flashInterval);
     m_levelLabel->setText(QString::number(m_level));
     m_roundTimer->setInterval(LevelLadder::intervalMs(m_flashInterval));
 }
 
-void ChallengeScreen::lockControls()
+QList<QWidget *> ChallengeScreen::roundControls() const
 {
-    for (QWidget *w : {m_startButton, m_exitButton, m_modeButton, m_nextButton, m_rankingButton})
-        w->setEnabled(false);
-    setMenusEnabled(false);
+    return {m_startButton, m_exitButton, m_modeButton, m_nextButton, m_rankingButton};
 }
 
-void ChallengeScreen::unlockControls()
+void ChallengeScreen::focusAfterRound()
 {
-    for (QWidget *w : {m_startButton, m_exitButton, m_modeButton, m_nextButton, m_rankingButton})
-        w->setEnabled(true);
-    setMenusEnabled(true);
     (m_startButton->isHidden() ? m_nextButton : m_startButton)->setFocus();
 }
 
 void ChallengeScreen::start()
 {
-    m_inGame = true;
+    // Locking the controls starts the game.
     m_roundTimer->start();
     lockControls();
 }
@@ -212,27 +182,6 @@ void ChallengeScreen::next()
 {
     m_roundTimer->start();
     lockControls();
-}
-
-void ChallengeScreen::quit()
-{
-    if (m_inGame && Messages::show(ExitQuestion, Confirm, Messages::Buttons::YesNo) == Messages::Answer::No)
-        return;
-    closePlayerAndExit();
-}
-
-void ChallengeScreen::exitMenuChosen()
-{
-    quit();
-}
-
-void ChallengeScreen::backToModes()
-{
-    if (m_inGame && Messages::show(ModeQuestion, Confirm, Messages::Buttons::YesNo) == Messages::Answer::No)
-        return;
-    Navigation::showModeScreen();
-    m_soundPlayer->command(QStringLiteral("Close"));
-    close();
 }
 
 void ChallengeScreen::showRanking()
@@ -259,16 +208,14 @@ void ChallengeScreen::answerRound()
     m_bonusAtOpen = m_timeBonus;
     m_answerOpenedAt = m_clock();
     m_bonusTimer->start();
-    AnswerDialog *dialog = AnswerDialog::instance();
-    Placement::centerOnActiveScreen(dialog);
-    dialog->exec();
+    const std::int32_t answer = askAnswer();
     if (!self)
         return;
     m_bonusTimer->stop();
     // The time up to the closing counts even where its last tick was late.
     wearBonus();
 
-    if (sharedState().AnswerValue == m_roundSum)
+    if (judge(answer))
         hit();
     else
         miss();
@@ -283,8 +230,6 @@ void ChallengeScreen::wearBonus()
 
 void ChallengeScreen::hit()
 {
-    playSound(QStringLiteral("hit"));
-    Messages::show(QStringLiteral("正解!!"), Title);
     m_timeBonus = ChallengeScoring::cappedBonus(m_timeBonus);
     m_score = ChallengeScoring::scoreAfterHit(m_score, m_level, m_timeBonus);
     m_scoreLabel->setText(QString::number(m_score));
@@ -295,17 +240,14 @@ void ChallengeScreen::hit()
 
 void ChallengeScreen::miss()
 {
-    playSound(QStringLiteral("miss"));
-    Messages::show(QStringLiteral("不正解!"), Title);
-    Messages::show(QStringLiteral("Ans:") + QString::number(m_roundSum), Title);
     QPointer<ChallengeScreen> self(this);
-    NameDialog *nameDialog = NameDialog::instance();
-    Placement::centerOnActiveScreen(nameDialog);
-    nameDialog->exec();
+    // Closed without a name, the dialog leaves the name given last time.
+    const std::optional<QString> name = NameDialog::ask(this, m_playerName);
     if (!self)
         return;
-    m_ranking.enter(m_score, sharedState().PlayerName);
-    if (gameEndHook())
-        gameEndHook()(m_level, m_score, false);
+    if (name)
+        m_playerName = *name;
+    m_ranking.enter(m_score, m_playerName);
+    emit gameEnded(m_level, m_score, false);
     resetGame();
 }

@@ -8,11 +8,9 @@
 #include <cstdint>
 #include <functional>
 
-class SoundPlayer;
 class PictureButton;
 class QLabel;
 class QTimer;
-class RoundTimer;
 
 // The challenge screen: a fixed ladder of levels, a score that rewards
 // quick answers, and a ranking for games that end on a wrong answer.
@@ -22,16 +20,14 @@ class ChallengeScreen : public GameScreen, public SingleScreen<ChallengeScreen>
 public:
     static constexpr int ScreenNumber = ScreenRegistry::Challenge;
 
-    ChallengeScreen();
-    void load();
+    // The ranking is the program's; the screen enters its games there.
+    ChallengeScreen(SettingsStore &settings, RankingStore &ranking);
 
     void resetGame();
     void levelUp();
-    void lockControls();
-    void unlockControls();
 
-    QLabel *m_scoreLabel = nullptr; // m_score
-    QLabel *m_levelLabel = nullptr; // m_level
+    QLabel *m_scoreLabel = nullptr;
+    QLabel *m_levelLabel = nullptr;
     QLabel *m_scoreCaption = nullptr; // SCORE:
     QLabel *m_levelCaption = nullptr; // LV.
     PictureButton *m_startButton = nullptr; // START
@@ -45,34 +41,37 @@ public:
     std::int16_t m_level = 1;
     std::int32_t m_score = 0;
     std::int32_t m_timeBonus = 0;
+    // The name given for the last ranking entry, offered again.
+    QString m_playerName;
 
     // Milliseconds on a steady clock; the time bonus is worn down by it.
-    // Tests put a clock of their own here.
+    // Tests put a clock of their own here; empty: the steady clock.
     using Clock = std::function<qint64()>;
     void setAnswerClock(Clock clock);
 
-    // Told of every game that ends (the level reached, the score, whether the
-    // ladder was cleared); it cannot change the game.
-    using GameEndHook = std::function<void(int level, std::int32_t score, bool complete)>;
-    static void setGameEndHook(GameEndHook hook);
+signals:
+    // Every game that ends: the level reached, the score, whether the
+    // ladder was cleared.
+    void gameEnded(int level, qint32 score, bool complete);
 
 protected:
-    void exitMenuChosen() override;
     void answerRound() override;
+    QList<QWidget *> roundControls() const override;
+    void focusAfterRound() override;
+    void startFresh() override;
+    QString modeQuestion() const override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
     void start();
     void next();
-    void quit();
-    void backToModes();
     void showRanking();
     void wearBonus();
     void hit();
     void miss();
 
-    RankingStore m_ranking;
+    RankingStore &m_ranking;
     Clock m_clock;
     qint64 m_answerOpenedAt = 0;
     std::int32_t m_bonusAtOpen = 0;

@@ -3,14 +3,28 @@
 #include "Artwork.h"
 #include "HalfWidth.h"
 #include "Messages.h"
-#include "SharedState.h"
+#include "Placement.h"
 #include "TextNumber.h"
 #include "Twips.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 
-AnswerDialog::AnswerDialog()
+std::optional<qint32> AnswerDialog::ask(QWidget *screen)
+{
+    const QPointer<AnswerDialog> dialog = new AnswerDialog(screen);
+    Placement::centerOnActiveScreen(dialog);
+    dialog->exec();
+    if (!dialog)
+        return std::nullopt;
+    const std::optional<qint32> answer = dialog->m_answer;
+    delete dialog;
+    return answer;
+}
+
+AnswerDialog::AnswerDialog(QWidget *screen)
+    : QDialog(screen)
 {
     setObjectName(QStringLiteral("AnswerDialog"));
     setWindowTitle(QStringLiteral("Plumeno-答-"));
@@ -52,7 +66,7 @@ void AnswerDialog::confirm()
     // An input method gives full-width digits; they are the same answer.
     if (const auto value = TextNumber::parseNumeric(HalfWidth::fold(m_answerEdit->text()))) {
         if (const auto answer = TextNumber::toInt32(*value)) {
-            sharedState().AnswerValue = *answer;
+            m_answer = *answer;
             close();
             return;
         }

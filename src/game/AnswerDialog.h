@@ -1,20 +1,21 @@
 #pragma once
 
-#include "SingleScreen.h"
-
 #include <QDialog>
+#include <optional>
 
 class QLineEdit;
 
 // The answer dialog: the player types the sum and presses Enter.
-class AnswerDialog : public QDialog, public SingleScreen<AnswerDialog>
+class AnswerDialog : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int ScreenNumber = ScreenRegistry::Answer;
+    // Opens the dialog over the game screen, with the screen as its parent,
+    // and returns the number confirmed; nullopt when the dialog was closed
+    // without one.
+    static std::optional<qint32> ask(QWidget *screen);
 
-    AnswerDialog();
-    void load() {}
+    explicit AnswerDialog(QWidget *screen);
 
     QLineEdit *m_answerEdit = nullptr;
 
@@ -23,4 +24,6 @@ protected:
 
 private:
     void confirm();
+
+    std::optional<qint32> m_answer;
 };

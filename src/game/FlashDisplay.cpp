@@ -2,7 +2,8 @@
 
 #include "FullScreenDisplay.h"
 #include "NumberFont.h"
-#include "SharedState.h"
+#include "ColourRef.h"
+#include "StoredSettings.h"
 
 #include <QLabel>
 
@@ -22,17 +23,23 @@ void fitFont(QLabel *label, const QString &text)
         label->setFont(font);
 }
 
+// The full-screen display in the settings' colours, cleared.
+FullScreenDisplay *fullScreenDisplay(const StoredSettings &settings)
+{
+    FullScreenDisplay *display = FullScreenDisplay::instance();
+    display->setColours(ColourRef::toQColor(settings.foreColour), ColourRef::toQColor(settings.backColour));
+    display->clearDrawing();
+    return display;
+}
+
 } // namespace
 
-void flash(QLabel *label, std::int32_t number)
+void flash(QLabel *label, std::int32_t number, const StoredSettings &settings)
 {
-    SharedState &s = sharedState();
-    if (s.MaxDisplayOn) {
-        s.MaxDisplayText = QString::number(number);
-        FullScreenDisplay *display = FullScreenDisplay::instance();
-        display->clearDrawing();
+    if (settings.fullScreenDisplay) {
+        FullScreenDisplay *display = fullScreenDisplay(settings);
         display->show();
-        display->drawCentred();
+        display->drawCentred(QString::number(number), settings.maxFontSize);
     } else {
         const QString text = QString::number(number);
         fitFont(label, text);
@@ -43,21 +50,17 @@ void flash(QLabel *label, std::int32_t number)
     }
 }
 
-void blank(QLabel *label)
+void blank(QLabel *label, const StoredSettings &settings)
 {
-    SharedState &s = sharedState();
-    if (s.MaxDisplayOn) {
-        s.MaxDisplayText.clear();
-        FullScreenDisplay *display = FullScreenDisplay::instance();
-        display->clearDrawing();
-        display->drawCentred();
+    if (settings.fullScreenDisplay) {
+        fullScreenDisplay(settings)->drawCentred(QString(), settings.maxFontSize);
     } else {
         label->clear();
         label->repaint();
     }
 }
 
-void closeMaxDisplay()
+void closeFullScreenDisplay()
 {
     if (FullScreenDisplay *display = FullScreenDisplay::existing())
         display->close();

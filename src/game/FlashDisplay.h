@@ -3,14 +3,15 @@
 #include <cstdint>
 
 class QLabel;
+struct StoredSettings;
 
 // Where a round's numbers appear: the screen's number label, or the
-// maximised number screen while that display is switched on.
+// full-screen display while that is switched on.
 namespace FlashDisplay {
 
-void flash(QLabel *label, std::int32_t number);
-void blank(QLabel *label);
-// The maximised screen goes away when the answer is asked for.
-void closeMaxDisplay();
+void flash(QLabel *label, std::int32_t number, const StoredSettings &settings);
+void blank(QLabel *label, const StoredSettings &settings);
+// The full-screen display goes away when the answer is asked for.
+void closeFullScreenDisplay();
 
 } // namespace FlashDisplay

@@ -3,8 +3,6 @@
 #include "Artwork.h"
 #include "NumberFont.h"
 #include "Placement.h"
-#include "ScreenColours.h"
-#include "SharedState.h"
 #include "Twips.h"
 
 #include <QFontMetricsF>
@@ -35,7 +33,6 @@ FullScreenDisplay::FullScreenDisplay()
 void FullScreenDisplay::load()
 {
     coverGameScreen();
-    ScreenColours::apply(objectName());
 }
 
 QScreen *FullScreenDisplay::gameScreen()
@@ -61,12 +58,19 @@ void FullScreenDisplay::coverGameScreen()
 void FullScreenDisplay::setVisible(bool visible)
 {
     // A window kept hidden since a calibration may meet a game that has
-    // moved to another screen, or colours chosen in the meantime.
-    if (visible && !isVisible()) {
+    // moved to another screen.
+    if (visible && !isVisible())
         coverGameScreen();
-        ScreenColours::apply(objectName());
-    }
     QWidget::setVisible(visible);
+}
+
+void FullScreenDisplay::setColours(const QColor &fore, const QColor &back)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, fore);
+    pal.setColor(QPalette::Window, back);
+    if (pal != palette())
+        setPalette(pal);
 }
 
 void FullScreenDisplay::clearDrawing()
@@ -92,19 +96,17 @@ double FullScreenDisplay::textWidth(const QString &text) const
     return QFontMetricsF(font()).horizontalAdvance(text) * Twips::PerPixel;
 }
 
-void FullScreenDisplay::drawCentred()
+void FullScreenDisplay::drawCentred(const QString &text, int fontSize)
 {
-    const SharedState &s = sharedState();
-    // A size of 0 means "never calibrated": the design size stands in.
-    setFontSize(s.MaxFontSize > 0 ? s.MaxFontSize : DesignFontSize);
+    setFontSize(fontSize > 0 ? fontSize : DesignFontSize);
     // A number longer than the calibration's five digits is made smaller
     // rather than cut off at both edges.
-    setFont(NumberFont::fitted(font(), s.MaxDisplayText, Placement::screenWidth() / Twips::PerPixel));
+    setFont(NumberFont::fitted(font(), text, Placement::screenWidth() / Twips::PerPixel));
     const QFontMetricsF fm(font());
-    const double w = fm.horizontalAdvance(s.MaxDisplayText) * Twips::PerPixel / 2;
+    const double w = fm.horizontalAdvance(text) * Twips::PerPixel / 2;
     const double h = fm.height() * Twips::PerPixel / 2;
     m_at = QPointF(Placement::screenWidth() / 2 - w, Placement::screenHeight() / 2 - h);
-    m_text = s.MaxDisplayText;
+    m_text = text;
     // Painted at once, so a number shows on its tick, not a pass later.
     if (isVisible())
         repaint();

@@ -21,10 +21,13 @@ public:
     FullScreenDisplay();
     void load();
 
+    // The colour of the numbers and of the ground behind them.
+    void setColours(const QColor &fore, const QColor &back);
     // Clears everything drawn on the window.
     void clearDrawing();
-    // Draws MaxDisplayText centred on the screen in MaxFontSize points.
-    void drawCentred(); // "catch" itself is a C++ keyword
+    // Draws the text centred on the screen in that many points (0: the
+    // design size, the size before any calibration).
+    void drawCentred(const QString &text, int fontSize);
 
     void setFontSize(int points); // kept within 1 .. LargestFontSize
     int fontSize() const;

@@ -1,32 +1,86 @@
 #include "GameScreen.h"
 
+#include "AnswerDialog.h"
+#include "ColourRef.h"
 #include "FlashDisplay.h"
 #include "FlashRules.h"
 #include "Messages.h"
 #include "RoundTimer.h"
-#include "SettingsProcedures.h"
+#include "SettingsStore.h"
 #include "SoundEffects.h"
 #include "SoundPlayer.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QTimer>
 
-GameScreen::GameScreen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips)
+namespace {
+
+const QString Title = QStringLiteral("Plumeno");
+const QString ExitQuestion = QStringLiteral("ゲーム中です。終了しますか？");
+
+} // namespace
+
+GameScreen::GameScreen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips,
+                       SettingsStore &settings)
     : MainScreen(name, caption, clientWidthTwips, clientHeightTwips)
+    , m_settings(settings)
 {
     m_roundTimer = new RoundTimer(QStringLiteral("roundTimer"), this);
     connect(m_roundTimer, &RoundTimer::timeout, this, &GameScreen::tick);
     m_soundPlayer = new SoundPlayer(this);
+    connect(&m_settings, &SettingsStore::changed, this, &GameScreen::showSettings);
+}
+
+void GameScreen::load()
+{
+    showSettings(m_settings.values());
+    startFresh();
+    prepareSounds();
+}
+
+void GameScreen::showSettings(const StoredSettings &values)
+{
+    QPalette pal = m_numberLabel->palette();
+    pal.setColor(QPalette::WindowText, ColourRef::toQColor(values.foreColour));
+    pal.setColor(QPalette::Window, ColourRef::toQColor(values.backColour));
+    m_numberLabel->setPalette(pal);
+    m_numberLabel->setAutoFillBackground(true);
+    setMenuChecks(values.fullScreenDisplay, values.soundOff);
 }
 
 void GameScreen::prepareSounds()
 {
-    SoundEffects::prepare(m_soundPlayer);
+    SoundEffects::prepare(m_soundPlayer, m_settings.values().soundOff);
 }
 
 void GameScreen::playSound(const QString &name)
 {
-    SoundEffects::play(m_soundPlayer, name);
+    SoundEffects::play(m_soundPlayer, name, m_settings.values().soundOff);
+}
+
+void GameScreen::lockControls()
+{
+    for (QWidget *w : roundControls())
+        w->setEnabled(false);
+    setMenusEnabled(false);
+    m_inGame = true;
+}
+
+void GameScreen::unlockControls()
+{
+    for (QWidget *w : roundControls())
+        w->setEnabled(true);
+    setMenusEnabled(true);
+    focusAfterRound();
+}
+
+void GameScreen::resetRound()
+{
+    m_random.reseedFromClock();
+    m_roundSum = 0;
+    m_lastNumber = 0;
+    m_tickCount = 0;
 }
 
 void GameScreen::tick()
@@ -41,15 +95,15 @@ void GameScreen::tick()
         playSound(QStringLiteral("clock"));
         m_lastNumber = shown;
         m_roundSum += shown;
-        FlashDisplay::flash(m_numberLabel, shown);
+        FlashDisplay::flash(m_numberLabel, shown, m_settings.values());
         numberFlashed();
         break;
     }
     case FlashRules::TickKind::Blank:
-        FlashDisplay::blank(m_numberLabel);
+        FlashDisplay::blank(m_numberLabel, m_settings.values());
         break;
     case FlashRules::TickKind::Final:
-        FlashDisplay::closeMaxDisplay();
+        FlashDisplay::closeFullScreenDisplay();
         m_roundTimer->stop();
         reachAnswer();
         break;
@@ -73,10 +127,57 @@ void GameScreen::reachAnswer()
         answerRound();
 }
 
+std::int32_t GameScreen::askAnswer()
+{
+    // Closed with its close box, the dialog leaves the answer the round
+    // started with.
+    return AnswerDialog::ask(this).value_or(0);
+}
+
+bool GameScreen::judge(std::int32_t answer)
+{
+    const bool right = answer == m_roundSum;
+    if (right) {
+        playSound(QStringLiteral("hit"));
+        Messages::show(QStringLiteral("正解!!"), Title);
+    } else {
+        playSound(QStringLiteral("miss"));
+        Messages::show(QStringLiteral("不正解!"), Title);
+        Messages::show(QStringLiteral("Ans:") + QString::number(m_roundSum), Title);
+    }
+    return right;
+}
+
+bool GameScreen::confirmed(const QString &question)
+{
+    return Messages::show(question, QStringLiteral("確認"), Messages::Buttons::YesNo) == Messages::Answer::Yes;
+}
+
+void GameScreen::backToModes()
+{
+    if (const QString question = modeQuestion(); m_inGame && !question.isEmpty() && !confirmed(question))
+        return;
+    emit modeRequested();
+    m_soundPlayer->command(QStringLiteral("Close"));
+    close();
+}
+
+void GameScreen::quit()
+{
+    if (m_inGame && !confirmed(ExitQuestion))
+        return;
+    closePlayerAndExit();
+}
+
+void GameScreen::exitMenuChosen()
+{
+    quit();
+}
+
 void GameScreen::closePlayerAndExit()
 {
     m_soundPlayer->command(QStringLiteral("Close"));
-    Settings::exitApplication();
+    emit exitRequested();
 }
 
 void GameScreen::closeEvent(QCloseEvent *event)
@@ -87,10 +188,9 @@ void GameScreen::closeEvent(QCloseEvent *event)
     }
     if (m_inGame) {
         m_closeQuestionOpen = true;
-        const auto answer = Messages::show(QStringLiteral("ゲーム中です。終了しますか？"), QStringLiteral("確認"),
-                                            Messages::Buttons::YesNo);
+        const bool quitting = confirmed(ExitQuestion);
         m_closeQuestionOpen = false;
-        if (answer == Messages::Answer::No) {
+        if (!quitting) {
             event->ignore();
             if (m_answerPending) {
                 m_answerPending = false;
@@ -104,7 +204,7 @@ void GameScreen::closeEvent(QCloseEvent *event)
         m_roundStopped = true;
         m_answerPending = false;
         m_roundTimer->stop();
-        FlashDisplay::closeMaxDisplay();
+        FlashDisplay::closeFullScreenDisplay();
     }
     closePlayerAndExit();
     event->accept();

@@ -3,19 +3,16 @@
 #include "FullScreenDisplay.h"
 #include "Messages.h"
 #include "Placement.h"
-#include "SharedState.h"
 
-
-void MaxFontCalibration::calibrate()
+std::int16_t MaxFontCalibration::calibrate()
 {
     constexpr std::int16_t First = 10;
     constexpr std::int16_t Step = 10;
 
     Messages::show(QStringLiteral("計算中です。"), QStringLiteral("計算中"));
-    SharedState &s = sharedState();
-    s.MaxFontSize = First;
+    std::int16_t size = First;
     FullScreenDisplay *display = FullScreenDisplay::instance();
-    display->setFontSize(s.MaxFontSize);
+    display->setFontSize(size);
     // Five of the widest digit: the widest number a round can flash.
     QString widest = QStringLiteral("0");
     for (char16_t d = u'1'; d <= u'9'; ++d)
@@ -29,9 +26,10 @@ void MaxFontCalibration::calibrate()
         display->setFontSize(points);
         return display->textWidth(widest) <= Placement::screenWidth();
     };
-    while (s.MaxFontSize + Step <= FullScreenDisplay::LargestFontSize && fits(s.MaxFontSize + Step))
-        s.MaxFontSize = static_cast<std::int16_t>(s.MaxFontSize + Step);
-    display->setFontSize(s.MaxFontSize);
+    while (size + Step <= FullScreenDisplay::LargestFontSize && fits(size + Step))
+        size = static_cast<std::int16_t>(size + Step);
+    display->setFontSize(size);
     Messages::show(QStringLiteral("計算終了です。"), QStringLiteral("終了報告"));
+    return size;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
+
 namespace MaxFontCalibration {
 
 // Finds the font size at which five digits fill the width of the screen the
-// game is on, for the full-screen display, and keeps it in the settings.
-void calibrate();
+// game is on, for the full-screen display; the size goes into the settings.
+std::int16_t calibrate();
 
 } // namespace MaxFontCalibration

@@ -8,17 +8,13 @@ RoundTimer::RoundTimer(const QString &objectName, QObject *parent)
 {
     setObjectName(objectName);
     m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &RoundTimer::fire);
 }
 
 void RoundTimer::setInterval(int ms)
 {
     m_intervalMs = ms;
-}
-
-void RoundTimer::setPlainQtTimerForComparison(bool plain)
-{
-    m_plain = plain;
 }
 
 void RoundTimer::start()
@@ -29,14 +25,6 @@ void RoundTimer::start()
     m_ticks = 0;
     m_originNs = 0;
     m_clock.start();
-    if (m_plain) {
-        m_timer.setSingleShot(false);
-        m_timer.setTimerType(Qt::CoarseTimer);
-        m_timer.start(m_intervalMs);
-        return;
-    }
-    m_timer.setSingleShot(true);
-    m_timer.setTimerType(Qt::PreciseTimer);
     arm();
 }
 
@@ -74,16 +62,14 @@ void RoundTimer::fire()
 {
     if (!m_active)
         return;
-    if (!m_plain) {
-        // Wait out the last fraction before the tick is due. This holds the
-        // event loop for a few milliseconds at most, once per tick.
-        while (m_clock.nsecsElapsed() < m_dueNs) {
-        }
+    // Wait out the last fraction before the tick is due. This holds the
+    // event loop for a few milliseconds at most, once per tick.
+    while (m_clock.nsecsElapsed() < m_dueNs) {
     }
     ++m_ticks;
     const qint64 ticksBefore = m_ticks;
     emit timeout();
     // The handler may have stopped the timer, or stopped and started it again.
-    if (!m_plain && m_active && m_ticks == ticksBefore && !m_timer.isActive())
+    if (m_active && m_ticks == ticksBefore && !m_timer.isActive())
         arm();
 }

@@ -42,10 +42,6 @@ public:
     // How long before a tick is due the timer wakes up, at most.
     static constexpr qint64 WakeEarlyNs = 5000000;
 
-    // For measurements only: tick like a plain repeating QTimer with Qt's
-    // default (coarse) timing, the way most timers are written.
-    void setPlainQtTimerForComparison(bool plain);
-
 signals:
     void timeout();
 
@@ -60,5 +56,4 @@ private:
     qint64 m_originNs = 0;
     qint64 m_dueNs = 0;
     bool m_active = false;
-    bool m_plain = false;
 };

@@ -28,7 +28,7 @@ QLabel *label(QWidget *parent, const char *objectName, const QString &text, QRec
     return l;
 }
 
-void setTextColor(QLabel *l, const QColor &color)
+void setTextColour(QLabel *l, const QColor &color)
 {
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, color);
@@ -37,7 +37,7 @@ void setTextColor(QLabel *l, const QColor &color)
 
 // Back to the text colour the label inherits, so that a link not pointed
 // at reads like the text around it on a light or a dark desktop alike.
-void setPlainTextColor(QLabel *l)
+void setPlainTextColour(QLabel *l)
 {
     l->setPalette(QPalette());
 }
@@ -91,7 +91,7 @@ AboutDialog::AboutDialog()
     m_contactLabel = label(this, "contactLabel", QStringLiteral("質問･要望･感想･バグ情報はメールおよびHP掲示板にてお気軽に"),
                     Twips::rect(120, 2640, 5175, 255));
     m_noticeCaption = label(this, "noticeCaption", QStringLiteral("注意："), Twips::rect(120, 3000, 495, 255));
-    setTextColor(m_noticeCaption, QColor(255, 0, 0));
+    setTextColour(m_noticeCaption, QColor(255, 0, 0));
     m_noticeText = label(this, "noticeText",
                    QStringLiteral("表示されている E-Mailアドレス、HPのURLは2003/08/29現在のものです。"),
                    Twips::rect(600, 3000, 3495, 375));
@@ -169,9 +169,9 @@ void AboutDialog::showLinkColours()
     // shows where it is; the mouse alone sees the colours as designed.
     for (QLabel *link : {m_mailLink, m_homePageLink}) {
         if (link == m_pointedAt || link->hasFocus())
-            setTextColor(link, LinkHoverColor);
+            setTextColour(link, LinkHoverColour);
         else
-            setPlainTextColor(link);
+            setPlainTextColour(link);
     }
 }
 

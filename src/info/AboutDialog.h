@@ -20,7 +20,7 @@ public:
     static const QString RightsHolder;
     static const QString MailAddress;
     static const QString HomePage;
-    static constexpr QColor LinkHoverColor{0, 0, 255}; // a link pointed at; otherwise the text colour
+    static constexpr QColor LinkHoverColour{0, 0, 255}; // a link pointed at; otherwise the text colour
 
     AboutDialog();
     void load() {}

@@ -4,13 +4,27 @@
 #include "Messages.h"
 #include "NameLimit.h"
 #include "NameValidator.h"
-#include "SharedState.h"
+#include "Placement.h"
 #include "Twips.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 
-NameDialog::NameDialog()
+std::optional<QString> NameDialog::ask(QWidget *screen, const QString &lastName)
+{
+    const QPointer<NameDialog> dialog = new NameDialog(screen, lastName);
+    Placement::centerOnActiveScreen(dialog);
+    dialog->exec();
+    if (!dialog)
+        return std::nullopt;
+    const std::optional<QString> name = dialog->m_name;
+    delete dialog;
+    return name;
+}
+
+NameDialog::NameDialog(QWidget *screen, const QString &lastName)
+    : QDialog(screen)
 {
     setObjectName(QStringLiteral("NameDialog"));
     setWindowTitle(QStringLiteral("Plumeno-名前-"));
@@ -29,13 +43,9 @@ NameDialog::NameDialog()
     m_nameEdit->setFont(f);
     m_nameEdit->setValidator(new NameValidator(m_nameEdit));
     m_nameEdit->installEventFilter(this);
-    m_nameEdit->setFocus();
-}
-
-void NameDialog::load()
-{
     // From the second game on, the last name is offered again.
-    m_nameEdit->setText(sharedState().PlayerName);
+    m_nameEdit->setText(lastName);
+    m_nameEdit->setFocus();
 }
 
 bool NameDialog::eventFilter(QObject *watched, QEvent *event)
@@ -70,6 +80,6 @@ void NameDialog::confirm()
                         QStringLiteral("確認"));
         return;
     }
-    sharedState().PlayerName = name;
+    m_name = name;
     close();
 }

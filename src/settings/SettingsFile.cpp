@@ -59,12 +59,12 @@ std::optional<bool> parseFlag(const QByteArray &line)
 
 } // namespace
 
-QByteArray serialize(const Values &v)
+QByteArray serialize(const StoredSettings &v)
 {
     QByteArray out;
-    out += QByteArray::number(v.foreColor) + "\r\n";
-    out += QByteArray::number(v.backColor) + "\r\n";
-    out += (v.maxDisplayOn ? "#TRUE#" : "#FALSE#") + QByteArray("\r\n");
+    out += QByteArray::number(v.foreColour) + "\r\n";
+    out += QByteArray::number(v.backColour) + "\r\n";
+    out += (v.fullScreenDisplay ? "#TRUE#" : "#FALSE#") + QByteArray("\r\n");
     out += (v.soundOff ? "#TRUE#" : "#FALSE#") + QByteArray("\r\n");
     out += QByteArray::number(v.maxFontSize) + "\r\n";
     return out;
@@ -79,15 +79,15 @@ Parsed parse(const QByteArray &bytes)
 
     Parsed p;
     if (auto v = parseInteger(line(0), int32Min, int32Max))
-        p.values.foreColor = std::int32_t(*v);
+        p.values.foreColour = std::int32_t(*v);
     else
         ++p.unreadable;
     if (auto v = parseInteger(line(1), int32Min, int32Max))
-        p.values.backColor = std::int32_t(*v);
+        p.values.backColour = std::int32_t(*v);
     else
         ++p.unreadable;
     if (auto v = parseFlag(line(2)))
-        p.values.maxDisplayOn = *v;
+        p.values.fullScreenDisplay = *v;
     else
         ++p.unreadable;
     if (auto v = parseFlag(line(3)))

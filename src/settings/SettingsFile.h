@@ -1,30 +1,20 @@
 #pragma once
 
-#include <QByteArray>
-#include <cstdint>
+#include "StoredSettings.h"
 
-// The five stored settings and their text form: five CR LF lines of ASCII,
+#include <QByteArray>
+
+// The text form of the stored settings: five CR LF lines of ASCII,
 // integers in decimal, flags as "#TRUE#" / "#FALSE#".
 namespace SettingsFile {
 
-struct Values
-{
-    std::int32_t foreColor = 65280;
-    std::int32_t backColor = 0;
-    bool maxDisplayOn = false;
-    bool soundOff = false;
-    std::int16_t maxFontSize = 0;
+constexpr StoredSettings Defaults{};
 
-    bool operator==(const Values &) const = default;
-};
-
-constexpr Values Defaults{};
-
-QByteArray serialize(const Values &values);
+QByteArray serialize(const StoredSettings &values);
 
 struct Parsed
 {
-    Values values;
+    StoredSettings values;
     int unreadable = 0; // how many of the five fell back to their default
 };
 

@@ -1,12 +1,11 @@
 #include "SoundEffects.h"
 
 #include "ProgramPaths.h"
-#include "SharedState.h"
 #include "SoundPlayer.h"
 
 namespace SoundEffects {
 
-void prepare(SoundPlayer *player)
+void prepare(SoundPlayer *player, bool soundOff)
 {
     player->m_deviceType = QStringLiteral("WaveAudio");
     player->m_notify = false;
@@ -15,13 +14,13 @@ void prepare(SoundPlayer *player)
     // With the sound on, the player's audio is made ready now, as the screen
     // opens, so that the first flash does not wait for it. With the sound
     // off, nothing: switched on later, the first sound makes it ready.
-    if (!sharedState().SoundOff)
+    if (!soundOff)
         player->makeReady();
 }
 
-void play(SoundPlayer *player, const QString &name)
+void play(SoundPlayer *player, const QString &name, bool soundOff)
 {
-    if (sharedState().SoundOff)
+    if (soundOff)
         return;
     player->command(QStringLiteral("Close"));
     player->m_fileName = ProgramPaths::programPath(QStringLiteral("SE/") + name + QStringLiteral(".wav"));

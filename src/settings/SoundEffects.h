@@ -8,7 +8,7 @@ class SoundPlayer;
 // and play one of "clock", "hit", "miss" unless sound effects are off.
 namespace SoundEffects {
 
-void prepare(SoundPlayer *player);
-void play(SoundPlayer *player, const QString &name);
+void prepare(SoundPlayer *player, bool soundOff);
+void play(SoundPlayer *player, const QString &name, bool soundOff);
 
 } // namespace SoundEffects

@@ -1,22 +1,17 @@
 #include "TrainingScreen.h"
 
-#include "AnswerDialog.h"
 #include "Artwork.h"
 #include "CompactComboStyle.h"
 #include "FlashDisplay.h"
-#include "FlashRules.h"
 #include "GapTimer.h"
 #include "HistoryLog.h"
 #include "Messages.h"
-#include "Navigation.h"
 #include "PictureButton.h"
 #include "Placement.h"
 #include "ReviewDialog.h"
 #include "RoundPlan.h"
 #include "RoundTimer.h"
-#include "ScreenColours.h"
-#include "SharedState.h"
-#include "SoundPlayer.h"
+#include "SettingsStore.h"
 #include "StartChoice.h"
 #include "Twips.h"
 
@@ -51,12 +46,12 @@ QComboBox *combo(QWidget *parent, const char *objectName, const QStringList &ite
 
 } // namespace
 
-TrainingScreen::TrainingScreen()
-    : GameScreen(QStringLiteral("TrainingScreen"), QStringLiteral("Plumeno-練習-"), 4680, 3000)
+TrainingScreen::TrainingScreen(SettingsStore &settings)
+    : GameScreen(QStringLiteral("TrainingScreen"), QStringLiteral("Plumeno-練習-"), 4680, 3000, settings)
 {
     buildControls();
     m_gapTimer = new GapTimer(this);
-    connect(m_gapTimer, &GapTimer::timeout, this, [this] { FlashDisplay::blank(m_numberLabel); });
+    connect(m_gapTimer, &GapTimer::timeout, this, [this] { FlashDisplay::blank(m_numberLabel, m_settings.values()); });
 }
 
 void TrainingScreen::buildControls()
@@ -110,44 +105,18 @@ void TrainingScreen::buildControls()
     m_startButton->setFocus();
 
     connect(m_startButton, &QAbstractButton::clicked, this, &TrainingScreen::start);
-    connect(m_exitButton, &QAbstractButton::clicked, this, &TrainingScreen::closePlayerAndExit);
-    connect(m_modeButton, &QAbstractButton::clicked, this, [this] {
-        Navigation::showModeScreen();
-        m_soundPlayer->command(QStringLiteral("Close"));
-        close();
-    });
+    connect(m_exitButton, &QAbstractButton::clicked, this, &TrainingScreen::quit);
+    connect(m_modeButton, &QAbstractButton::clicked, this, &TrainingScreen::backToModes);
 }
 
-void TrainingScreen::load()
+void TrainingScreen::startFresh()
 {
-    ScreenColours::apply(objectName());
     resetRound();
-    prepareSounds();
 }
 
-void TrainingScreen::resetRound()
+QList<QWidget *> TrainingScreen::roundControls() const
 {
-    m_random.reseedFromClock();
-    m_roundSum = 0;
-    sharedState().AnswerValue = 0;
-    m_lastNumber = 0;
-    m_tickCount = 0;
-}
-
-void TrainingScreen::lockControls()
-{
-    for (QWidget *w : std::initializer_list<QWidget *>{m_digitsBox, m_termsBox, m_intervalBox, m_startButton, m_exitButton, m_modeButton})
-        w->setEnabled(false);
-    setMenusEnabled(false);
-    m_inGame = true;
-}
-
-void TrainingScreen::unlockControls()
-{
-    for (QWidget *w : std::initializer_list<QWidget *>{m_digitsBox, m_termsBox, m_intervalBox, m_startButton, m_exitButton, m_modeButton})
-        w->setEnabled(true);
-    setMenusEnabled(true);
-    m_inGame = false;
+    return {m_digitsBox, m_termsBox, m_intervalBox, m_startButton, m_exitButton, m_modeButton};
 }
 
 void TrainingScreen::start()
@@ -221,33 +190,20 @@ void TrainingScreen::answerRound()
 {
     QPointer<TrainingScreen> self(this);
     m_gapTimer->stop();
-    AnswerDialog *dialog = AnswerDialog::instance();
-    Placement::centerOnActiveScreen(dialog);
     QElapsedTimer answerClock;
     answerClock.start();
-    dialog->exec();
+    const std::int32_t answer = askAnswer();
     const qint64 answerMs = answerClock.elapsed();
     if (!self)
         return;
-
-    const SharedState &s = sharedState();
-    const QString title = QStringLiteral("Plumeno");
-    const bool right = s.AnswerValue == m_roundSum;
-    const std::int32_t answer = s.AnswerValue;
-    if (right) {
-        playSound(QStringLiteral("hit"));
-        Messages::show(QStringLiteral("正解!!"), title);
-    } else {
-        playSound(QStringLiteral("miss"));
-        Messages::show(QStringLiteral("不正解!"), title);
-        Messages::show(QStringLiteral("Ans:") + QString::number(m_roundSum), title);
-    }
+    const bool right = judge(answer);
     if (!self)
         return;
     resetRound();
     if (afterJudgement(right, answer, answerMs) || !self)
         return;
     unlockControls();
+    m_inGame = false;
 }
 
 bool TrainingScreen::afterJudgement(bool right, std::int32_t answer, qint64 answerMs)
@@ -280,9 +236,4 @@ bool TrainingScreen::afterJudgement(bool right, std::int32_t answer, qint64 answ
     m_replay = true;
     runRound(m_roundTimer->interval());
     return true;
-}
-
-void TrainingScreen::exitMenuChosen()
-{
-    closePlayerAndExit();
 }

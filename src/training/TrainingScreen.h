@@ -20,12 +20,7 @@ class TrainingScreen : public GameScreen, public SingleScreen<TrainingScreen>
 public:
     static constexpr int ScreenNumber = ScreenRegistry::Training;
 
-    TrainingScreen();
-    void load();
-
-    void resetRound();
-    void lockControls();
-    void unlockControls();
+    explicit TrainingScreen(SettingsStore &settings);
 
     QLabel *m_digitsCaption = nullptr, *m_digitsUnit = nullptr, *m_intervalCaption = nullptr;
     QLabel *m_intervalUnit = nullptr, *m_termsCaption = nullptr, *m_termsUnit = nullptr;
@@ -40,8 +35,9 @@ public:
     GapTimer *m_gapTimer = nullptr;
 
 protected:
-    void exitMenuChosen() override;
     void answerRound() override;
+    QList<QWidget *> roundControls() const override;
+    void startFresh() override;
     std::int32_t numberToFlash(int tick, std::int32_t drawn) override;
     void numberFlashed() override;
 

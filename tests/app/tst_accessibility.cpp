@@ -10,6 +10,7 @@
 #include "FullScreenDisplay.h"
 #include "AboutDialog.h"
 #include "PictureButton.h"
+#include "Program.h"
 #include "TestSupport.h"
 
 #include <QAbstractButton>
@@ -25,16 +26,16 @@ namespace {
 QWidget *openScreen(int number)
 {
     switch (number) {
-    case 1: return TrainingScreen::instance();
-    case 2: return ModeScreen::instance();
-    case 3: return ChallengeScreen::instance();
+    case 1: return TestSupport::program().trainingScreen();
+    case 2: return TestSupport::program().modeScreen();
+    case 3: return TestSupport::program().challengeScreen();
     case 4: return RankingScreen::instance();
-    case 5: return AnswerDialog::instance();
-    case 6: return NameDialog::instance();
+    case 5: return new AnswerDialog(TestSupport::program().modeScreen());
+    case 6: return new NameDialog(TestSupport::program().modeScreen(), QString());
     case 7: return FullScreenDisplay::instance();
     case 8: return AboutDialog::instance();
     case 9: { // between levels: NEXT stands where START stood
-        ChallengeScreen *c = ChallengeScreen::instance();
+        ChallengeScreen *c = TestSupport::program().challengeScreen();
         c->m_startButton->hide();
         c->m_nextButton->show();
         c->unlockControls();
@@ -58,7 +59,7 @@ bool needsName(QWidget *w)
 
 } // namespace
 
-class tst_Accessibility : public QObject
+class TestAccessibility : public QObject
 {
     Q_OBJECT
 private slots:
@@ -114,5 +115,5 @@ private:
     std::optional<TestEnvironment> m_env;
 };
 
-QTEST_MAIN(tst_Accessibility)
+QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -4,7 +4,7 @@
 #include "ModeScreen.h"
 #include "ProgramPaths.h"
 #include "SettingsFile.h"
-#include "SharedState.h"
+#include "Program.h"
 #include "TestSupport.h"
 
 #include <QCoreApplication>
@@ -87,7 +87,7 @@ private slots:
             TestEnvironment env;
             ProgramPaths::setProgramDir(program);
             QCOMPARE(ProgramPaths::dataDir(), m_userData);
-            QVERIFY(ModeScreen::instance());
+            QVERIFY(TestSupport::program().start());
             QCOMPARE(env.messages.size(), 2); // the first start: settings and ranking made
         }
         const QStringList dataBefore = filesUnder(m_userData);
@@ -141,13 +141,13 @@ private slots:
         if (!userHas.isEmpty())
             env.writeFile("home/Plumeno/" + userHas, own);
         ProgramPaths::setUserDataDirForTests(user);
-        QVERIFY(ModeScreen::instance());
+        QVERIFY(TestSupport::program().start());
         const bool ownSettings = userHas == u"Plumeno.config", loneNames = userHas == u"DATA/Data1.data";
         // No first-start messages; a lone names file is reported and replaced.
         QVERIFY2(env.messages.size() == (loneNames ? 1 : 0), qPrintable(env.messageTexts().join(u'|')));
         QCOMPARE(ProgramPaths::dataDir(), user);
         QCOMPARE(env.readFile("home/Plumeno/Plumeno.config"), ownSettings ? own : Settings);
-        QCOMPARE(sharedState().MaxFontSize, ownSettings ? 0 : 130);
+        QCOMPARE(env.settings().maxFontSize, ownSettings ? 0 : 130);
         QCOMPARE(env.readFile("home/Plumeno/DATA/Data1.data"), loneNames ? TestSupport::DefaultNames : Names);
         QCOMPARE(env.readFile("home/Plumeno/DATA/Data2.data"), loneNames ? TestSupport::DefaultScores : Scores);
         QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
@@ -161,7 +161,7 @@ private slots:
         QTemporaryDir user;
         ProgramPaths::setUserDataDirForTests(user.path());
         QCOMPARE(ProgramPaths::dataDir(), env.dir());
-        QVERIFY(ModeScreen::instance());
+        QVERIFY(TestSupport::program().start());
         QVERIFY(QFile::exists(env.path("Plumeno.config")));
         QVERIFY(QFile::exists(env.path("DATA/Data1.data")));
         QVERIFY(filesUnder(user.path()).isEmpty());

@@ -5,8 +5,8 @@
 #include "Placement.h"
 #include "ProgramPaths.h"
 #include "ScreenRegistry.h"
-#include "SettingsProcedures.h"
-#include "SharedState.h"
+#include "Program.h"
+#include "SettingsStore.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -41,12 +41,11 @@ private slots:
             ProgramPaths::setProgramDir(env.path("blocker/Plumeno"));
             ProgramPaths::setUserDataDirForTests(env.path(where == u"nowhere" ? "blocker/user" : "user/Plumeno"));
         }
-        ModeScreen::instance()->show();
+        env.program().start();
         // Where nothing can be written, each message names the folder.
         QTEST(env.messageTexts().replaceInStrings(QDir::toNativeSeparators(env.dir()), "TMP"), "messages");
         QCOMPARE(env.messages[0].title, QStringLiteral("自動生成"));
-        QCOMPARE(sharedState().ForeColorSetting, 65280);
-        QVERIFY(sharedState().StartupDone);
+        QCOMPARE(env.settings().foreColour, 65280);
         if (where != u"nowhere") {
             QCOMPARE(env.readFile(where + "Plumeno.config"), TestSupport::DefaultSettings);
             QCOMPARE(env.readFile(where + "DATA/Data1.data"), TestSupport::DefaultNames);
@@ -57,10 +56,11 @@ private slots:
         }
         // Settings changed later stay in memory; the save fails honestly.
         env.messages.clear();
-        Settings::ensureFile();
+        SettingsStore &settings = env.program().settings();
+        settings.ensureFile();
         QVERIFY(env.messages.isEmpty());
-        sharedState().SettingsChanged = true;
-        Settings::confirmSave();
+        settings.markChanged();
+        settings.confirmSave();
         QCOMPARE(env.messageTexts().last(), "設定ファイルに書き込めませんでした。\n設定は保存されていません。\n" + env.path("blocker/user"));
     }
 
@@ -68,9 +68,8 @@ private slots:
     {
         TestEnvironment env;
         env.writeDefaultFiles();
-        ModeScreen *modeScreen = ModeScreen::instance();
+        ModeScreen *modeScreen = env.program().start();
         modeScreen->move(137, 91);
-        modeScreen->show();
         // Only the first mode screen of a run makes sure of the files.
         QFile::remove(env.path("Plumeno.config"));
         const QPoint corner = modeScreen->frameGeometry().topLeft();
@@ -94,8 +93,7 @@ private slots:
 
         // A training screen opened again shows its design-time choices.
         challenge->close();
-        ModeScreen *again = ModeScreen::instance();
-        again->show();
+        ModeScreen *again = env.program().showModeScreen();
         QTest::mouseClick(again->m_trainingButton, Qt::LeftButton);
         QCOMPARE(TrainingScreen::existing()->m_digitsBox->currentText(), QStringLiteral("1"));
         QCOMPARE(TrainingScreen::existing()->m_intervalBox->currentText(), QStringLiteral("1.0"));
@@ -107,9 +105,8 @@ private slots:
     {
         TestEnvironment env;
         env.writeDefaultFiles();
-        ModeScreen *screen = ModeScreen::instance();
+        ModeScreen *screen = env.program().start();
         screen->move(100, 100);
-        screen->show();
         QWidget big;
         big.setFixedSize(screen->frameGeometry().width() + 40, screen->frameGeometry().height() + 20);
         Placement::centerOnActiveScreen(&big);
@@ -134,10 +131,11 @@ private slots:
         QFETCH(bool, yes);
         TestEnvironment env;
         env.writeDefaultFiles();
-        ModeScreen *screen = ModeScreen::instance();
-        screen->show();
-        sharedState().SettingsChanged = true;
-        sharedState().SoundOff = sharedState().MaxDisplayOn = true;
+        ModeScreen *screen = env.program().start();
+        env.program().settings().markChanged();
+        StoredSettings values = env.settings();
+        values.soundOff = values.fullScreenDisplay = true;
+        env.setSettings(values);
         env.answers = {yes ? Messages::Answer::Yes : Messages::Answer::No};
         if (closeBox)
             QVERIFY(TestSupport::userClose(screen));

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-class ChallengeRules : public QObject
+class TestChallengeRules : public QObject
 {
     Q_OBJECT
 private slots:

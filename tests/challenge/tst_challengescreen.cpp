@@ -1,5 +1,4 @@
 // The challenge screen with real widgets and real timers at short intervals.
-#include "AnswerDialog.h"
 #include "ChallengeScreen.h"
 #include "Messages.h"
 #include "ModeScreen.h"
@@ -7,7 +6,7 @@
 #include "RankingScreen.h"
 #include "RoundTimer.h"
 #include "ScreenRegistry.h"
-#include "SharedState.h"
+#include "Program.h"
 #include "TestSupport.h"
 
 #include <QAction>
@@ -25,7 +24,7 @@ const QString ModeQuestion = QStringLiteral("ゲーム中です。モード画�
 
 } // namespace
 
-class ChallengeScreenTest : public QObject
+class TestChallengeScreen : public QObject
 {
     Q_OBJECT
 private slots:
@@ -44,48 +43,47 @@ private slots:
 
 private:
     ChallengeScreen *openScreen();
-    void play(ChallengeScreen *f, int wrongBy, const std::function<void()> &whileAnswering = {});
+    void play(ChallengeScreen *screen, int wrongBy, const std::function<void()> &whileAnswering = {});
 
     std::unique_ptr<TestEnvironment> m_env;
     qint64 m_now = 0; // the answer clock stands still unless a test moves it
 };
 
-void ChallengeScreenTest::init()
+void TestChallengeScreen::init()
 {
     m_env = std::make_unique<TestEnvironment>();
     m_env->writeDefaultFiles();
-    sharedState().StartupDone = true;
     m_now = 0;
 }
 
-void ChallengeScreenTest::cleanup()
+void TestChallengeScreen::cleanup()
 {
     m_env.reset();
 }
 
-ChallengeScreen *ChallengeScreenTest::openScreen()
+ChallengeScreen *TestChallengeScreen::openScreen()
 {
-    ChallengeScreen *f = ChallengeScreen::instance();
-    f->move(123, 45);
-    f->show();
-    f->setAnswerClock([this] { return m_now; });
-    return f;
+    ChallengeScreen *screen = TestSupport::program().challengeScreen();
+    screen->move(123, 45);
+    screen->show();
+    screen->setAnswerClock([this] { return m_now; });
+    return screen;
 }
 
 // One round from START or NEXT to its judgement, answering the sum + wrongBy.
-void ChallengeScreenTest::play(ChallengeScreen *f, int wrongBy, const std::function<void()> &whileAnswering)
+void TestChallengeScreen::play(ChallengeScreen *screen, int wrongBy, const std::function<void()> &whileAnswering)
 {
-    f->m_roundTimer->setInterval(5);
+    screen->m_roundTimer->setInterval(5);
     TestSupport::whenDialogOpens(QStringLiteral("AnswerDialog"), [=](QWidget *w) {
         if (whileAnswering)
             whileAnswering();
-        TestSupport::answerDialog(w, QString::number(f->m_roundSum + wrongBy));
+        TestSupport::answerDialog(w, QString::number(screen->m_roundSum + wrongBy));
     });
-    QTest::mouseClick(f->m_startButton->isHidden() ? f->m_nextButton : f->m_startButton, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(f->m_exitButton->isEnabled(), 10000);
+    QTest::mouseClick(screen->m_startButton->isHidden() ? screen->m_nextButton : screen->m_startButton, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(screen->m_exitButton->isEnabled(), 10000);
 }
 
-void ChallengeScreenTest::ladder_data()
+void TestChallengeScreen::ladder_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("digits");
@@ -102,50 +100,50 @@ void ChallengeScreenTest::ladder_data()
     }
 }
 
-void ChallengeScreenTest::ladder()
+void TestChallengeScreen::ladder()
 {
     QFETCH(int, level);
     QFETCH(int, digits);
     QFETCH(int, terms);
     QFETCH(int, ms);
-    ChallengeScreen *f = ChallengeScreen::instance();
-    f->resetGame();
+    ChallengeScreen *screen = TestSupport::program().challengeScreen();
+    screen->resetGame();
     for (int n = 1; n < level; ++n)
-        f->levelUp();
-    QCOMPARE(f->m_levelLabel->text(), QString::number(level));
-    QCOMPARE(int(f->m_digits), digits);
-    QCOMPARE(int(f->m_terms), terms);
-    QCOMPARE(f->m_roundTimer->interval(), ms);
-    QCOMPARE(f->m_timeBonus, ms + 10500);
-    QCOMPARE(f->m_scoreLabel->text(), QStringLiteral("0"));
-    QVERIFY(!f->m_inGame && !f->m_startButton->isHidden() && f->m_nextButton->isHidden());
+        screen->levelUp();
+    QCOMPARE(screen->m_levelLabel->text(), QString::number(level));
+    QCOMPARE(int(screen->m_digits), digits);
+    QCOMPARE(int(screen->m_terms), terms);
+    QCOMPARE(screen->m_roundTimer->interval(), ms);
+    QCOMPARE(screen->m_timeBonus, ms + 10500);
+    QCOMPARE(screen->m_scoreLabel->text(), QStringLiteral("0"));
+    QVERIFY(!screen->m_inGame && !screen->m_startButton->isHidden() && screen->m_nextButton->isHidden());
     QCOMPARE(m_env->messages.size(), 0);
 }
 
-void ChallengeScreenTest::bonusWearsDownUnderTheAnswerDialog()
+void TestChallengeScreen::bonusWearsDownUnderTheAnswerDialog()
 {
-    ChallengeScreen *f = openScreen();
+    ChallengeScreen *screen = openScreen();
     for (int n = 1; n < 10; ++n)
-        f->levelUp();
+        screen->levelUp();
     bool worn = false;
     // Level 10 (1100 ms, a bonus of 11600): after 3.0 s m_bonusTimer's ticks
     // under the modal dialog wear it to 8600; answered 1.0 s later, before
     // the next tick, the closing itself takes it to 7600.
-    play(f, 0, [&] {
+    play(screen, 0, [&] {
         m_now += 3000;
-        worn = QTest::qWaitFor([f] { return f->m_timeBonus == 8600; }, 5000);
+        worn = QTest::qWaitFor([screen] { return screen->m_timeBonus == 8600; }, 5000);
         m_now += 1000;
     });
     QVERIFY(worn);
-    QCOMPARE(f->m_scoreLabel->text(), QStringLiteral("14440"));
-    QCOMPARE(f->m_levelLabel->text(), QStringLiteral("11"));
+    QCOMPARE(screen->m_scoreLabel->text(), QStringLiteral("14440"));
+    QCOMPARE(screen->m_levelLabel->text(), QStringLiteral("11"));
 }
 
-void ChallengeScreenTest::rankingRecreatesMissingFiles()
+void TestChallengeScreen::rankingRecreatesMissingFiles()
 {
     QFile::remove(m_env->path(QStringLiteral("DATA/Data1.data")));
     QFile::remove(m_env->path(QStringLiteral("DATA/Data2.data")));
-    ChallengeScreen *f = openScreen();
+    ChallengeScreen *screen = openScreen();
     QStringList messagesWhenShown;
     QByteArray filesWhenShown;
     TestSupport::whenDialogOpens(QStringLiteral("RankingScreen"), [&](QWidget *w) {
@@ -153,27 +151,27 @@ void ChallengeScreenTest::rankingRecreatesMissingFiles()
         filesWhenShown = m_env->readFile(QStringLiteral("DATA/Data1.data")) + m_env->readFile(QStringLiteral("DATA/Data2.data"));
         w->close();
     });
-    QTest::mouseClick(f->m_rankingButton, Qt::LeftButton);
+    QTest::mouseClick(screen->m_rankingButton, Qt::LeftButton);
     QCOMPARE(messagesWhenShown, QStringList{QStringLiteral("ランキングファイルが確認できません。自動生成します。")});
     QCOMPARE(filesWhenShown, TestSupport::DefaultNames + TestSupport::DefaultScores);
 }
 
-void ChallengeScreenTest::wholeGame()
+void TestChallengeScreen::wholeGame()
 {
     m_env->writeFile(QStringLiteral("DATA/Data2.data"), "150000\r\n130000\r\n100000\r\n7000\r\n5000\r\n");
-    ChallengeScreen *f = openScreen();
+    ChallengeScreen *screen = openScreen();
     QList<QWidget *> enabledWhileAnswering;
-    play(f, 0, [&] {
-        for (PictureButton *b : f->findChildren<PictureButton *>())
+    play(screen, 0, [&] {
+        for (PictureButton *b : screen->findChildren<PictureButton *>())
             if (b->isEnabled())
                 enabledWhileAnswering << b;
-        QVERIFY(!f->m_settingsMenu->menuAction()->isEnabled() && !f->m_helpMenu->menuAction()->isEnabled());
+        QVERIFY(!screen->m_settingsMenu->menuAction()->isEnabled() && !screen->m_helpMenu->menuAction()->isEnabled());
     });
     QCOMPARE(enabledWhileAnswering, QList<QWidget *>());
     QCOMPARE(m_env->messageTexts(), QStringList{QStringLiteral("正解!!")});
-    QCOMPARE(f->m_scoreLabel->text(), QStringLiteral("10000"));
-    QVERIFY(f->m_nextButton->isVisible() && !f->m_startButton->isVisible() && f->m_inGame);
-    QCOMPARE(f->focusWidget(), f->m_nextButton);
+    QCOMPARE(screen->m_scoreLabel->text(), QStringLiteral("10000"));
+    QVERIFY(screen->m_nextButton->isVisible() && !screen->m_startButton->isVisible() && screen->m_inGame);
+    QCOMPARE(screen->focusWidget(), screen->m_nextButton);
     const QString se = QStringLiteral("Open ") + m_env->path(QStringLiteral("SE/"));
     QCOMPARE(m_env->soundCommands.filter(QStringLiteral("Open ")),
              (QStringList{se + "clock.wav", se + "clock.wav", se + "hit.wav"}));
@@ -181,47 +179,47 @@ void ChallengeScreenTest::wholeGame()
     m_env->messages.clear();
     QString scoreWhileNaming;
     TestSupport::whenDialogOpens(QStringLiteral("NameDialog"), [&](QWidget *w) {
-        scoreWhileNaming = f->m_scoreLabel->text();
+        scoreWhileNaming = screen->m_scoreLabel->text();
         TestSupport::answerDialog(w, QStringLiteral("山田"));
     });
     int sum = 0;
-    play(f, 1, [&] { sum = f->m_roundSum; });
+    play(screen, 1, [&] { sum = screen->m_roundSum; });
     QCOMPARE(m_env->messageTexts(), (QStringList{QStringLiteral("不正解!"), "Ans:" + QString::number(sum)}));
     QCOMPARE(scoreWhileNaming, QStringLiteral("10000"));
-    QCOMPARE(f->m_scoreLabel->text() + f->m_levelLabel->text(), QStringLiteral("01"));
-    QVERIFY(f->m_startButton->isVisible() && !f->m_nextButton->isVisible() && !f->m_inGame);
-    QCOMPARE(f->focusWidget(), f->m_startButton);
+    QCOMPARE(screen->m_scoreLabel->text() + screen->m_levelLabel->text(), QStringLiteral("01"));
+    QVERIFY(screen->m_startButton->isVisible() && !screen->m_nextButton->isVisible() && !screen->m_inGame);
+    QCOMPARE(screen->focusWidget(), screen->m_startButton);
 
     QStringList shown;
     TestSupport::whenDialogOpens(QStringLiteral("RankingScreen"), [&](QWidget *w) {
         auto *ranking = static_cast<RankingScreen *>(w);
         shown << ranking->m_nameLabels[3]->text() << ranking->m_scoreLabels[3]->text();
-        QCOMPARE(ranking->pos(), f->frameGeometry().topLeft());
+        QCOMPARE(ranking->pos(), screen->frameGeometry().topLeft());
         ranking->m_closeButton->click();
     });
-    QTest::mouseClick(f->m_rankingButton, Qt::LeftButton);
+    QTest::mouseClick(screen->m_rankingButton, Qt::LeftButton);
     QCOMPARE(shown, (QStringList{QStringLiteral("山田"), QStringLiteral("10000")}));
 }
 
-void ChallengeScreenTest::gameComplete()
+void TestChallengeScreen::gameComplete()
 {
-    ChallengeScreen *f = openScreen();
+    ChallengeScreen *screen = openScreen();
     for (int n = 1; n < 155; ++n)
-        f->levelUp();
+        screen->levelUp();
     const QByteArray names = m_env->readFile(QStringLiteral("DATA/Data1.data"));
     bool askedForName = false;
     TestSupport::whenDialogOpens(QStringLiteral("NameDialog"), [&](QWidget *w) { askedForName = true; w->close(); });
-    play(f, 0);
+    play(screen, 0);
     QCOMPARE(m_env->messageTexts(),
              (QStringList{QStringLiteral("正解!!"), QStringLiteral("GAME COMPLETE!!"), QStringLiteral("SCORE:164000")}));
     QVERIFY(!askedForName);
     QCOMPARE(m_env->readFile(QStringLiteral("DATA/Data1.data")), names);
-    QCOMPARE(f->m_scoreLabel->text() + f->m_levelLabel->text(), QStringLiteral("01"));
-    QVERIFY(f->m_startButton->isVisible() && !f->m_nextButton->isVisible() && !f->m_inGame);
-    QCOMPARE(f->focusWidget(), f->m_startButton);
+    QCOMPARE(screen->m_scoreLabel->text() + screen->m_levelLabel->text(), QStringLiteral("01"));
+    QVERIFY(screen->m_startButton->isVisible() && !screen->m_nextButton->isVisible() && !screen->m_inGame);
+    QCOMPARE(screen->focusWidget(), screen->m_startButton);
 }
 
-void ChallengeScreenTest::confirmations_data()
+void TestChallengeScreen::confirmations_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("inGame");
@@ -233,23 +231,23 @@ void ChallengeScreenTest::confirmations_data()
     }
 }
 
-void ChallengeScreenTest::confirmations()
+void TestChallengeScreen::confirmations()
 {
     QFETCH(QString, action);
     QFETCH(bool, inGame);
     QFETCH(bool, yes);
-    ChallengeScreen *f = openScreen();
+    ChallengeScreen *screen = openScreen();
     if (inGame)
-        play(f, 0);
+        play(screen, 0);
     m_env->messages.clear();
     m_env->answers = {yes ? Messages::Answer::Yes : Messages::Answer::No};
-    const QPoint corner = f->frameGeometry().topLeft();
+    const QPoint corner = screen->frameGeometry().topLeft();
     if (action == u"exitAction")
-        f->m_exitAction->trigger();
+        screen->m_exitAction->trigger();
     else if (action == u"close box")
-        TestSupport::userClose(f);
+        TestSupport::userClose(screen);
     else
-        QTest::mouseClick(action == u"EXIT" ? f->m_exitButton : f->m_modeButton, Qt::LeftButton);
+        QTest::mouseClick(action == u"EXIT" ? screen->m_exitButton : screen->m_modeButton, Qt::LeftButton);
 
     QCOMPARE(m_env->messages.size(), inGame ? 1 : 0);
     if (inGame) {
@@ -260,29 +258,29 @@ void ChallengeScreenTest::confirmations()
     const bool leaves = !inGame || yes;
     QCOMPARE(ScreenRegistry::open(ChallengeScreen::ScreenNumber) != nullptr, !leaves);
     if (!leaves) {
-        QVERIFY(f->m_inGame && f->m_nextButton->isVisible());
-        QCOMPARE(f->m_levelLabel->text(), QStringLiteral("2"));
+        QVERIFY(screen->m_inGame && screen->m_nextButton->isVisible());
+        QCOMPARE(screen->m_levelLabel->text(), QStringLiteral("2"));
         return;
     }
     QCOMPARE(m_env->soundCommands.last(), QStringLiteral("Close"));
     QCOMPARE(ModeScreen::existing() != nullptr, action == u"MODE");
     if (action == u"MODE") {
         QCOMPARE(ModeScreen::existing()->pos(), corner);
-        QCOMPARE(ChallengeScreen::instance()->m_scoreLabel->text() + ChallengeScreen::instance()->m_levelLabel->text(), QStringLiteral("01"));
+        QCOMPARE(TestSupport::program().challengeScreen()->m_scoreLabel->text() + TestSupport::program().challengeScreen()->m_levelLabel->text(), QStringLiteral("01"));
     }
 }
 
-void ChallengeScreenTest::closeQuestionOpenAtTheAnswerTick_data()
+void TestChallengeScreen::closeQuestionOpenAtTheAnswerTick_data()
 {
     QTest::addColumn<bool>("yes");
     QTest::newRow("No: the answer is asked for after the question") << false;
     QTest::newRow("Yes: the program ends without asking") << true;
 }
 
-void ChallengeScreenTest::closeQuestionOpenAtTheAnswerTick()
+void TestChallengeScreen::closeQuestionOpenAtTheAnswerTick()
 {
     QFETCH(bool, yes);
-    ChallengeScreen *f = openScreen();
+    ChallengeScreen *screen = openScreen();
     m_env->answers = {yes ? Messages::Answer::Yes : Messages::Answer::No};
     bool questionOpen = false, roundReachedItsEnd = false, askedDuringQuestion = false;
     m_env->onMessage = [&](const Messages::Call &call) {
@@ -290,28 +288,28 @@ void ChallengeScreenTest::closeQuestionOpenAtTheAnswerTick()
             return;
         // The question stays open while the round runs on to its answer tick.
         questionOpen = true;
-        roundReachedItsEnd = QTest::qWaitFor([f] { return !f->m_roundTimer->isActive(); }, 5000);
+        roundReachedItsEnd = QTest::qWaitFor([screen] { return !screen->m_roundTimer->isActive(); }, 5000);
         QTest::qWait(20);
         questionOpen = false;
     };
-    f->m_roundTimer->setInterval(5);
-    TestSupport::whenDialogOpens(QStringLiteral("AnswerDialog"), [&, f](QWidget *w) {
+    screen->m_roundTimer->setInterval(5);
+    TestSupport::whenDialogOpens(QStringLiteral("AnswerDialog"), [&, screen](QWidget *w) {
         askedDuringQuestion = askedDuringQuestion || questionOpen;
-        TestSupport::answerDialog(w, QString::number(f->m_roundSum));
+        TestSupport::answerDialog(w, QString::number(screen->m_roundSum));
     });
-    QTest::mouseClick(f->m_startButton, Qt::LeftButton);
-    QCOMPARE(TestSupport::userClose(f), yes);
+    QTest::mouseClick(screen->m_startButton, Qt::LeftButton);
+    QCOMPARE(TestSupport::userClose(screen), yes);
     QVERIFY(roundReachedItsEnd && !askedDuringQuestion);
     if (yes) {
         QCOMPARE(ScreenRegistry::open(ChallengeScreen::ScreenNumber), nullptr);
         QTest::qWait(20);
-        QVERIFY(!AnswerDialog::existing());
+        QVERIFY(!TestSupport::openDialog());
         return;
     }
-    QTRY_VERIFY_WITH_TIMEOUT(f->m_exitButton->isEnabled(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(screen->m_exitButton->isEnabled(), 10000);
     QCOMPARE(m_env->messageTexts(), (QStringList{ExitQuestion, QStringLiteral("正解!!")}));
-    QCOMPARE(f->focusWidget(), f->m_nextButton);
+    QCOMPARE(screen->focusWidget(), screen->m_nextButton);
 }
 
-QTEST_MAIN(ChallengeScreenTest)
+QTEST_MAIN(TestChallengeScreen)
 #include "tst_challengescreen.moc"

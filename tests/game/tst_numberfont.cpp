@@ -5,7 +5,7 @@
 #include "FlashDisplay.h"
 #include "FullScreenDisplay.h"
 #include "Placement.h"
-#include "SharedState.h"
+#include "Program.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -27,11 +27,11 @@ private slots:
         for (int count : {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 5})
             for (char d = '1'; d <= '9'; ++d)
                 numbers << QString(count, QChar(d));
-        for (QLabel *label : {TrainingScreen::instance()->m_numberLabel, ChallengeScreen::instance()->m_numberLabel}) {
+        for (QLabel *label : {TestSupport::program().trainingScreen()->m_numberLabel, TestSupport::program().challengeScreen()->m_numberLabel}) {
             QCOMPARE(label->width(), 297); // 4455 twips
             const qreal design = label->font().pointSizeF();
             for (const QString &number : numbers) {
-                FlashDisplay::flash(label, number.toInt());
+                FlashDisplay::flash(label, number.toInt(), env.settings());
                 QCOMPARE(label->text(), number);
                 QVERIFY2(QFontMetricsF(label->font()).horizontalAdvance(number) <= label->contentsRect().width(),
                          qPrintable(number + " in " + label->font().family()));
@@ -44,12 +44,9 @@ private slots:
     {
         TestEnvironment env;
         Placement::setScreenSizeForTests(800 * 15, 600 * 15);
-        SharedState &s = sharedState();
-        s.MaxFontSize = 200; // five half-em digits are 667 px
         FullScreenDisplay *display = FullScreenDisplay::instance();
         for (const QString &number : {QStringLiteral("55555"), QStringLiteral("999999999"), QStringLiteral("7")}) {
-            s.MaxDisplayText = number;
-            display->drawCentred();
+            display->drawCentred(number, 200); // five half-em digits are 667 px
             QVERIFY2(display->drawnAt().x() >= 0, qPrintable(number));
             QVERIFY(display->drawnAt().x() + display->textWidth(number) <= 800 * 15 + 1);
             QVERIFY(number.size() > 5 || display->fontSize() == 200);

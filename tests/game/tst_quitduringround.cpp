@@ -2,13 +2,13 @@
 // the player confirms, the round stops before the save question, so no
 // number flashes or sounds under it, no answer is asked for or judged and
 // the ranking is not written.
-#include "AnswerDialog.h"
 #include "ChallengeScreen.h"
 #include "GameScreen.h"
 #include "Messages.h"
 #include "PictureButton.h"
 #include "RoundTimer.h"
-#include "SharedState.h"
+#include "Program.h"
+#include "SettingsStore.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -37,24 +37,23 @@ void TestQuitDuringRound::roundStopsBeforeTheSaveQuestion()
     TestEnvironment env;
     env.writeDefaultFiles();
     const QByteArray names = env.readFile("DATA/Data1.data"), scores = env.readFile("DATA/Data2.data");
-    sharedState().StartupDone = true;
 
     GameScreen *screen = nullptr;
     PictureButton *start = nullptr;
     if (challenge) {
-        auto *f = ChallengeScreen::instance();
-        start = f->m_startButton;
-        screen = f;
+        auto *challengeScreen = env.program().challengeScreen();
+        start = challengeScreen->m_startButton;
+        screen = challengeScreen;
     } else {
-        auto *f = TrainingScreen::instance();
-        f->m_digitsBox->setEditText("1");
-        f->m_termsBox->setEditText("15");
-        f->m_intervalBox->setEditText("0.05");
-        start = f->m_startButton;
-        screen = f;
+        auto *trainingScreen = env.program().trainingScreen();
+        trainingScreen->m_digitsBox->setEditText("1");
+        trainingScreen->m_termsBox->setEditText("15");
+        trainingScreen->m_intervalBox->setEditText("0.05");
+        start = trainingScreen->m_startButton;
+        screen = trainingScreen;
     }
     screen->show();
-    sharedState().SettingsChanged = true; // so that quitting asks to save
+    env.program().settings().markChanged(); // so that quitting asks to save
 
     // Any dialog of the round that opens all the same is answered (wrongly),
     // so that the fault shows as a failure rather than a wait.
@@ -96,7 +95,7 @@ void TestQuitDuringRound::roundStopsBeforeTheSaveQuestion()
     QVERIFY(!guard);
     QCOMPARE(env.readFile("DATA/Data1.data"), names);
     QCOMPARE(env.readFile("DATA/Data2.data"), scores);
-    QVERIFY(!AnswerDialog::existing());
+    QVERIFY(!TestSupport::openDialog());
 }
 
 QTEST_MAIN(TestQuitDuringRound)

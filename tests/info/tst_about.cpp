@@ -21,7 +21,7 @@ const QColor DarkText(225, 225, 230); // on a dark desktop
 
 } // namespace
 
-class tst_About : public QObject
+class TestAbout : public QObject
 {
     Q_OBJECT
 private slots:
@@ -169,5 +169,5 @@ private:
     QStringList m_opened;
 };
 
-QTEST_MAIN(tst_About)
+QTEST_MAIN(TestAbout)
 #include "tst_about.moc"

@@ -1,13 +1,11 @@
 // The name dialog: its field, its limit of 8 bytes and its Enter key.
 #include "NameDialog.h"
-#include "ScreenRegistry.h"
-#include "SharedState.h"
 #include "TestSupport.h"
 
 #include <QLineEdit>
 #include <QTest>
 
-class NameDialogTest : public QObject
+class TestNameDialog : public QObject
 {
     Q_OBJECT
 private slots:
@@ -15,10 +13,10 @@ private slots:
     void limit();
     void enter_data();
     void enter();
-    void closeBoxKeepsTheLastName();
+    void closeBoxGivesNoName();
 };
 
-void NameDialogTest::limit_data()
+void TestNameDialog::limit_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("before");
@@ -39,7 +37,7 @@ void NameDialogTest::limit_data()
     QTest::newRow("paste with line breaks") << "paste" << "" << 0 << "AB\r\nC\tD" << "ABCD";
 }
 
-void NameDialogTest::limit()
+void TestNameDialog::limit()
 {
     QFETCH(QString, how);
     QFETCH(QString, before);
@@ -47,83 +45,80 @@ void NameDialogTest::limit()
     QFETCH(QString, input);
     QFETCH(QString, after);
     TestEnvironment env;
-    sharedState().PlayerName = before;
-    NameDialog *dialog = NameDialog::instance();
-    dialog->show();
-    QLineEdit *field = dialog->m_nameEdit;
+    NameDialog dialog(nullptr, before);
+    dialog.show();
+    QLineEdit *field = dialog.m_nameEdit;
     QCOMPARE(field->text(), before);
     field->setCursorPosition(cursor);
     TestSupport::enterText(field, how, input);
     QCOMPARE(field->text(), after);
 }
 
-void NameDialogTest::enter_data()
+void TestNameDialog::enter_data()
 {
     QTest::addColumn<QString>("lastName");
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("typed"); // empty: Enter alone
-    QTest::addColumn<QString>("playerName");
+    QTest::addColumn<QString>("name"); // taken at the first Enter; else "Jose", typed after the refusal
     QTest::addColumn<QString>("message"); // empty: the name is taken
     const QString none = QStringLiteral("名前を入力してください");
     const QString cannot = QStringLiteral("名前に使えない文字があります：%1\n別の文字に直してください。");
-    QTest::newRow("first game, Enter at once") << "" << "keys" << "" << "" << none;
-    QTest::newRow("three spaces") << "" << "paste" << "   " << "" << none;
-    QTest::newRow("full-width spaces") << "Old" << "paste" << QStringLiteral("\u3000\u3000") << "Old" << none;
+    QTest::newRow("first game, Enter at once") << "" << "keys" << "" << "Jose" << none;
+    QTest::newRow("three spaces") << "" << "paste" << "   " << "Jose" << none;
+    QTest::newRow("full-width spaces") << "Old" << "paste" << QStringLiteral("\u3000\u3000") << "Jose" << none;
     QTest::newRow("spaces around") << "" << "paste" << " Taro " << "Taro" << "";
     QTest::newRow("spaces inside stay") << "" << "paste" << "A B" << "A B" << "";
     QTest::newRow("last name again with Enter alone") << "Hanako" << "keys" << "" << "Hanako" << "";
     // What the names file cannot hold is named, and nothing is taken or
     // changed behind the player's back.
-    QTest::newRow("typed accent") << "Old" << "typed" << "José" << "Old" << cannot.arg("é");
-    QTest::newRow("pasted emoji") << "Old" << "paste" << "Ai😀" << "Old" << cannot.arg("😀");
-    QTest::newRow("each once, in order") << "Old" << "ime" << "é😀é" << "Old" << cannot.arg("é、😀");
-    QTest::newRow("an invisible one by its code") << "Old" << "paste" << "A\u200BB" << "Old" << cannot.arg("U+200B");
-    QTest::newRow("a lone half of a pair by its code") << "Old" << "ime" << QString(QChar(0xD83D)) + "x" << "Old"
+    QTest::newRow("typed accent") << "Old" << "typed" << "José" << "Jose" << cannot.arg("é");
+    QTest::newRow("pasted emoji") << "Old" << "paste" << "Ai😀" << "Jose" << cannot.arg("😀");
+    QTest::newRow("each once, in order") << "Old" << "ime" << "é😀é" << "Jose" << cannot.arg("é、😀");
+    QTest::newRow("an invisible one by its code") << "Old" << "paste" << "A\u200BB" << "Jose" << cannot.arg("U+200B");
+    QTest::newRow("a lone half of a pair by its code") << "Old" << "ime" << QString(QChar(0xD83D)) + "x" << "Jose"
                                                        << cannot.arg("U+D83D");
 }
 
-void NameDialogTest::enter()
+void TestNameDialog::enter()
 {
     QFETCH(QString, lastName);
     QFETCH(QString, how);
     QFETCH(QString, typed);
     QFETCH(QString, message);
     TestEnvironment env;
-    sharedState().PlayerName = lastName;
-    NameDialog *dialog = NameDialog::instance();
-    dialog->show();
-    QLineEdit *field = dialog->m_nameEdit;
-    if (!typed.isEmpty()) {
-        field->clear();
-        TestSupport::enterText(field, how, typed);
-        QCOMPARE(field->text(), typed);
-    }
-    QTest::keyClick(field, Qt::Key_Return);
-    QTEST(sharedState().PlayerName, "playerName");
-    QCOMPARE(ScreenRegistry::open(NameDialog::ScreenNumber) != nullptr, !message.isEmpty());
+    QString refusedText;
+    TestSupport::whenDialogOpens(QStringLiteral("NameDialog"), [&](QWidget *dialog) {
+        auto *field = dialog->findChild<QLineEdit *>();
+        if (!typed.isEmpty()) {
+            field->clear();
+            TestSupport::enterText(field, how, typed);
+            QCOMPARE(field->text(), typed);
+        }
+        QTest::keyClick(field, Qt::Key_Return);
+        if (!dialog->isVisible())
+            return;
+        refusedText = field->text();
+        field->setText(QStringLiteral("Jose"));
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    QTEST(NameDialog::ask(nullptr, lastName).value_or(QStringLiteral("(none)")), "name");
     QCOMPARE(env.messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     if (message.isEmpty())
         return;
     QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
     // An empty name leaves an empty field; anything else stays to be corrected.
-    QCOMPARE(field->text(), typed.trimmed().isEmpty() ? QString() : typed);
-    field->setText(QStringLiteral("Jose"));
-    QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(sharedState().PlayerName, QStringLiteral("Jose"));
-    QCOMPARE(ScreenRegistry::open(NameDialog::ScreenNumber), nullptr);
+    QCOMPARE(refusedText, typed.trimmed().isEmpty() ? QString() : typed);
 }
 
-void NameDialogTest::closeBoxKeepsTheLastName()
+void TestNameDialog::closeBoxGivesNoName()
 {
     TestEnvironment env;
-    sharedState().PlayerName = QStringLiteral("Old");
-    NameDialog *dialog = NameDialog::instance();
-    dialog->show();
-    dialog->m_nameEdit->setText(QStringLiteral("New"));
-    QVERIFY(TestSupport::userClose(dialog));
-    QCOMPARE(ScreenRegistry::open(NameDialog::ScreenNumber), nullptr);
-    QCOMPARE(sharedState().PlayerName, QStringLiteral("Old"));
+    TestSupport::whenDialogOpens(QStringLiteral("NameDialog"), [](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>()->setText(QStringLiteral("New"));
+        QVERIFY(TestSupport::userClose(dialog));
+    });
+    QCOMPARE(NameDialog::ask(nullptr, QStringLiteral("Old")), std::nullopt);
 }
 
-QTEST_MAIN(NameDialogTest)
+QTEST_MAIN(TestNameDialog)
 #include "tst_namedialog.moc"

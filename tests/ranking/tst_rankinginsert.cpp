@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTest>
 
-class RankingInsertTest : public QObject
+class TestRankingInsert : public QObject
 {
     Q_OBJECT
 private slots:
@@ -62,5 +62,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RankingInsertTest)
+QTEST_MAIN(TestRankingInsert)
 #include "tst_rankinginsert.moc"

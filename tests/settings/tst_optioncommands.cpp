@@ -1,10 +1,10 @@
 // The settings menu of the main screens, driven through the real menus.
-#include "ColorRef.h"
+#include "ColourRef.h"
 #include "Messages.h"
-#include "OptionCommands.h"
 #include "PictureButton.h"
+#include "Program.h"
+#include "QtColourDialog.h"
 #include "SettingsFile.h"
-#include "SharedState.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -21,14 +21,14 @@ namespace {
 const QString Same = QStringLiteral("背景色と文字色が同じです。よろしいですか？");
 const QString Config = QStringLiteral("Plumeno.config");
 
-TrainingScreen *startTraining(TestEnvironment &env, const SettingsFile::Values &settings)
+TrainingScreen *startTraining(TestEnvironment &env, const StoredSettings &settings)
 {
     return TestSupport::openTrainingScreen(env, {}, SettingsFile::serialize(settings));
 }
 
 } // namespace
 
-class tst_OptionCommands : public QObject
+class TestOptionCommands : public QObject
 {
     Q_OBJECT
 private slots:
@@ -58,31 +58,33 @@ private slots:
         QFETCH(int, startBack);
         QFETCH(QColor, chosen);
         TestEnvironment env;
-        TrainingScreen *form = startTraining(env, {65280, startBack, false, false, 0});
+        TrainingScreen *screen = startTraining(env, {65280, startBack, false, false, 0});
         QFETCH(Answers, answers);
         env.answers = answers;
         QColor preset;
-        OptionCommands::setColorDialogHook([&](const QColor &p) -> std::optional<QColor> {
+        env.chooseColour = [&](const QColor &p) -> std::optional<QColor> {
             preset = p;
             return chosen.isValid() ? std::optional(chosen) : std::nullopt;
-        });
+        };
 
-        (text ? form->m_foreColourAction : form->m_backColourAction)->trigger();
+        (text ? screen->m_foreColourAction : screen->m_backColourAction)->trigger();
 
-        QCOMPARE(preset, ColorRef::toQColor(text ? 65280 : startBack));
+        QCOMPARE(preset, ColourRef::toQColor(text ? 65280 : startBack));
         QTEST(env.messageTexts(), "messages");
-        const SharedState &s = sharedState();
-        QTEST(int(s.ForeColorSetting), "fore");
-        QTEST(int(s.BackColorSetting), "back");
-        QTEST(s.SettingsChanged, "changed");
-        QCOMPARE(form->m_numberLabel->palette().color(QPalette::WindowText), ColorRef::toQColor(s.ForeColorSetting));
-        QCOMPARE(form->m_numberLabel->palette().color(QPalette::Window), ColorRef::toQColor(s.BackColorSetting));
+        const StoredSettings s = env.settings();
+        QTEST(int(s.foreColour), "fore");
+        QTEST(int(s.backColour), "back");
+        QTEST(env.program().settings().isChanged(), "changed");
+        QCOMPARE(screen->m_numberLabel->palette().color(QPalette::WindowText), ColourRef::toQColor(s.foreColour));
+        QCOMPARE(screen->m_numberLabel->palette().color(QPalette::Window), ColourRef::toQColor(s.backColour));
     }
 
     void realDialogStartsOnTheColour()
     {
         TestEnvironment env;
-        TrainingScreen *form = startTraining(env, SettingsFile::Defaults);
+        TrainingScreen *screen = startTraining(env, SettingsFile::Defaults);
+        QtColourDialog qtDialog;
+        env.chooseColour = [&](const QColor &preset) { return qtDialog.choose(preset); };
         QColor startedOn;
         bool ownDialog = false; // Qt's own dialog always shows the custom colours
         TestSupport::whenDialogOpens(QString(), [&](QWidget *w) {
@@ -93,10 +95,10 @@ private slots:
             }
             w->close();
         });
-        form->m_foreColourAction->trigger();
+        screen->m_foreColourAction->trigger();
         QVERIFY(ownDialog);
         QCOMPARE(startedOn, QColor(0, 255, 0));
-        QCOMPARE(sharedState().ForeColorSetting, 65280);
+        QCOMPARE(env.settings().foreColour, 65280);
     }
 
     void exitAfterCommands_data()
@@ -114,7 +116,7 @@ private slots:
                                           << QStringList{ask, done}
                                           << QByteArray("255\r\n0\r\n#FALSE#\r\n#FALSE#\r\n300\r\n");
         QTest::newRow("sound, No") << sound << Answers{Answer::No} << QStringList{ask, notSaved} << QByteArray();
-        QTest::newRow("maximise, No") << QStringList{"maxDisplayAction"} << Answers{Answer::No} << QStringList{ask, notSaved}
+        QTest::newRow("maximise, No") << QStringList{"fullScreenDisplayAction"} << Answers{Answer::No} << QStringList{ask, notSaved}
                                       << QByteArray();
         QTest::newRow("reset, No") << QStringList{"resetSettingsAction"} << Answers{Answer::No, Answer::Yes}
                                    << QStringList{} << QByteArray();
@@ -128,27 +130,27 @@ private slots:
         QFETCH(QByteArray, saved);
         TestEnvironment env;
         env.answers = answers;
-        TrainingScreen *form = startTraining(env, {255, 0, false, false, 300});
+        TrainingScreen *screen = startTraining(env, {255, 0, false, false, 300});
         const QByteArray before = env.readFile(Config);
         for (const QString &item : items)
-            form->findChild<QAction *>(item)->trigger();
-        QCOMPARE(form->m_soundOffAction->isChecked(), sharedState().SoundOff);
-        QCOMPARE(form->m_maxDisplayAction->isChecked(), sharedState().MaxDisplayOn);
+            screen->findChild<QAction *>(item)->trigger();
+        QCOMPARE(screen->m_soundOffAction->isChecked(), env.settings().soundOff);
+        QCOMPARE(screen->m_fullScreenDisplayAction->isChecked(), env.settings().fullScreenDisplay);
         if (items == QStringList{"resetSettingsAction"}) {
             const bool yes = answers[0] == Answer::Yes;
             QCOMPARE(env.messages.last().text, yes ? QStringLiteral("初期化しました。") : QStringLiteral("キャンセルしました。"));
-            QCOMPARE(sharedState().ForeColorSetting, yes ? 65280 : 255);
+            QCOMPARE(env.settings().foreColour, yes ? 65280 : 255);
             // The screen shows the colours it is left with.
-            QCOMPARE(form->m_numberLabel->palette().color(QPalette::WindowText), yes ? QColor(0, 255, 0) : QColor(255, 0, 0));
+            QCOMPARE(screen->m_numberLabel->palette().color(QPalette::WindowText), yes ? QColor(0, 255, 0) : QColor(255, 0, 0));
             QCOMPARE(env.readFile(Config), before); // a reset changes memory only
         }
         env.messages.clear();
-        form->m_exitButton->click(); // EXIT
+        screen->m_exitButton->click(); // EXIT
         QTEST(env.messageTexts(), "atExit");
         QCOMPARE(env.readFile(Config), saved.isEmpty() ? before : saved);
         QVERIFY(!TrainingScreen::existing());
     }
 };
 
-QTEST_MAIN(tst_OptionCommands)
+QTEST_MAIN(TestOptionCommands)
 #include "tst_optioncommands.moc"

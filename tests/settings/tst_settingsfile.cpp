@@ -4,7 +4,6 @@
 // its default.
 #include "ModeScreen.h"
 #include "SettingsFile.h"
-#include "SharedState.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -14,10 +13,9 @@
 namespace {
 
 // The settings the program holds now, in the file's own form.
-QByteArray held()
+QByteArray held(const TestEnvironment &env)
 {
-    const SharedState &s = sharedState();
-    return SettingsFile::serialize({s.ForeColorSetting, s.BackColorSetting, s.MaxDisplayOn, s.SoundOff, s.MaxFontSize});
+    return SettingsFile::serialize(env.settings());
 }
 
 } // namespace
@@ -28,9 +26,9 @@ class TestSettingsFile : public QObject
 private slots:
     void writesFlagsAndNegativesAsText()
     {
-        const SettingsFile::Values v{16777215, -1, true, false, 250};
+        const StoredSettings v{16777215, -1, true, false, 250};
         QCOMPARE(SettingsFile::serialize(v), QByteArray("16777215\r\n-1\r\n#TRUE#\r\n#FALSE#\r\n250\r\n"));
-        const SettingsFile::Values extremes{0x123456, -2147483647 - 1, false, true, -32768};
+        const StoredSettings extremes{0x123456, -2147483647 - 1, false, true, -32768};
         const auto p = SettingsFile::parse(SettingsFile::serialize(extremes));
         QVERIFY(p.unreadable == 0 && p.values == extremes);
     }
@@ -94,12 +92,12 @@ private slots:
             if (how == u"read-only")
                 QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         }
-        ModeScreen *screen = ModeScreen::instance();
+        ModeScreen *screen = env.program().start();
         QCOMPARE(env.messages.size(), message.isEmpty() ? 0 : 1);
         QVERIFY2(message.isEmpty() || env.messages[0].text.startsWith(message), qPrintable(env.messageTexts().join(u'|')));
-        QTEST(held(), "read");
-        QCOMPARE(screen->m_maxDisplayAction->isChecked(), sharedState().MaxDisplayOn);
-        QCOMPARE(screen->m_soundOffAction->isChecked(), sharedState().SoundOff);
+        QTEST(held(env), "read");
+        QCOMPARE(screen->m_fullScreenDisplayAction->isChecked(), env.settings().fullScreenDisplay);
+        QCOMPARE(screen->m_soundOffAction->isChecked(), env.settings().soundOff);
         QCOMPARE(env.readFile("Plumeno.config"), how == u"folder" ? TestSupport::DefaultSettings : bytes);
         const QStringList aside = QDir(env.dir()).entryList({"Plumeno.config.bak-*"}, QDir::Dirs);
         QCOMPARE(aside.size(), how == u"folder" ? 1 : 0);

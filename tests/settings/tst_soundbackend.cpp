@@ -5,10 +5,10 @@
 // nothing yet.
 #include "ChallengeScreen.h"
 #include "PictureButton.h"
-#include "SettingsProcedures.h"
-#include "SharedState.h"
+#include "SettingsStore.h"
 #include "SoundBackend.h"
 #include "SoundPlayer.h"
+#include "Program.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -31,7 +31,7 @@ QString builtPlugins()
 
 } // namespace
 
-class tst_SoundBackend : public QObject
+class TestSoundBackend : public QObject
 {
     Q_OBJECT
 private slots:
@@ -39,7 +39,6 @@ private slots:
     {
         m_env.emplace();
         m_env->writeDefaultFiles();
-        Settings::setDefaults();
         // The real sounds in the program directory, played by the real players.
         for (const char *name : {"clock", "hit", "miss"}) {
             QFile wave(QCoreApplication::applicationDirPath() + QStringLiteral("/../SE/%1.wav").arg(QLatin1String(name)));
@@ -54,9 +53,9 @@ private slots:
     void soundOffNeverLoadsThePlugin()
     {
         QVERIFY(!multimediaMapped());
-        sharedState().SoundOff = true;
+        m_env->changeSettings([](StoredSettings &s) { s.soundOff = true; });
         // A whole round, right answer and all, then out through MODE.
-        TrainingScreen *form = TrainingScreen::instance();
+        TrainingScreen *form = TestSupport::program().trainingScreen();
         form->show();
         form->m_digitsBox->setEditText(QStringLiteral("1"));
         form->m_termsBox->setEditText(QStringLiteral("4"));
@@ -67,7 +66,7 @@ private slots:
         QCOMPARE(m_env->messageTexts(), QStringList{QStringLiteral("正解!!")});
         form->playSound(QStringLiteral("miss"));
         form->close();
-        ChallengeScreen::instance()->playSound(QStringLiteral("clock"));
+        TestSupport::program().challengeScreen()->playSound(QStringLiteral("clock"));
 
         QVERIFY(!SoundBackend::isLoaded());
         QCOMPARE(SoundBackend::loadAttempts(), 0);
@@ -78,9 +77,9 @@ private slots:
     {
         QTemporaryDir empty;
         SoundBackend::setPluginDir(empty.path());
-        sharedState().SoundOff = false;
+        m_env->changeSettings([](StoredSettings &s) { s.soundOff = false; });
         // A game screen opening with the sound on makes its sound ready.
-        TrainingScreen *form = TrainingScreen::instance();
+        TrainingScreen *form = TestSupport::program().trainingScreen();
         QCOMPARE(SoundBackend::loadAttempts(), 1);
         for (const char *name : {"clock", "clock", "hit"})
             form->playSound(QString::fromLatin1(name));
@@ -93,19 +92,19 @@ private slots:
     {
         const int before = SoundBackend::loadAttempts();
         // Opened with the sound off and left again: no plugin.
-        sharedState().SoundOff = true;
-        TrainingScreen *training = TrainingScreen::instance();
+        m_env->changeSettings([](StoredSettings &s) { s.soundOff = true; });
+        TrainingScreen *training = TestSupport::program().trainingScreen();
         training->playSound(QStringLiteral("clock"));
         QCOMPARE(SoundBackend::loadAttempts(), before);
 
         // Switched on: the next sound loads it.
-        sharedState().SoundOff = false;
+        m_env->changeSettings([](StoredSettings &s) { s.soundOff = false; });
         for (const char *name : {"clock", "clock", "hit", "miss"})
             training->playSound(QString::fromLatin1(name));
         QVERIFY(SoundBackend::isLoaded());
         QVERIFY(multimediaMapped());
         training->close();
-        ChallengeScreen *challenge = ChallengeScreen::instance();
+        ChallengeScreen *challenge = TestSupport::program().challengeScreen();
         for (const char *name : {"clock", "hit"})
             challenge->playSound(QString::fromLatin1(name));
         challenge->close();
@@ -117,5 +116,5 @@ private:
     std::optional<TestEnvironment> m_env;
 };
 
-QTEST_MAIN(tst_SoundBackend)
+QTEST_MAIN(TestSoundBackend)
 #include "tst_soundbackend.moc"

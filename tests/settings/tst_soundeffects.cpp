@@ -2,7 +2,7 @@
 // and the player closed whichever way a screen is left.
 #include "ModeScreen.h"
 #include "PictureButton.h"
-#include "SharedState.h"
+#include "Program.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -10,7 +10,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-class tst_SoundEffects : public QObject
+class TestSoundEffects : public QObject
 {
     Q_OBJECT
 private slots:
@@ -32,7 +32,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, soundOff);
-        sharedState().SoundOff = soundOff;
+        m_env->changeSettings([=](StoredSettings &s) { s.soundOff = soundOff; });
         TrainingScreen::existing()->playSound(name);
         const QStringList sent{QStringLiteral("Close"), QStringLiteral("Open ") + m_env->path(QStringLiteral("SE/%1.wav").arg(name)),
                                QStringLiteral("Play")};
@@ -54,7 +54,7 @@ private slots:
         QFETCH(QString, way);
         QFETCH(bool, soundOff);
         QFETCH(bool, inRound);
-        sharedState().SoundOff = soundOff;
+        m_env->changeSettings([=](StoredSettings &s) { s.soundOff = soundOff; });
         TrainingScreen *form = TrainingScreen::existing();
         if (inRound)
             form->m_startButton->click();
@@ -90,5 +90,5 @@ private:
     std::optional<TestEnvironment> m_env;
 };
 
-QTEST_MAIN(tst_SoundEffects)
+QTEST_MAIN(TestSoundEffects)
 #include "tst_soundeffects.moc"

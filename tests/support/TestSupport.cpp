@@ -1,9 +1,12 @@
 #include "TestSupport.h"
 
+#include "ColourDialog.h"
+#include "HelpCommands.h"
 #include "ModeScreen.h"
 #include "PictureButton.h"
+#include "Placement.h"
+#include "Program.h"
 #include "ProgramPaths.h"
-#include "ProgramReset.h"
 #include "ScreenRegistry.h"
 #include "SoundPlayer.h"
 #include "TrainingScreen.h"
@@ -28,14 +31,44 @@
 namespace {
 
 QObject *g_watches = nullptr;
+TestEnvironment *g_environment = nullptr;
+
+// Back to a fresh start: every seam and every remembered file failure.
+void resetProcess()
+{
+    Messages::setResponder(nullptr);
+    ProgramPaths::setProgramDir(QString());
+    ProgramPaths::setUserDataDirForTests(QString());
+    Placement::resetForTests();
+    Help::setShellHook(nullptr);
+}
 
 } // namespace
 
+class TestEnvironment::TestColourDialog final : public ColourDialog
+{
+public:
+    explicit TestColourDialog(TestEnvironment &env)
+        : m_env(env)
+    {
+    }
+    std::optional<QColor> choose(const QColor &preset) override
+    {
+        return m_env.chooseColour ? m_env.chooseColour(preset) : std::optional<QColor>(preset);
+    }
+
+private:
+    TestEnvironment &m_env;
+};
+
 TestEnvironment::TestEnvironment()
     : m_watches(std::make_unique<QObject>())
+    , m_colourDialog(std::make_unique<TestColourDialog>(*this))
 {
     g_watches = m_watches.get();
-    ProgramReset::resetForTests();
+    g_environment = this;
+    resetProcess();
+    m_program = std::make_unique<Program>(m_colourDialog.get());
     ProgramPaths::setProgramDir(m_dir.path());
     qApp->setQuitOnLastWindowClosed(false);
     Messages::setResponder([this](const Messages::Call &call) {
@@ -59,8 +92,27 @@ TestEnvironment::~TestEnvironment()
     g_watches = nullptr;
     m_watches.reset();
     TestSupport::closeAllScreens();
+    m_program.reset();
     SoundPlayer::setCommandLog(nullptr);
-    ProgramReset::resetForTests();
+    resetProcess();
+    g_environment = nullptr;
+}
+
+StoredSettings TestEnvironment::settings() const
+{
+    return m_program->settings().values();
+}
+
+void TestEnvironment::setSettings(const StoredSettings &values) const
+{
+    m_program->settings().set(values);
+}
+
+void TestEnvironment::changeSettings(const std::function<void(StoredSettings &)> &change) const
+{
+    StoredSettings values = settings();
+    change(values);
+    setSettings(values);
 }
 
 QString TestEnvironment::path(const QString &relative) const
@@ -100,17 +152,32 @@ void TestEnvironment::writeDefaultFiles() const
 
 namespace TestSupport {
 
+TestEnvironment &environment()
+{
+    Q_ASSERT(g_environment);
+    return *g_environment;
+}
+
+Program &program()
+{
+    return environment().program();
+}
+
+ModeScreen *startProgram(TestEnvironment &env)
+{
+    return env.program().start();
+}
+
 TrainingScreen *openTrainingScreen(TestEnvironment &env, const QStringList &choices, const QByteArray &settings)
 {
     env.writeDefaultFiles();
     env.writeFile(QStringLiteral("Plumeno.config"), settings);
-    ModeScreen::instance()->show();
-    ModeScreen::existing()->m_trainingButton->click();
-    TrainingScreen *form = TrainingScreen::existing();
-    const QList<QComboBox *> boxes{form->m_digitsBox, form->m_termsBox, form->m_intervalBox};
+    env.program().start()->m_trainingButton->click();
+    TrainingScreen *screen = TrainingScreen::existing();
+    const QList<QComboBox *> boxes{screen->m_digitsBox, screen->m_termsBox, screen->m_intervalBox};
     for (int i = 0; i < choices.size(); ++i)
         boxes[i]->setEditText(choices[i]);
-    return form;
+    return screen;
 }
 
 void closeAllScreens()

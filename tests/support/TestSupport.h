@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Messages.h"
+#include "StoredSettings.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,7 +10,12 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class ChallengeScreen;
+class ModeScreen;
+class Program;
+class QColor;
 class QLineEdit;
 class QObject;
 class QWidget;
@@ -24,14 +30,24 @@ inline const QByteArray DefaultScores = "150000\r\n130000\r\n100000\r\n70000\r\n
 
 } // namespace TestSupport
 
-// What every screen test needs: a fresh program directory, the shared state
-// of a fresh start, message boxes answered and recorded, sound commands
-// recorded instead of played.
+// What every screen test needs: a fresh program directory, the program
+// assembled afresh, message boxes answered and recorded, sound commands
+// recorded instead of played, colours chosen by the test.
 class TestEnvironment
 {
 public:
     TestEnvironment();
     ~TestEnvironment();
+
+    Program &program() const { return *m_program; }
+    // The settings in memory, read and changed as the menu commands do.
+    StoredSettings settings() const;
+    void setSettings(const StoredSettings &values) const;
+    void changeSettings(const std::function<void(StoredSettings &)> &change) const;
+
+    // The colour dialog: given the colour it starts on, the colour chosen
+    // (nullopt: cancelled). Unset: the colour it started on.
+    std::function<std::optional<QColor>(const QColor &preset)> chooseColour;
 
     QString dir() const { return m_dir.path(); }
     QString path(const QString &relative) const;
@@ -51,11 +67,22 @@ public:
     void writeDefaultFiles() const; // settings and ranking as a first start leaves them
 
 private:
+    class TestColourDialog;
+
     QTemporaryDir m_dir;
     std::unique_ptr<QObject> m_watches; // dialog watches end with the environment
+    std::unique_ptr<TestColourDialog> m_colourDialog;
+    std::unique_ptr<Program> m_program;
 };
 
 namespace TestSupport {
+
+// The environment of the test under way.
+TestEnvironment &environment();
+Program &program();
+
+// Starts the program on the given files (the defaults) and returns its mode screen.
+ModeScreen *startProgram(TestEnvironment &env);
 
 // Starts the program on the given files (the defaults, with these settings),
 // goes on to the training screen and puts the choices (digits, terms,

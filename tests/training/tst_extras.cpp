@@ -10,7 +10,8 @@
 #include "ReviewDialog.h"
 #include "RoundPlan.h"
 #include "RoundTimer.h"
-#include "SharedState.h"
+#include "FullScreenDisplay.h"
+#include "Program.h"
 #include "TestSupport.h"
 #include "TrainingExtras.h"
 #include "TrainingScreen.h"
@@ -108,7 +109,7 @@ private slots:
         env.writeDefaultFiles();
         const QByteArray settingsBefore = env.readFile("Plumeno.config");
         QVERIFY(QDir(env.dir()).mkdir(TrainingExtras::fileName())); // in the way of the first OK
-        ModeScreen *modes = ModeScreen::instance();
+        ModeScreen *modes = TestSupport::program().start();
         modes->show();
         bool stayedOpen = false;
         whenDialogOpens(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
@@ -132,7 +133,7 @@ private slots:
         const TrainingExtras expected{75, true, 1650, 30, TrainingExtras::Review::AfterWrong, true}; // every field
         QVERIFY(TrainingExtras::load() == expected);
         QCOMPARE(env.readFile("Plumeno.config"), settingsBefore);
-        QVERIFY(!sharedState().SettingsChanged);
+        QVERIFY(!env.program().settings().isChanged());
 
         // キャンセル keeps what was saved; the dialog opens on it.
         whenDialogOpens(QStringLiteral("ExtrasDialog"), [](QWidget *w) {
@@ -170,11 +171,11 @@ private slots:
     {
         TestEnvironment env;
         TrainingScreen *form = openWithExtras(env, {.flashPercent = 60}, {"2", "3", "0.06"});
-        sharedState().MaxDisplayOn = true;
+        env.changeSettings([](StoredSettings &s) { s.fullScreenDisplay = true; });
         QStringList texts;
         env.onSound = [&](const QString &command) {
             if (command.endsWith(u"clock.wav"))
-                texts << sharedState().MaxDisplayText;
+                texts << FullScreenDisplay::instance()->drawnText();
         };
         play(form, 0);
         // Before every number after the first, the gap had emptied the display.
@@ -292,10 +293,9 @@ private slots:
         for (const bool keep : {false, true}) {
             TestEnvironment env;
             env.writeDefaultFiles();
-            sharedState().StartupDone = true;
             // Extras meant for training leave the challenge as it is.
             QVERIFY((TrainingExtras{.flashPercent = 50, .minusPercent = 50, .review = TrainingExtras::Review::Always, .keepHistory = keep}).save());
-            ChallengeScreen *f = ChallengeScreen::instance();
+            ChallengeScreen *f = TestSupport::program().challengeScreen();
             f->show();
             f->m_roundTimer->setInterval(5);
             DisplayLog log(f->m_numberLabel);

@@ -13,13 +13,13 @@
 namespace {
 
 // How many of the eight controls that start, leave or change a round are enabled.
-int enabledControls(TrainingScreen *f)
+int enabledControls(TrainingScreen *screen)
 {
     int n = 0;
-    for (QWidget *w : std::initializer_list<QWidget *>{f->m_digitsBox, f->m_termsBox, f->m_intervalBox, f->m_startButton,
-                                                       f->m_exitButton, f->m_modeButton})
+    for (QWidget *w : std::initializer_list<QWidget *>{screen->m_digitsBox, screen->m_termsBox, screen->m_intervalBox, screen->m_startButton,
+                                                       screen->m_exitButton, screen->m_modeButton})
         n += w->isEnabled() ? 1 : 0;
-    return n + (f->m_settingsMenu->menuAction()->isEnabled() ? 1 : 0) + (f->m_helpMenu->menuAction()->isEnabled() ? 1 : 0);
+    return n + (screen->m_settingsMenu->menuAction()->isEnabled() ? 1 : 0) + (screen->m_helpMenu->menuAction()->isEnabled() ? 1 : 0);
 }
 
 } // namespace
@@ -46,20 +46,20 @@ private slots:
         QFETCH(bool, fullScreen);
         QFETCH(int, wrongBy);
         TestEnvironment env;
-        TrainingScreen *form = TestSupport::openTrainingScreen(
+        TrainingScreen *screen = TestSupport::openTrainingScreen(
             env, {"2", terms, "0.01"}, fullScreen ? "65280\r\n0\r\n#TRUE#\r\n#FALSE#\r\n100\r\n" : TestSupport::DefaultSettings);
-        const auto visible = [form] {
+        const auto visible = [screen] {
             const FullScreenDisplay *display = FullScreenDisplay::existing();
-            return display && display->isVisible() ? display->drawnText() : form->m_numberLabel->text();
+            return display && display->isVisible() ? display->drawnText() : screen->m_numberLabel->text();
         };
         QStringList shown;   // after each tick before the answer
         QStringList onLabel; // on the screen's own label meanwhile
         QStringList atSound; // when each clock sounds: still the number before
-        connect(form->m_roundTimer, &RoundTimer::timeout, this, [&] {
-            if (!form->m_inGame) // the answer tick, seen once the round is over
+        connect(screen->m_roundTimer, &RoundTimer::timeout, this, [&] {
+            if (!screen->m_inGame) // the answer tick, seen once the round is over
                 return;
             shown << visible();
-            onLabel << form->m_numberLabel->text();
+            onLabel << screen->m_numberLabel->text();
         });
         env.onSound = [&](const QString &command) {
             if (command.endsWith(u"clock.wav"))
@@ -68,16 +68,16 @@ private slots:
         int ticksAtAnswer = 0, enabledAtAnswer = -1, sum = 0;
         bool displayOpenAtAnswer = true;
         TestSupport::answerNextDialog([&] {
-            ticksAtAnswer = form->m_tickCount;
-            enabledAtAnswer = form->m_inGame ? enabledControls(form) : -1;
+            ticksAtAnswer = screen->m_tickCount;
+            enabledAtAnswer = screen->m_inGame ? enabledControls(screen) : -1;
             displayOpenAtAnswer = FullScreenDisplay::existing() != nullptr;
             for (const QString &n : shown)
                 sum += n.toInt();
             return QString::number(sum + wrongBy);
         });
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
-        QCOMPARE(form->m_roundTimer->interval(), 10);
-        QTRY_VERIFY_WITH_TIMEOUT(!env.messages.isEmpty() && form->m_startButton->isEnabled(), 10000);
+        QTest::mouseClick(screen->m_startButton, Qt::LeftButton);
+        QCOMPARE(screen->m_roundTimer->interval(), 10);
+        QTRY_VERIFY_WITH_TIMEOUT(!env.messages.isEmpty() && screen->m_startButton->isEnabled(), 10000);
 
         QTEST(ticksAtAnswer, "ticks");
         QCOMPARE(enabledAtAnswer, 0);
@@ -99,19 +99,19 @@ private slots:
         QCOMPARE(env.soundCommands.count("Open " + env.path("SE/clock.wav")), flashes);
         QCOMPARE(env.soundCommands.at(env.soundCommands.size() - 2), "Open " + env.path(wrongBy ? "SE/miss.wav" : "SE/hit.wav"));
         // Ready for the next round, with the same choices.
-        QCOMPARE(enabledControls(form), 8);
-        QVERIFY(!form->m_inGame && !form->m_roundTimer->isActive());
-        QCOMPARE(form->m_roundSum, 0);
-        QCOMPARE(form->m_tickCount, std::int16_t(0));
-        QCOMPARE(form->m_termsBox->currentText(), terms);
+        QCOMPARE(enabledControls(screen), 8);
+        QVERIFY(!screen->m_inGame && !screen->m_roundTimer->isActive());
+        QCOMPARE(screen->m_roundSum, 0);
+        QCOMPARE(screen->m_tickCount, std::int16_t(0));
+        QCOMPARE(screen->m_termsBox->currentText(), terms);
     }
 
     void answerDialogClosedByItsCloseBoxCountsAsZero()
     {
         TestEnvironment env;
-        TrainingScreen *form = TestSupport::openTrainingScreen(env, {"1", "2", "0.01"});
+        TrainingScreen *screen = TestSupport::openTrainingScreen(env, {"1", "2", "0.01"});
         TestSupport::whenDialogOpens(QStringLiteral("AnswerDialog"), [](QWidget *dialog) { TestSupport::userClose(dialog); });
-        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
+        QTest::mouseClick(screen->m_startButton, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(env.messages.size(), 2, 10000);
         QCOMPARE(env.messages[0].text, QStringLiteral("不正解!"));
         QVERIFY(env.messages[1].text.startsWith(u"Ans:"));

@@ -5,7 +5,6 @@
 #include "AnswerDialog.h"
 #include "PictureButton.h"
 #include "RoundTimer.h"
-#include "SharedState.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -66,25 +65,25 @@ void TestTypedInput::comboBoxes()
     QFETCH(QString, text);
     QFETCH(QString, refusal);
     TestEnvironment env;
-    TrainingScreen *form = TestSupport::openTrainingScreen(env);
-    QComboBox *combo = QList<QComboBox *>{form->m_digitsBox, form->m_termsBox, form->m_intervalBox}[box - 1];
+    TrainingScreen *screen = TestSupport::openTrainingScreen(env);
+    QComboBox *combo = QList<QComboBox *>{screen->m_digitsBox, screen->m_termsBox, screen->m_intervalBox}[box - 1];
     combo->lineEdit()->clear();
     TestSupport::enterText(combo->lineEdit(), how, text);
 
-    QTest::mouseClick(form->m_startButton, Qt::LeftButton);
+    QTest::mouseClick(screen->m_startButton, Qt::LeftButton);
     if (!refusal.isEmpty()) {
         QCOMPARE(env.messageTexts(), QStringList{refusal});
         QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
-        QVERIFY(!form->m_inGame && !form->m_roundTimer->isActive() && form->m_startButton->isEnabled());
+        QVERIFY(!screen->m_inGame && !screen->m_roundTimer->isActive() && screen->m_startButton->isEnabled());
         QCOMPARE(combo->currentText(), text.left(32767)); // left for the player to correct
         return;
     }
     QVERIFY(env.messages.isEmpty());
-    QVERIFY(form->m_inGame && form->m_roundTimer->isActive());
-    QTEST(int(form->m_digits), "digits");
-    QTEST(int(form->m_terms), "terms");
-    QTEST(form->m_roundTimer->interval(), "ms");
-    form->m_roundTimer->stop();
+    QVERIFY(screen->m_inGame && screen->m_roundTimer->isActive());
+    QTEST(int(screen->m_digits), "digits");
+    QTEST(int(screen->m_terms), "terms");
+    QTEST(screen->m_roundTimer->interval(), "ms");
+    screen->m_roundTimer->stop();
 }
 
 void TestTypedInput::answerDialog_data()
@@ -120,25 +119,25 @@ void TestTypedInput::answerDialog()
     QFETCH(QString, how);
     QFETCH(QString, text);
     QFETCH(bool, accepted);
+    QFETCH(int, answer);
     TestEnvironment env;
-    sharedState().AnswerValue = -77;
-    AnswerDialog *dialog = AnswerDialog::instance();
-    dialog->show();
-    TestSupport::enterText(dialog->m_answerEdit, how, text);
-    QTest::keyClick(dialog->m_answerEdit, Qt::Key_Escape); // never closes the dialog unanswered
-    QVERIFY(AnswerDialog::existing());
-    QTest::keyClick(dialog->m_answerEdit, Qt::Key_Return);
-    if (accepted) {
-        QVERIFY(env.messages.isEmpty());
-        QVERIFY(!AnswerDialog::existing());
-        QTEST(int(sharedState().AnswerValue), "answer");
-        return;
-    }
-    QCOMPARE(env.messageTexts(), QStringList{"数値を入力してください"});
-    QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
-    QVERIFY(AnswerDialog::existing() && dialog->isVisible());
-    QVERIFY(dialog->m_answerEdit->text().isEmpty());
-    QCOMPARE(sharedState().AnswerValue, -77);
+    bool refusedAndEmptied = false;
+    TestSupport::whenDialogOpens(QStringLiteral("AnswerDialog"), [&](QWidget *dialog) {
+        auto *field = dialog->findChild<QLineEdit *>();
+        TestSupport::enterText(field, how, text);
+        QTest::keyClick(field, Qt::Key_Escape); // never closes the dialog unanswered
+        QVERIFY(dialog->isVisible());
+        QTest::keyClick(field, Qt::Key_Return);
+        if (!dialog->isVisible())
+            return;
+        refusedAndEmptied = field->text().isEmpty();
+        TestSupport::userClose(dialog);
+    });
+    QCOMPARE(AnswerDialog::ask(nullptr), accepted ? std::optional<qint32>(answer) : std::nullopt);
+    QCOMPARE(refusedAndEmptied, !accepted);
+    QCOMPARE(env.messageTexts(), accepted ? QStringList() : QStringList{"数値を入力してください"});
+    if (!accepted)
+        QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
 }
 
 QTEST_MAIN(TestTypedInput)

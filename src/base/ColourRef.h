@@ -5,7 +5,7 @@
 
 // Colours are stored as 0x00BBGGRR references (red in the low byte), the form
 // the settings file keeps them in; the top byte is ignored.
-namespace ColorRef {
+namespace ColourRef {
 
 inline QColor toQColor(std::int32_t ref)
 {
@@ -18,4 +18,4 @@ inline std::int32_t fromQColor(const QColor &c)
     return std::int32_t(c.red()) | (std::int32_t(c.green()) << 8) | (std::int32_t(c.blue()) << 16);
 }
 
-} // namespace ColorRef
+} // namespace ColourRef

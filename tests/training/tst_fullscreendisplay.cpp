@@ -1,14 +1,15 @@
 // The full-screen number display and the measuring of its font size.
+#include "FlashDisplay.h"
 #include "FullScreenDisplay.h"
 #include "ModeScreen.h"
 #include "Placement.h"
-#include "SharedState.h"
+#include "Program.h"
 #include "TestSupport.h"
 
 #include <QScreen>
 #include <QtTest>
 
-class tst_MaxDisplay : public QObject
+class TestFullScreenDisplay : public QObject
 {
     Q_OBJECT
 private slots:
@@ -26,15 +27,14 @@ private slots:
         TestEnvironment env;
         env.writeDefaultFiles();
         Placement::setScreenSizeForTests(screenWidth, 11520);
-        ModeScreen::instance()->show();
-        ModeScreen::existing()->m_maxDisplayAction->trigger();
+        env.program().start()->m_fullScreenDisplayAction->trigger();
 
         QCOMPARE(env.messages.size(), 2);
         QCOMPARE(env.messages[0].text + env.messages[0].title, QStringLiteral("計算中です。計算中"));
         QCOMPARE(env.messages[1].text + env.messages[1].title, QStringLiteral("計算終了です。終了報告"));
         // The largest multiple of ten at which every five-digit number fits
         // the width whole, or the bound; 10 when not even that size fits.
-        const int size = sharedState().MaxFontSize;
+        const int size = env.settings().maxFontSize;
         QVERIFY(size >= 10 && size <= FullScreenDisplay::LargestFontSize && size % 10 == 0);
         FullScreenDisplay *display = FullScreenDisplay::existing();
         QVERIFY(display && !display->isVisible());
@@ -50,25 +50,22 @@ private slots:
         QCOMPARE(size == 10, screenWidth == 300.0);
     }
 
-    void catchCentresEveryNumberInOneSize_data()
+    void drawnCentredInOneSize_data()
     {
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("drawn");
         QTest::newRow("calibrated") << 150 << 150;
         QTest::newRow("never calibrated: the design size") << 0 << int(FullScreenDisplay::DesignFontSize);
     }
-    void catchCentresEveryNumberInOneSize()
+    void drawnCentredInOneSize()
     {
         QFETCH(int, stored);
         TestEnvironment env;
         Placement::setScreenSizeForTests(12000, 9000);
-        SharedState &s = sharedState();
-        s.MaxFontSize = qint16(stored);
         FullScreenDisplay *display = FullScreenDisplay::instance();
         for (const QString &text : {QStringLiteral("7"), QStringLiteral("12345"), QString()}) {
-            s.MaxDisplayText = text;
             display->clearDrawing();
-            display->drawCentred();
+            display->drawCentred(text, stored);
             QTEST(display->fontSize(), "drawn");
             QCOMPARE(display->drawnText(), text);
             QCOMPARE(qRound(display->drawnAt().x() + display->textWidth(text) / 2), 6000);
@@ -78,15 +75,18 @@ private slots:
     void shownOverTheWholeScreenInTheCurrentColours()
     {
         TestEnvironment env;
-        sharedState().ForeColorSetting = 65280;
-        FullScreenDisplay *display = FullScreenDisplay::instance(); // kept hidden, as a calibration leaves it
-        sharedState().ForeColorSetting = 255;
-        display->show();
+        FullScreenDisplay::instance(); // kept hidden in its first colours, as a calibration leaves it
+        StoredSettings settings{.foreColour = 255, .backColour = 0xFF0000, .fullScreenDisplay = true};
+        FlashDisplay::flash(nullptr, 42, settings);
+        FullScreenDisplay *display = FullScreenDisplay::existing();
+        QVERIFY(display->isVisible());
+        QCOMPARE(display->drawnText(), QStringLiteral("42"));
         QCOMPARE(display->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(display->palette().color(QPalette::Window), QColor(0, 0, 255));
         QVERIFY(display->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(display->frameGeometry(), display->screen()->geometry());
     }
 };
 
-QTEST_MAIN(tst_MaxDisplay)
-#include "tst_maxdisplay.moc"
+QTEST_MAIN(TestFullScreenDisplay)
+#include "tst_fullscreendisplay.moc"
