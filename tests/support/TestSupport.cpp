@@ -10,22 +10,17 @@
 #include "ScreenRegistry.h"
 #include "SoundPlayer.h"
 #include "TrainingScreen.h"
-#include "Messages.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QLineEdit>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QInputMethodEvent>
-#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
 
 namespace {
@@ -48,10 +43,7 @@ void resetProcess()
 class TestEnvironment::TestColourDialog final : public ColourDialog
 {
 public:
-    explicit TestColourDialog(TestEnvironment &env)
-        : m_env(env)
-    {
-    }
+    explicit TestColourDialog(TestEnvironment &env) : m_env(env) {}
     std::optional<QColor> choose(const QColor &preset) override
     {
         return m_env.chooseColour ? m_env.chooseColour(preset) : std::optional<QColor>(preset);
@@ -62,8 +54,7 @@ private:
 };
 
 TestEnvironment::TestEnvironment()
-    : m_watches(std::make_unique<QObject>())
-    , m_colourDialog(std::make_unique<TestColourDialog>(*this))
+    : m_watches(std::make_unique<QObject>()), m_colourDialog(std::make_unique<TestColourDialog>(*this))
 {
     g_watches = m_watches.get();
     g_environment = this;
@@ -91,22 +82,18 @@ TestEnvironment::~TestEnvironment()
 {
     g_watches = nullptr;
     m_watches.reset();
-    TestSupport::closeAllScreens();
+    ScreenRegistry::closeAll();
+    // Let the deferred deletions run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
     m_program.reset();
     SoundPlayer::setCommandLog(nullptr);
     resetProcess();
     g_environment = nullptr;
 }
 
-StoredSettings TestEnvironment::settings() const
-{
-    return m_program->settings().values();
-}
-
-void TestEnvironment::setSettings(const StoredSettings &values) const
-{
-    m_program->settings().set(values);
-}
+StoredSettings TestEnvironment::settings() const { return m_program->settings().values(); }
+void TestEnvironment::setSettings(const StoredSettings &values) const { m_program->settings().set(values); }
 
 void TestEnvironment::changeSettings(const std::function<void(StoredSettings &)> &change) const
 {
@@ -115,10 +102,7 @@ void TestEnvironment::changeSettings(const std::function<void(StoredSettings &)>
     setSettings(values);
 }
 
-QString TestEnvironment::path(const QString &relative) const
-{
-    return QDir(m_dir.path()).filePath(relative);
-}
+QString TestEnvironment::path(const QString &relative) const { return QDir(m_dir.path()).filePath(relative); }
 
 QStringList TestEnvironment::messageTexts() const
 {
@@ -132,9 +116,8 @@ void TestEnvironment::writeFile(const QString &relative, const QByteArray &bytes
 {
     QDir().mkpath(QFileInfo(path(relative)).absolutePath());
     QFile f(path(relative));
-    if (!f.open(QIODevice::WriteOnly))
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path(relative)));
-    f.write(bytes);
 }
 
 QByteArray TestEnvironment::readFile(const QString &relative) const
@@ -152,20 +135,10 @@ void TestEnvironment::writeDefaultFiles() const
 
 namespace TestSupport {
 
-TestEnvironment &environment()
-{
-    Q_ASSERT(g_environment);
-    return *g_environment;
-}
-
 Program &program()
 {
-    return environment().program();
-}
-
-ModeScreen *startProgram(TestEnvironment &env)
-{
-    return env.program().start();
+    Q_ASSERT(g_environment);
+    return g_environment->program();
 }
 
 TrainingScreen *openTrainingScreen(TestEnvironment &env, const QStringList &choices, const QByteArray &settings)
@@ -180,24 +153,15 @@ TrainingScreen *openTrainingScreen(TestEnvironment &env, const QStringList &choi
     return screen;
 }
 
-void closeAllScreens()
-{
-    ScreenRegistry::closeAll();
-    // Let the deferred deletions run.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 bool userClose(QWidget *window)
 {
     QPointer<QWidget> guard(window);
     QCloseEvent event;
     QSpontaneKeyEvent::setSpontaneous(&event);
     qApp->notify(window, &event);
-    const bool accepted = event.isAccepted();
-    if (accepted && guard)
+    if (event.isAccepted() && guard)
         guard->close();
-    return accepted;
+    return event.isAccepted();
 }
 
 void whenDialogOpens(const QString &objectName, std::function<void(QWidget *)> act)
@@ -236,9 +200,8 @@ void enterText(QLineEdit *field, const QString &how, const QString &text)
     } else if (how == u"typed") {
         for (qsizetype i = 0; i < text.size();) {
             const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-            const QString character = text.mid(i, len);
             for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, character);
+                QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, text.mid(i, len));
                 QCoreApplication::sendEvent(field, &key);
             }
             i += len;

@@ -12,8 +12,6 @@
 #include <memory>
 #include <optional>
 
-class ChallengeScreen;
-class ModeScreen;
 class Program;
 class QColor;
 class QLineEdit;
@@ -77,21 +75,13 @@ private:
 
 namespace TestSupport {
 
-// The environment of the test under way.
-TestEnvironment &environment();
-Program &program();
-
-// Starts the program on the given files (the defaults) and returns its mode screen.
-ModeScreen *startProgram(TestEnvironment &env);
+Program &program(); // of the environment of the test under way
 
 // Starts the program on the given files (the defaults, with these settings),
 // goes on to the training screen and puts the choices (digits, terms,
 // interval) into its boxes.
 TrainingScreen *openTrainingScreen(TestEnvironment &env, const QStringList &choices = {},
                                    const QByteArray &settings = DefaultSettings);
-
-// Closes every screen and lets Qt delete them.
-void closeAllScreens();
 
 // Delivers a close by the user (the close box) to a window; returns whether
 // the window accepted it, and if so closes it as the window system would.
