@@ -1,17 +1,14 @@
 #include "ChallengeScreen.h"
-#include "Messages.h"
 #include "ModeScreen.h"
 #include "PictureButton.h"
 #include "Placement.h"
 #include "ProgramPaths.h"
 #include "ScreenRegistry.h"
 #include "Program.h"
-#include "SettingsStore.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QDir>
 #include <QTest>
 

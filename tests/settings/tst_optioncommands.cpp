@@ -1,6 +1,5 @@
 // The settings menu of the main screens, driven through the real menus.
 #include "ColourRef.h"
-#include "Messages.h"
 #include "PictureButton.h"
 #include "Program.h"
 #include "QtColourDialog.h"

@@ -183,11 +183,6 @@ void answerDialog(QWidget *dialog, const QString &text)
     QTest::keyClick(field, Qt::Key_Return);
 }
 
-void answerNextDialog(const QString &text)
-{
-    answerNextDialog(std::function<QString()>([text] { return text; }));
-}
-
 void answerNextDialog(std::function<QString()> text)
 {
     whenDialogOpens(QString(), [text](QWidget *dialog) { answerDialog(dialog, text()); });

@@ -3,9 +3,6 @@
 #include "Messages.h"
 #include "StoredSettings.h"
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
@@ -94,9 +91,8 @@ void whenDialogOpens(const QString &objectName, std::function<void(QWidget *)> a
 // Replaces the text of a dialog's field by typing, then presses Enter.
 void answerDialog(QWidget *dialog, const QString &text);
 
-// Answers the next modal dialog (AnswerDialog, NameDialog) by typing text and Enter.
-void answerNextDialog(const QString &text);
-// The same, with the text worked out when the dialog has opened.
+// Answers the next modal dialog (AnswerDialog, NameDialog) by typing text,
+// worked out when the dialog has opened, and Enter.
 void answerNextDialog(std::function<QString()> text);
 
 // The modal dialog open now, or nullptr.
