@@ -42,5 +42,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ChallengeRules)
+QTEST_GUILESS_MAIN(TestChallengeRules)
 #include "tst_challengerules.moc"

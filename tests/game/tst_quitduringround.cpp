@@ -20,83 +20,80 @@ class TestQuitDuringRound : public QObject
 {
     Q_OBJECT
 private slots:
-    void roundStopsBeforeTheSaveQuestion_data();
-    void roundStopsBeforeTheSaveQuestion();
-};
-
-void TestQuitDuringRound::roundStopsBeforeTheSaveQuestion_data()
-{
-    QTest::addColumn<bool>("challenge");
-    QTest::newRow("training") << false;
-    QTest::newRow("challenge") << true;
-}
-
-void TestQuitDuringRound::roundStopsBeforeTheSaveQuestion()
-{
-    QFETCH(bool, challenge);
-    TestEnvironment env;
-    env.writeDefaultFiles();
-    const QByteArray names = env.readFile("DATA/Data1.data"), scores = env.readFile("DATA/Data2.data");
-
-    GameScreen *screen = nullptr;
-    PictureButton *start = nullptr;
-    if (challenge) {
-        auto *challengeScreen = env.program().challengeScreen();
-        start = challengeScreen->m_startButton;
-        screen = challengeScreen;
-    } else {
-        auto *trainingScreen = env.program().trainingScreen();
-        trainingScreen->m_digitsBox->setEditText("1");
-        trainingScreen->m_termsBox->setEditText("15");
-        trainingScreen->m_intervalBox->setEditText("0.05");
-        start = trainingScreen->m_startButton;
-        screen = trainingScreen;
+    void roundStopsBeforeTheSaveQuestion_data()
+    {
+        QTest::addColumn<bool>("challenge");
+        QTest::newRow("training") << false;
+        QTest::newRow("challenge") << true;
     }
-    screen->show();
-    env.program().settings().markChanged(); // so that quitting asks to save
 
-    // Any dialog of the round that opens all the same is answered (wrongly),
-    // so that the fault shows as a failure rather than a wait.
-    int dialogsOpened = 0;
-    for (int i = 0; i < 2; ++i)
-        TestSupport::answerNextDialog([&] { ++dialogsOpened; return QStringLiteral("1"); });
+    void roundStopsBeforeTheSaveQuestion()
+    {
+        QFETCH(bool, challenge);
+        TestEnvironment env;
+        env.writeDefaultFiles();
+        const QByteArray names = env.readFile("DATA/Data1.data"), scores = env.readFile("DATA/Data2.data");
 
-    bool stoppedUnderSaveQuestion = false;
-    qsizetype soundsAtYes = -1;
-    QPointer<GameScreen> guard(screen);
-    env.answers = {Messages::Answer::Yes, Messages::Answer::No};
-    env.onMessage = [&](const Messages::Call &call) {
-        if (call.text == u"ゲーム中です。終了しますか？") {
-            QVERIFY(screen->m_roundTimer->isActive()); // the round is under way
-            soundsAtYes = env.soundCommands.size();
+        GameScreen *screen = nullptr;
+        PictureButton *start = nullptr;
+        if (challenge) {
+            auto *challengeScreen = env.program().challengeScreen();
+            start = challengeScreen->m_startButton;
+            screen = challengeScreen;
+        } else {
+            auto *trainingScreen = env.program().trainingScreen();
+            trainingScreen->m_digitsBox->setEditText("1");
+            trainingScreen->m_termsBox->setEditText("15");
+            trainingScreen->m_intervalBox->setEditText("0.05");
+            start = trainingScreen->m_startButton;
+            screen = trainingScreen;
         }
-        if (call.text != u"設定が変更されています。保存しますか？" || !guard)
-            return;
-        // The player takes a moment over the save question; the round, at
-        // 20 ms a tick, would have run on to its end meanwhile.
-        const int ticks = screen->m_tickCount;
-        QTest::qWait(300);
-        stoppedUnderSaveQuestion = !screen->m_roundTimer->isActive() && screen->m_tickCount == ticks
-                                   && !TestSupport::openDialog();
-    };
-    QTest::mouseClick(start, Qt::LeftButton);
-    screen->m_roundTimer->setInterval(20);
-    QVERIFY(screen->m_roundTimer->isActive());
-    QVERIFY(TestSupport::userClose(screen));
-    QTest::qWait(100); // anything left queued would run now
+        screen->show();
+        env.program().settings().markChanged(); // so that quitting asks to save
 
-    QVERIFY(stoppedUnderSaveQuestion);
-    QCOMPARE(dialogsOpened, 0);
-    QCOMPARE(env.messageTexts(), (QStringList{"ゲーム中です。終了しますか？", "設定が変更されています。保存しますか？",
-                                              "保存しませんでした。"}));
-    // After the Yes, the sound player was only closed.
-    QVERIFY(soundsAtYes >= 0);
-    QCOMPARE(env.soundCommands.mid(soundsAtYes), QStringList{"Close"});
-    QVERIFY(!guard);
-    QCOMPARE(env.readFile("DATA/Data1.data"), names);
-    QCOMPARE(env.readFile("DATA/Data2.data"), scores);
-    QVERIFY(!TestSupport::openDialog());
-}
+        // Any dialog of the round that opens all the same is answered (wrongly),
+        // so that the fault shows as a failure rather than a wait.
+        int dialogsOpened = 0;
+        for (int i = 0; i < 2; ++i)
+            TestSupport::answerNextDialog([&] { ++dialogsOpened; return QStringLiteral("1"); });
+
+        bool stoppedUnderSaveQuestion = false;
+        qsizetype soundsAtYes = -1;
+        QPointer<GameScreen> guard(screen);
+        env.answers = {Messages::Answer::Yes, Messages::Answer::No};
+        env.onMessage = [&](const Messages::Call &call) {
+            if (call.text == u"ゲーム中です。終了しますか？") {
+                QVERIFY(screen->m_roundTimer->isActive()); // the round is under way
+                soundsAtYes = env.soundCommands.size();
+            }
+            if (call.text != u"設定が変更されています。保存しますか？" || !guard)
+                return;
+            // The player takes a moment over the save question; the round, at
+            // 20 ms a tick, would have run on to its end meanwhile.
+            const int ticks = screen->m_tickCount;
+            QTest::qWait(300);
+            stoppedUnderSaveQuestion = !screen->m_roundTimer->isActive() && screen->m_tickCount == ticks
+                                       && !TestSupport::openDialog();
+        };
+        QTest::mouseClick(start, Qt::LeftButton);
+        screen->m_roundTimer->setInterval(20);
+        QVERIFY(screen->m_roundTimer->isActive());
+        QVERIFY(TestSupport::userClose(screen));
+        QTest::qWait(100); // anything left queued would run now
+
+        QVERIFY(stoppedUnderSaveQuestion);
+        QCOMPARE(dialogsOpened, 0);
+        QCOMPARE(env.messageTexts(), (QStringList{"ゲーム中です。終了しますか？", "設定が変更されています。保存しますか？",
+                                                  "保存しませんでした。"}));
+        // After the Yes, the sound player was only closed.
+        QVERIFY(soundsAtYes >= 0);
+        QCOMPARE(env.soundCommands.mid(soundsAtYes), QStringList{"Close"});
+        QVERIFY(!guard);
+        QCOMPARE(env.readFile("DATA/Data1.data"), names);
+        QCOMPARE(env.readFile("DATA/Data2.data"), scores);
+        QVERIFY(!TestSupport::openDialog());
+    }
+};
 
 QTEST_MAIN(TestQuitDuringRound)
 #include "tst_quitduringround.moc"

@@ -3,6 +3,7 @@
 // settings and says at most once what it did; a value it cannot read takes
 // its default.
 #include "ModeScreen.h"
+#include "Program.h"
 #include "SettingsFile.h"
 #include "TestSupport.h"
 
