@@ -5,6 +5,7 @@
 #include "ChallengeScreen.h"
 #include "PictureButton.h"
 #include "Program.h"
+#include "ScreenRegistry.h"
 #include "SoundPluginLoader.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
@@ -84,7 +85,9 @@ private slots:
         QVERIFY(!missing.isLoaded());
         QCOMPARE(missing.loadAttempts(), 1); // tried once, not at every sound
         QVERIFY(m_env->messages.isEmpty());
-        TestSupport::closeAllScreens(); // before the program they belong to
+        // The screens go before the program they belong to.
+        ScreenRegistry::closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void soundSwitchedOnLoadsThePluginOnce()

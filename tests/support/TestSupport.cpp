@@ -9,22 +9,17 @@
 #include "ProgramPaths.h"
 #include "ScreenRegistry.h"
 #include "TrainingScreen.h"
-#include "Messages.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QLineEdit>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QInputMethodEvent>
-#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
 
 namespace {
@@ -47,10 +42,7 @@ void resetProcess()
 class TestEnvironment::TestColourDialog final : public ColourDialog
 {
 public:
-    explicit TestColourDialog(TestEnvironment &env)
-        : m_env(env)
-    {
-    }
+    explicit TestColourDialog(TestEnvironment &env) : m_env(env) {}
     std::optional<QColor> choose(const QColor &preset) override
     {
         return m_env.chooseColour ? m_env.chooseColour(preset) : std::optional<QColor>(preset);
@@ -84,21 +76,17 @@ TestEnvironment::~TestEnvironment()
 {
     g_watches = nullptr;
     m_watches.reset();
-    TestSupport::closeAllScreens();
+    ScreenRegistry::closeAll();
+    // Let the deferred deletions run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
     m_program.reset();
     resetProcess();
     g_environment = nullptr;
 }
 
-StoredSettings TestEnvironment::settings() const
-{
-    return m_program->settings().values();
-}
-
-void TestEnvironment::setSettings(const StoredSettings &values) const
-{
-    m_program->settings().set(values);
-}
+StoredSettings TestEnvironment::settings() const { return m_program->settings().values(); }
+void TestEnvironment::setSettings(const StoredSettings &values) const { m_program->settings().set(values); }
 
 void TestEnvironment::changeSettings(const std::function<void(StoredSettings &)> &change) const
 {
@@ -107,10 +95,7 @@ void TestEnvironment::changeSettings(const std::function<void(StoredSettings &)>
     setSettings(values);
 }
 
-QString TestEnvironment::path(const QString &relative) const
-{
-    return QDir(m_dir.path()).filePath(relative);
-}
+QString TestEnvironment::path(const QString &relative) const { return QDir(m_dir.path()).filePath(relative); }
 
 QStringList TestEnvironment::messageTexts() const
 {
@@ -124,9 +109,8 @@ void TestEnvironment::writeFile(const QString &relative, const QByteArray &bytes
 {
     QDir().mkpath(QFileInfo(path(relative)).absolutePath());
     QFile f(path(relative));
-    if (!f.open(QIODevice::WriteOnly))
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path(relative)));
-    f.write(bytes);
 }
 
 QByteArray TestEnvironment::readFile(const QString &relative) const
@@ -144,20 +128,10 @@ void TestEnvironment::writeDefaultFiles() const
 
 namespace TestSupport {
 
-TestEnvironment &environment()
-{
-    Q_ASSERT(g_environment);
-    return *g_environment;
-}
-
 Program &program()
 {
-    return environment().program();
-}
-
-ModeScreen *startProgram(TestEnvironment &env)
-{
-    return env.program().start();
+    Q_ASSERT(g_environment);
+    return g_environment->program();
 }
 
 TrainingScreen *openTrainingScreen(TestEnvironment &env, const QStringList &choices, const QByteArray &settings)
@@ -172,24 +146,15 @@ TrainingScreen *openTrainingScreen(TestEnvironment &env, const QStringList &choi
     return screen;
 }
 
-void closeAllScreens()
-{
-    ScreenRegistry::closeAll();
-    // Let the deferred deletions run.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 bool userClose(QWidget *window)
 {
     QPointer<QWidget> guard(window);
     QCloseEvent event;
     QSpontaneKeyEvent::setSpontaneous(&event);
     qApp->notify(window, &event);
-    const bool accepted = event.isAccepted();
-    if (accepted && guard)
+    if (event.isAccepted() && guard)
         guard->close();
-    return accepted;
+    return event.isAccepted();
 }
 
 void whenDialogOpens(const QString &objectName, std::function<void(QWidget *)> act)
@@ -211,11 +176,6 @@ void answerDialog(QWidget *dialog, const QString &text)
     QTest::keyClick(field, Qt::Key_Return);
 }
 
-void answerNextDialog(const QString &text)
-{
-    answerNextDialog(std::function<QString()>([text] { return text; }));
-}
-
 void answerNextDialog(std::function<QString()> text)
 {
     whenDialogOpens(QString(), [text](QWidget *dialog) { answerDialog(dialog, text()); });
@@ -228,9 +188,8 @@ void enterText(QLineEdit *field, const QString &how, const QString &text)
     } else if (how == u"typed") {
         for (qsizetype i = 0; i < text.size();) {
             const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-            const QString character = text.mid(i, len);
             for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, character);
+                QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, text.mid(i, len));
                 QCoreApplication::sendEvent(field, &key);
             }
             i += len;

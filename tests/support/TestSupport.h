@@ -4,17 +4,12 @@
 #include "RecordingSound.h"
 #include "StoredSettings.h"
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <optional>
 
-class ChallengeScreen;
-class ModeScreen;
 class Program;
 class QColor;
 class QLineEdit;
@@ -78,21 +73,13 @@ private:
 
 namespace TestSupport {
 
-// The environment of the test under way.
-TestEnvironment &environment();
-Program &program();
-
-// Starts the program on the given files (the defaults) and returns its mode screen.
-ModeScreen *startProgram(TestEnvironment &env);
+Program &program(); // of the environment of the test under way
 
 // Starts the program on the given files (the defaults, with these settings),
 // goes on to the training screen and puts the choices (digits, terms,
 // interval) into its boxes.
 TrainingScreen *openTrainingScreen(TestEnvironment &env, const QStringList &choices = {},
                                    const QByteArray &settings = DefaultSettings);
-
-// Closes every screen and lets Qt delete them.
-void closeAllScreens();
 
 // Delivers a close by the user (the close box) to a window; returns whether
 // the window accepted it, and if so closes it as the window system would.
@@ -105,9 +92,8 @@ void whenDialogOpens(const QString &objectName, std::function<void(QWidget *)> a
 // Replaces the text of a dialog's field by typing, then presses Enter.
 void answerDialog(QWidget *dialog, const QString &text);
 
-// Answers the next modal dialog (AnswerDialog, NameDialog) by typing text and Enter.
-void answerNextDialog(const QString &text);
-// The same, with the text worked out when the dialog has opened.
+// Answers the next modal dialog (AnswerDialog, NameDialog) by typing text,
+// worked out when the dialog has opened, and Enter.
 void answerNextDialog(std::function<QString()> text);
 
 // The modal dialog open now, or nullptr.

@@ -50,41 +50,21 @@ private slots:
         QCOMPARE(size == 10, screenWidth == 300.0);
     }
 
-    void drawnCentredInOneSize_data()
+    void shownOverTheWholeScreenCentredInOneSize()
     {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("drawn");
-        QTest::newRow("calibrated") << 150 << 150;
-        QTest::newRow("never calibrated: the design size") << 0 << int(FullScreenDisplay::DesignFontSize);
-    }
-    void drawnCentredInOneSize()
-    {
-        QFETCH(int, stored);
         TestEnvironment env;
         Placement::setScreenSizeForTests(12000, 9000);
-        FullScreenDisplay *display = FullScreenDisplay::instance();
-        for (const QString &text : {QStringLiteral("7"), QStringLiteral("12345"), QString()}) {
-            display->clearDrawing();
-            display->drawCentred(text, stored);
-            QTEST(display->fontSize(), "drawn");
-            QCOMPARE(display->drawnText(), text);
-            QCOMPARE(qRound(display->drawnAt().x() + display->textWidth(text) / 2), 6000);
-        }
-    }
-
-    void shownOverTheWholeScreenInTheCurrentColours()
-    {
-        TestEnvironment env;
         FullScreenDisplay::instance(); // kept hidden in its first colours, as a calibration leaves it
-        StoredSettings settings{.foreColour = 255, .backColour = 0xFF0000, .fullScreenDisplay = true};
-        FlashDisplay::flash(nullptr, 42, settings);
-        FullScreenDisplay *display = FullScreenDisplay::existing();
-        QVERIFY(display->isVisible());
-        QCOMPARE(display->drawnText(), QStringLiteral("42"));
-        QCOMPARE(display->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(display->palette().color(QPalette::Window), QColor(0, 0, 255));
-        QVERIFY(display->windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(display->frameGeometry(), display->screen()->geometry());
+        for (const std::int16_t stored : {150, 0}) { // 0: never calibrated, the design size
+            FlashDisplay::flash(nullptr, 12345 + stored, {.foreColour = 255, .backColour = 0xFF0000, .fullScreenDisplay = true, .maxFontSize = stored});
+            FullScreenDisplay *display = FullScreenDisplay::existing();
+            QVERIFY(display->isVisible() && (display->windowFlags() & Qt::FramelessWindowHint));
+            QCOMPARE(display->drawnText(), QString::number(12345 + stored));
+            QCOMPARE(display->fontSize(), stored ? stored : int(FullScreenDisplay::DesignFontSize));
+            QCOMPARE(qRound(display->drawnAt().x() + display->textWidth(display->drawnText()) / 2), 6000);
+            QVERIFY(display->palette().color(QPalette::WindowText) == QColor(255, 0, 0) && display->palette().color(QPalette::Window) == QColor(0, 0, 255));
+            QCOMPARE(display->frameGeometry(), display->screen()->geometry());
+        }
     }
 };
 

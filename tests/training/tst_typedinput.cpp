@@ -25,13 +25,7 @@ class TestTypedInput : public QObject
 {
     Q_OBJECT
 private slots:
-    void comboBoxes_data();
-    void comboBoxes();
-    void answerDialog_data();
-    void answerDialog();
-};
-
-void TestTypedInput::comboBoxes_data()
+void comboBoxes_data()
 {
     QTest::addColumn<int>("box"); // 1 digits, 2 terms, 3 interval
     QTest::addColumn<QString>("how");
@@ -42,7 +36,6 @@ void TestTypedInput::comboBoxes_data()
     QTest::addColumn<int>("ms");
     const QString nines(400, u'9');
     QTest::newRow("full-width digit from an input method") << 1 << "ime" << "３" << "" << 3 << 1 << 1000;
-    QTest::newRow("full-width digit typed") << 1 << "typed" << "４" << "" << 4 << 1 << 1000;
     QTest::newRow("ideographic space before") << 1 << "ime" << "\u30005" << "" << 5 << 1 << 1000;
     QTest::newRow("pasted with its line break") << 1 << "paste" << "2\n" << "" << 2 << 1 << 1000;
     QTest::newRow("control character before the digit") << 1 << "paste" << "\x01" "3" << DigitsRefusal << 0 << 0 << 0;
@@ -58,7 +51,7 @@ void TestTypedInput::comboBoxes_data()
     QTest::newRow("400 digits of seconds") << 3 << "paste" << nines << TooLong << 0 << 0 << 0;
 }
 
-void TestTypedInput::comboBoxes()
+void comboBoxes()
 {
     QFETCH(int, box);
     QFETCH(QString, how);
@@ -72,33 +65,27 @@ void TestTypedInput::comboBoxes()
 
     QTest::mouseClick(screen->m_startButton, Qt::LeftButton);
     if (!refusal.isEmpty()) {
-        QCOMPARE(env.messageTexts(), QStringList{refusal});
-        QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
+        QCOMPARE(env.messages.value(0).title + env.messageTexts().join(u'|'), "確認" + refusal);
         QVERIFY(!screen->m_inGame && !screen->m_roundTimer->isActive() && screen->m_startButton->isEnabled());
         QCOMPARE(combo->currentText(), text.left(32767)); // left for the player to correct
         return;
     }
-    QVERIFY(env.messages.isEmpty());
-    QVERIFY(screen->m_inGame && screen->m_roundTimer->isActive());
+    QVERIFY(env.messages.isEmpty() && screen->m_inGame && screen->m_roundTimer->isActive());
     QTEST(int(screen->m_digits), "digits");
     QTEST(int(screen->m_terms), "terms");
     QTEST(screen->m_roundTimer->interval(), "ms");
     screen->m_roundTimer->stop();
 }
 
-void TestTypedInput::answerDialog_data()
+void answerDialog_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<int>("answer");
-    QTest::newRow("plain") << "keys" << "1234" << true << 1234;
-    QTest::newRow("lower-case letter keys dropped") << "keys" << "1a2b3" << true << 123;
     QTest::newRow("z dropped too") << "keys" << "1z2" << true << 12;
-    QTest::newRow("lower-case e key dropped") << "keys" << "1e3" << true << 13;
+    QTest::newRow("lower-case a and e keys dropped") << "keys" << "1a1e3" << true << 113;
     QTest::newRow("pasted lower-case exponent") << "paste" << "2.5e1" << true << 25;
-    QTest::newRow("half to even") << "keys" << "12.5" << true << 12;
-    QTest::newRow("negative") << "keys" << "-5" << true << -5;
     QTest::newRow("full-width digits from an input method") << "ime" << "１２３" << true << 123;
     QTest::newRow("full-width minus and point") << "ime" << "－１２．５" << true << -12;
     QTest::newRow("minus sign U+2212") << "ime" << "\u22125" << true << -5;
@@ -114,7 +101,7 @@ void TestTypedInput::answerDialog_data()
     QTest::newRow("400 digits") << "paste" << QString(400, u'9') << false << 0;
 }
 
-void TestTypedInput::answerDialog()
+void answerDialog()
 {
     QFETCH(QString, how);
     QFETCH(QString, text);
@@ -135,10 +122,9 @@ void TestTypedInput::answerDialog()
     });
     QCOMPARE(AnswerDialog::ask(nullptr), accepted ? std::optional<qint32>(answer) : std::nullopt);
     QCOMPARE(refusedAndEmptied, !accepted);
-    QCOMPARE(env.messageTexts(), accepted ? QStringList() : QStringList{"数値を入力してください"});
-    if (!accepted)
-        QCOMPARE(env.messages[0].title, QStringLiteral("確認"));
+    QCOMPARE(env.messages.value(0).title + env.messageTexts().join(u'|'), accepted ? "" : "確認数値を入力してください");
 }
+};
 
 QTEST_MAIN(TestTypedInput)
 #include "tst_typedinput.moc"
