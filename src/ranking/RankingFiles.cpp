@@ -1,13 +1,12 @@
 #include "RankingFiles.h"
 
+#include "Cp932.h"
 #include "ProgramPaths.h"
 #include "SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace RankingFiles {
 
@@ -35,21 +34,17 @@ QString scoresPath()
 
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder("CP932");
-    return decoder(bytes);
+    return Cp932::decode(bytes);
 }
 
 QByteArray encode(const QString &text)
 {
-    QStringEncoder encoder("CP932");
-    return encoder(text);
+    return Cp932::encode(text);
 }
 
 bool encodable(const QString &text)
 {
-    QStringEncoder encoder("CP932", QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder(text);
-    return !encoder.hasError() && decode(bytes) == text;
+    return Cp932::encodable(text);
 }
 
 namespace {
@@ -81,15 +76,6 @@ QList<Line> splitLines(const QByteArray &bytes)
     return lines;
 }
 
-std::optional<QString> decodeStrictly(const QByteArray &bytes)
-{
-    QStringDecoder decoder("CP932", QStringConverter::Flag::Stateless);
-    QString text = decoder(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
-}
-
 } // namespace
 
 Reading readRows(const QByteArray &bytes, bool cut)
@@ -99,7 +85,7 @@ Reading readRows(const QByteArray &bytes, bool cut)
     for (int i = 0; i < Rows; ++i) {
         std::optional<QString> text;
         if (i < lines.size() && (lines[i].ended || !cut))
-            text = decodeStrictly(lines[i].bytes);
+            text = Cp932::decodeStrictly(lines[i].bytes);
         if (!text)
             ++reading.unreadable;
         reading.rows.append(text.value_or(QString()));

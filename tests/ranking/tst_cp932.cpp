@@ -1,0 +1,51 @@
+#include "Cp932.h"
+
+#include <QStringDecoder>
+#include <QTest>
+
+using Cp932::Backend;
+
+// The game's own code page 932 table, for Qt builds without the converter,
+// must read and write exactly as the converter does.
+class TestCp932 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void decodesEveryByteAndPairAsTheConverter()
+    {
+        QVERIFY(QStringDecoder("CP932").isValid());
+        for (int first = 0; first < 256; ++first) {
+            for (int second = -1; second < 256; ++second) {
+                QByteArray bytes(1, char(first));
+                if (second >= 0)
+                    bytes += char(second);
+                QCOMPARE(Cp932::decode(bytes, Backend::Table), Cp932::decode(bytes, Backend::Qt));
+                QCOMPARE(Cp932::decodeStrictly(bytes, Backend::Table), Cp932::decodeStrictly(bytes, Backend::Qt));
+            }
+        }
+    }
+
+    void encodesEveryCodePointAsTheConverter()
+    {
+        for (char32_t c = 0; c < 0x110000; ++c) {
+            // A lone surrogate too, before a character and at the end.
+            const QString text = c < 0x10000 ? QString(QChar(c)) + u'A' + QChar(c) : QString::fromUcs4(&c, 1);
+            QCOMPARE(Cp932::encode(text, Backend::Table), Cp932::encode(text, Backend::Qt));
+            QCOMPARE(Cp932::encodable(text, Backend::Table), Cp932::encodable(text, Backend::Qt));
+        }
+    }
+
+    void mixedTextAsTheConverter()
+    {
+        const QByteArray names = Cp932::encode(QStringLiteral("山田ﾀﾛｳ Taro ①髙﨑 ～"), Backend::Qt);
+        for (const QByteArray &bytes : {names, names + "\x81", QByteArray("\x88\x0A\x81\x7F\xFF\xA0\x85\x40") + names})
+            QCOMPARE(Cp932::decode(bytes, Backend::Table), Cp932::decode(bytes, Backend::Qt));
+        const QString text = Cp932::decode(names, Backend::Qt) + QStringLiteral("€😀\u00AD\uFEFFé");
+        QCOMPARE(Cp932::encode(text, Backend::Table), Cp932::encode(text, Backend::Qt));
+        QVERIFY(Cp932::encodable(Cp932::decode(names, Backend::Qt), Backend::Table));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCp932)
+#include "tst_cp932.moc"
