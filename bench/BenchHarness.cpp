@@ -1,9 +1,9 @@
 #include "BenchHarness.h"
 
 #include "Messages.h"
-#include "ProgramPaths.h"
 #include "Placement.h"
 #include "Program.h"
+#include "ProgramPaths.h"
 #include "RankingFiles.h"
 #include "ScreenRegistry.h"
 #include "SettingsStore.h"
@@ -20,8 +20,7 @@ class DialogWatcher : public QObject
 public:
     explicit DialogWatcher(BenchHarness *h)
         : m_h(h)
-    {
-    }
+    {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -79,12 +78,11 @@ BenchHarness::~BenchHarness()
 
 BusyCore::BusyCore()
     : m_thread([this] {
-          volatile std::uint64_t x = 0;
-          while (!m_stop.load(std::memory_order_relaxed))
-              x = x + 1;
-      })
-{
-}
+        volatile std::uint64_t x = 0;
+        while (!m_stop.load(std::memory_order_relaxed))
+            x = x + 1;
+    })
+{}
 
 BusyCore::~BusyCore()
 {

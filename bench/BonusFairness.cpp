@@ -1,9 +1,9 @@
 #include "BonusFairness.h"
 
 #include "BenchHarness.h"
-#include "Program.h"
 #include "ChallengeScreen.h"
 #include "PictureButton.h"
+#include "Program.h"
 #include "RoundTimer.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@ struct BonusFigures
 {
     int bonusLeft = 0;
     int countdownTicks = 0; // how many 100 ms ticks actually arrived
-    double openMs = 0;      // how long the dialog really was open
+    double openMs = 0; // how long the dialog really was open
 };
 
 BonusFigures measureBonusAtLevel10(int holdMs, bool busyEventLoop);

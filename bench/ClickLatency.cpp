@@ -24,9 +24,9 @@ public:
         m_server.setProcessEnvironment(env);
         m_server.setProcessChannelMode(QProcess::MergedChannels);
         m_server.start(program, {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                                 QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-level=error"),
-                                 QStringLiteral("-L"), QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket(),
-                                 QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=plumeno_bench rate=48000 channels=1")});
+                                 QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-level=error"), QStringLiteral("-L"),
+                                 QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket(), QStringLiteral("-L"),
+                                 QStringLiteral("module-null-sink sink_name=plumeno_bench rate=48000 channels=1")});
         m_server.waitForStarted(5000);
         for (int i = 0; i < 100 && m_server.state() == QProcess::Running && !QFileInfo::exists(socket()); ++i)
             QThread::msleep(50);
@@ -76,8 +76,7 @@ void printClickLatency(QTextStream &out, int flashes)
     env.insert(QStringLiteral("PULSE_SINK"), QStringLiteral("plumeno_bench"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("click_latency")),
-                {parec, QString::number(flashes)});
+    child.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("click_latency")), {parec, QString::number(flashes)});
     if (!child.waitForFinished(600000))
         child.kill();
     out << child.readAllStandardOutput();

@@ -1,10 +1,10 @@
 #include "ExtrasBench.h"
 
 #include "BenchHarness.h"
-#include "Program.h"
 #include "HistoryFile.h"
 #include "HistoryWindow.h"
 #include "PictureButton.h"
+#include "Program.h"
 #include "RoundPlan.h"
 #include "Stats.h"
 #include "TrainingExtras.h"
@@ -161,10 +161,11 @@ void printHistoryLoad(QTextStream &out, int rounds)
     };
     const Cost first = measure(open);
     const Cost again = measure(open);
-    const auto cost = [](const Cost &c) {
-        return QStringLiteral("%1 ms (CPU %2 ms)").arg(c.wallMs, 0, 'f', 1).arg(c.cpuMs, 0, 'f', 1);
-    };
-    out << QStringLiteral("  history of %1 rounds (%2 MB): read %3\n").arg(records).arg(double(bytes.size()) / 1e6, 0, 'f', 1).arg(cost(read));
+    const auto cost = [](const Cost &c) { return QStringLiteral("%1 ms (CPU %2 ms)").arg(c.wallMs, 0, 'f', 1).arg(c.cpuMs, 0, 'f', 1); };
+    out << QStringLiteral("  history of %1 rounds (%2 MB): read %3\n")
+               .arg(records)
+               .arg(double(bytes.size()) / 1e6, 0, 'f', 1)
+               .arg(cost(read));
     out << QStringLiteral("    history window read, built and painted: first %1, again %2\n").arg(cost(first), cost(again));
 }
 
@@ -182,8 +183,7 @@ void runExtrasBench(bool quick, QTextStream &out)
                    .arg(percent)
                    .arg(rounds)
                    .arg(Stats::of(t.gapPaintMs).format());
-        out << QStringLiteral("                                        number onset painted  %1\n")
-                   .arg(Stats::of(t.flashPaintMs).format());
+        out << QStringLiteral("                                        number onset painted  %1\n").arg(Stats::of(t.flashPaintMs).format());
         out.flush();
     }
     printHistoryLoad(out, 100000);

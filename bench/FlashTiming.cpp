@@ -6,8 +6,8 @@
 #include "PictureButton.h"
 #include "Program.h"
 #include "RoundTimer.h"
-#include "WavePlayerFactory.h"
 #include "TrainingScreen.h"
+#include "WavePlayerFactory.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -98,7 +98,9 @@ public:
         struct Player : WavePlayer
         {
             RoundWatch *watch;
-            explicit Player(RoundWatch *w) : watch(w) {}
+            explicit Player(RoundWatch *w)
+                : watch(w)
+            {}
             void play(const QString &fileName) override
             {
                 if (fileName.endsWith(u"clock.wav"))
@@ -132,10 +134,7 @@ public:
     int flashesSoFar() const { return int(m_times.setErrorMs.size()); }
 
 private:
-    double errorMs(qint64 ns, int flash) const
-    {
-        return (double(ns - m_startNs) - double(flash) * m_intervalMs * 1e6) / 1e6;
-    }
+    double errorMs(qint64 ns, int flash) const { return (double(ns - m_startNs) - double(flash) * m_intervalMs * 1e6) / 1e6; }
 
     GameScreen *m_screen;
     QLabel *m_display;

@@ -1,9 +1,9 @@
 #include "Soak.h"
 
 #include "BenchHarness.h"
-#include "Program.h"
 #include "ChallengeScreen.h"
 #include "PictureButton.h"
+#include "Program.h"
 #include "RankingFiles.h"
 #include "RoundTimer.h"
 #include "TrainingScreen.h"
@@ -122,8 +122,9 @@ Phase playTraining(int warmUp, int rounds)
     screen->m_intervalBox->setEditText(QStringLiteral("0.001"));
     harness.answer = [&](const QString &) { return QString::number(screen->m_roundSum); };
     countVerdicts(harness, phase);
-    measure(phase, warmUp, rounds, [&] { return screen->m_exitButton->isEnabled() && !screen->m_roundTimer->isActive(); },
-            [&] { screen->m_startButton->click(); });
+    measure(
+        phase, warmUp, rounds, [&] { return screen->m_exitButton->isEnabled() && !screen->m_roundTimer->isActive(); },
+        [&] { screen->m_startButton->click(); });
     screen->close();
     return phase;
 }
@@ -148,12 +149,13 @@ Phase playChallenge(int warmUp, int levels)
         return QString::number(screen->m_roundSum + (wrong ? 1 : 0));
     };
     countVerdicts(harness, phase);
-    measure(phase, warmUp, levels, [&] { return screen->m_exitButton->isEnabled() && !screen->m_roundTimer->isActive(); },
-            [&] {
-                // resetGame and levelUp set the level's interval; the soak runs every level at 1 ms.
-                screen->m_roundTimer->setInterval(1);
-                (screen->m_startButton->isHidden() ? screen->m_nextButton : screen->m_startButton)->click();
-            });
+    measure(
+        phase, warmUp, levels, [&] { return screen->m_exitButton->isEnabled() && !screen->m_roundTimer->isActive(); },
+        [&] {
+            // resetGame and levelUp set the level's interval; the soak runs every level at 1 ms.
+            screen->m_roundTimer->setInterval(1);
+            (screen->m_startButton->isHidden() ? screen->m_nextButton : screen->m_startButton)->click();
+        });
     screen->close();
     const auto read = [](const QString &path) {
         const auto reading = RankingFiles::readFile(path);
@@ -221,7 +223,8 @@ void runSoak(int trainingRounds, int challengeLevels, QTextStream &out)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const Process last = now();
     printProcess(out, "both screens closed", last);
-    out << QStringLiteral("  whole run, the first screen's start-up included: resident %1 kB more, %2 file descriptors open against %3 before\n")
+    out << QStringLiteral(
+               "  whole run, the first screen's start-up included: resident %1 kB more, %2 file descriptors open against %3 before\n")
                .arg(last.rssKb - first.rssKb)
                .arg(last.fds.size())
                .arg(first.fds.size());

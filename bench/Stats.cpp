@@ -24,9 +24,5 @@ Stats Stats::of(std::vector<double> values)
 
 QString Stats::format() const
 {
-    return QStringLiteral("median %1  p99 %2  max %3 ms  (n=%4)")
-        .arg(median, 7, 'f', 3)
-        .arg(p99, 7, 'f', 3)
-        .arg(max, 7, 'f', 3)
-        .arg(count);
+    return QStringLiteral("median %1  p99 %2  max %3 ms  (n=%4)").arg(median, 7, 'f', 3).arg(p99, 7, 'f', 3).arg(max, 7, 'f', 3).arg(count);
 }

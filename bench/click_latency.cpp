@@ -5,8 +5,8 @@
 //   click_latency <parec> <flashes>
 #include "BenchHarness.h"
 #include "PictureButton.h"
-#include "ProgramPaths.h"
 #include "Program.h"
+#include "ProgramPaths.h"
 #include "SettingsStore.h"
 #include "SoundPluginLoader.h"
 #include "Stats.h"
@@ -224,8 +224,8 @@ int main(int argc, char *argv[])
     // starts just before its number is set, so it may well go out first.
     const Stats s = Stats::of(latencyMs);
     const auto [lo, hi] = std::minmax_element(latencyMs.begin(), latencyMs.end());
-    std::printf("  %zu numbers shown at %d ms, %d without a click (%d of them before the first click heard)\n",
-                stamp.shownNs.size(), IntervalMs, silentBefore + silentAfter, silentBefore);
+    std::printf("  %zu numbers shown at %d ms, %d without a click (%d of them before the first click heard)\n", stamp.shownNs.size(),
+                IntervalMs, silentBefore + silentAfter, silentBefore);
     if (firstMs)
         std::printf("  first click of the run: %.1f ms late\n", *firstMs);
     // The game screen made its sound ready as it opened, so the first number

@@ -46,17 +46,14 @@ void printTiming(int intervalMs, int flashes, bool busy)
         load = std::make_unique<BusyCore>();
     constexpr int Terms = 15;
     const int rounds = (flashes + Terms - 1) / Terms;
-    out << QStringLiteral("\n%1 ms interval, other core %2\n")
-               .arg(intervalMs)
-               .arg(busy ? QStringLiteral("busy") : QStringLiteral("idle"));
+    out << QStringLiteral("\n%1 ms interval, other core %2\n").arg(intervalMs).arg(busy ? QStringLiteral("busy") : QStringLiteral("idle"));
     const FlashTimes game = measureTrainingRounds(intervalMs, rounds, Terms, Scheduler::Game);
     const FlashTimes plain = measureTrainingRounds(intervalMs, rounds, Terms, Scheduler::PlainQtTimer);
     printFlashTimes(QStringLiteral("training screen, %1 rounds of %2 flashes").arg(rounds).arg(Terms), game, &plain);
     // The challenge screen runs the same timer; a third as many flashes
     // there keeps the whole run within a quarter of an hour.
     const FlashTimes challenge = measureChallengeRounds(intervalMs, flashes / 3, Scheduler::Game);
-    printFlashTimes(QStringLiteral("challenge screen, levels 1 up, %1 flashes").arg(challenge.setErrorMs.size()),
-                    challenge, nullptr);
+    printFlashTimes(QStringLiteral("challenge screen, levels 1 up, %1 flashes").arg(challenge.setErrorMs.size()), challenge, nullptr);
 }
 
 void printBonus()
@@ -81,11 +78,11 @@ void printStartup(int runs)
     const QString bareProgram = QDir(dir).filePath(QStringLiteral("startup_bare"));
     // The game starts on a program directory that has its files already.
     BenchHarness programDir;
-    const QList<StartupFigures> figures = measureStartup(
-        {{bareProgram, {}},
-         {bareProgram, {QStringLiteral("--japanese")}},
-         {QDir(dir).filePath(QStringLiteral("startup_plumeno")), {ProgramPaths::programDir()}}},
-        runs);
+    const QList<StartupFigures> figures =
+        measureStartup({{bareProgram, {}},
+                        {bareProgram, {QStringLiteral("--japanese")}},
+                        {QDir(dir).filePath(QStringLiteral("startup_plumeno")), {ProgramPaths::programDir()}}},
+                       runs);
     const StartupFigures &bare = figures[0];
     const StartupFigures &bareJapanese = figures[1];
     const StartupFigures &game = figures[2];
@@ -98,7 +95,8 @@ void printStartup(int runs)
                    .arg(f.medianPeakKb / std::max(1e-6, bare.medianPeakKb), 0, 'f', 2);
     };
     out << QStringLiteral("\nStart-up to the first painted window, median of %1 runs each (run in turn, after one\n"
-                          "uncounted round), against a bare Qt window\n").arg(runs);
+                          "uncounted round), against a bare Qt window\n")
+               .arg(runs);
     line(QStringLiteral("bare Qt window, QWidget + QLabel  "), bare);
     line(QStringLiteral("the same, its label in Japanese   "), bareJapanese);
     line(QStringLiteral("Plumeno, mode selection screen    "), game);
@@ -116,8 +114,8 @@ int main(int argc, char *argv[])
     const QString part = only >= 0 && only + 1 < args.size() ? args[only + 1] : QString();
     const auto wanted = [&](const char *name) { return part.isEmpty() || part == QLatin1String(name); };
 
-    out << "Plumeno benchmarks on " << QSysInfo::prettyProductName() << ", " << QThread::idealThreadCount()
-        << " cores, Qt " << qVersion() << ", platform " << QGuiApplication::platformName() << "\n";
+    out << "Plumeno benchmarks on " << QSysInfo::prettyProductName() << ", " << QThread::idealThreadCount() << " cores, Qt " << qVersion()
+        << ", platform " << QGuiApplication::platformName() << "\n";
     out.flush();
 
     const int flashes = quick ? 60 : 300;

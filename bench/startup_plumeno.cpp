@@ -2,8 +2,8 @@
 // directory that already has its files (the first argument). Prints "painted <peak resident kB>"
 // once the mode selection screen has been painted, then ends.
 #include "Artwork.h"
-#include "Program.h"
 #include "ModeScreen.h"
+#include "Program.h"
 #include "ProgramPaths.h"
 
 #include "PaintedReport.h"

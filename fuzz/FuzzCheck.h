@@ -7,12 +7,12 @@
 
 // A broken property stops the run with the input that broke it saved by
 // libFuzzer; assert() would vanish in a build with NDEBUG.
-#define FUZZ_CHECK(condition)                                                                   \
-    do {                                                                                        \
-        if (!(condition)) {                                                                     \
-            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                       \
-        }                                                                                       \
+#define FUZZ_CHECK(condition)                                                                                                              \
+    do {                                                                                                                                   \
+        if (!(condition)) {                                                                                                                \
+            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition);                                          \
+            std::abort();                                                                                                                  \
+        }                                                                                                                                  \
     } while (false)
 
 // The fuzzer's bytes as text: a first byte with its low bit set takes the

@@ -10,7 +10,7 @@ PKGS="cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts
 # Validators of the desktop entry and the AppStream metainfo, dpkg-shlibdeps
 # and lintian for the Debian package the tests build, and a headless Wayland
 # compositor with Qt's Wayland plugin for the dialogs' owners.
-TEST_PKGS="appstream desktop-file-utils dpkg-dev lintian weston qt6-wayland"
+TEST_PKGS="appstream desktop-file-utils dpkg-dev lintian weston qt6-wayland clang-format"
 if [ "$1" = "--tests" ]; then
     shift
     PKGS="$PKGS $TEST_PKGS"

@@ -19,20 +19,20 @@
 #include "AnswerDialog.h"
 #include "ChallengeScreen.h"
 #include "ExtrasDialog.h"
-#include "HistoryFile.h"
-#include "HistoryWindow.h"
-#include "ReviewDialog.h"
-#include "Program.h"
 #include "FullScreenDisplay.h"
 #include "HelpCommands.h"
+#include "HistoryFile.h"
+#include "HistoryWindow.h"
 #include "MaxFontCalibration.h"
 #include "Messages.h"
 #include "ModeScreen.h"
 #include "NameDialog.h"
 #include "PictureButton.h"
 #include "Placement.h"
+#include "Program.h"
 #include "ProgramPaths.h"
 #include "RankingScreen.h"
+#include "ReviewDialog.h"
 #include "RoundTimer.h"
 #include "ScreenRegistry.h"
 #include "SettingsStore.h"
@@ -44,13 +44,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
-#include <QElapsedTimer>
-#include <QSpinBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -159,24 +159,30 @@ void runScript()
 
 void trainingRound()
 {
-    add("open the training screen", [] { return isShown<ModeScreen>(); },
-        [] { clickSoon(openScreen<ModeScreen>()->m_trainingButton); });
-    add("choose and start", [] { return isShown<TrainingScreen>(); }, [] {
-        TrainingScreen *screen = openScreen<TrainingScreen>();
-        screen->m_digitsBox->setEditText(QStringLiteral("4"));
-        screen->m_termsBox->setEditText(QStringLiteral("5"));
-        screen->m_intervalBox->setEditText(QStringLiteral("0.5"));
-        clickSoon(screen->m_startButton);
-    });
-    add("the third number flashes", [] { return openScreen<TrainingScreen>()->m_tickCount == 3; },
+    add(
+        "open the training screen", [] { return isShown<ModeScreen>(); }, [] { clickSoon(openScreen<ModeScreen>()->m_trainingButton); });
+    add(
+        "choose and start", [] { return isShown<TrainingScreen>(); },
+        [] {
+            TrainingScreen *screen = openScreen<TrainingScreen>();
+            screen->m_digitsBox->setEditText(QStringLiteral("4"));
+            screen->m_termsBox->setEditText(QStringLiteral("5"));
+            screen->m_intervalBox->setEditText(QStringLiteral("0.5"));
+            clickSoon(screen->m_startButton);
+        });
+    add(
+        "the third number flashes", [] { return openScreen<TrainingScreen>()->m_tickCount == 3; },
         [] { shoot(openScreen<TrainingScreen>(), QStringLiteral("training")); });
-    add("answer the sum", [] { return isShown<AnswerDialog>(); }, [] {
-        AnswerDialog *answer = openScreen<AnswerDialog>();
-        type(answer->m_answerEdit, QString::number(openScreen<TrainingScreen>()->m_roundSum));
-        shoot(answer, QStringLiteral("answer"));
-        pressEnter(answer->m_answerEdit);
-    });
-    add("back to the mode screen", [] { return !openScreen<TrainingScreen>()->m_inGame; },
+    add(
+        "answer the sum", [] { return isShown<AnswerDialog>(); },
+        [] {
+            AnswerDialog *answer = openScreen<AnswerDialog>();
+            type(answer->m_answerEdit, QString::number(openScreen<TrainingScreen>()->m_roundSum));
+            shoot(answer, QStringLiteral("answer"));
+            pressEnter(answer->m_answerEdit);
+        });
+    add(
+        "back to the mode screen", [] { return !openScreen<TrainingScreen>()->m_inGame; },
         [] { clickSoon(openScreen<TrainingScreen>()->m_modeButton); });
 }
 
@@ -185,52 +191,69 @@ void challengeGame()
     // Six right answers make a score that enters the default ranking.
     constexpr int RightAnswers = 6;
     const auto faster = [] { openScreen<ChallengeScreen>()->m_roundTimer->setInterval(40); };
-    add("open the challenge screen", [] { return isShown<ModeScreen>() && !openScreen<TrainingScreen>(); },
+    add(
+        "open the challenge screen", [] { return isShown<ModeScreen>() && !openScreen<TrainingScreen>(); },
         [] { clickSoon(openScreen<ModeScreen>()->m_challengeButton); });
-    add("start", [] { return isShown<ChallengeScreen>(); }, [faster] {
-        faster();
-        clickSoon(openScreen<ChallengeScreen>()->m_startButton);
-    });
+    add(
+        "start", [] { return isShown<ChallengeScreen>(); },
+        [faster] {
+            faster();
+            clickSoon(openScreen<ChallengeScreen>()->m_startButton);
+        });
     for (int i = 0; i < RightAnswers; ++i) {
-        add("answer right", [] { return isShown<AnswerDialog>(); }, [] {
+        add(
+            "answer right", [] { return isShown<AnswerDialog>(); },
+            [] {
+                AnswerDialog *answer = openScreen<AnswerDialog>();
+                type(answer->m_answerEdit, QString::number(openScreen<ChallengeScreen>()->m_roundSum));
+                pressEnter(answer->m_answerEdit);
+            });
+        add(
+            "next level", [] { return openScreen<ChallengeScreen>()->m_nextButton->isEnabled() && !isShown<AnswerDialog>(); },
+            [faster] {
+                faster();
+                clickSoon(openScreen<ChallengeScreen>()->m_nextButton);
+            });
+    }
+    add(
+        "a number flashes", [] { return !openScreen<ChallengeScreen>()->m_numberLabel->text().isEmpty(); },
+        [] { shoot(openScreen<ChallengeScreen>(), QStringLiteral("challenge")); });
+    add(
+        "answer wrong", [] { return isShown<AnswerDialog>(); },
+        [] {
             AnswerDialog *answer = openScreen<AnswerDialog>();
-            type(answer->m_answerEdit, QString::number(openScreen<ChallengeScreen>()->m_roundSum));
+            type(answer->m_answerEdit, QString::number(openScreen<ChallengeScreen>()->m_roundSum + 1));
             pressEnter(answer->m_answerEdit);
         });
-        add("next level", [] { return openScreen<ChallengeScreen>()->m_nextButton->isEnabled() && !isShown<AnswerDialog>(); }, [faster] {
-            faster();
-            clickSoon(openScreen<ChallengeScreen>()->m_nextButton);
+    add(
+        "give a name", [] { return isShown<NameDialog>(); },
+        [] {
+            NameDialog *name = openScreen<NameDialog>();
+            type(name->m_nameEdit, QStringLiteral("さくら"));
+            shoot(name, QStringLiteral("name"));
+            pressEnter(name->m_nameEdit);
         });
-    }
-    add("a number flashes", [] { return !openScreen<ChallengeScreen>()->m_numberLabel->text().isEmpty(); },
-        [] { shoot(openScreen<ChallengeScreen>(), QStringLiteral("challenge")); });
-    add("answer wrong", [] { return isShown<AnswerDialog>(); }, [] {
-        AnswerDialog *answer = openScreen<AnswerDialog>();
-        type(answer->m_answerEdit, QString::number(openScreen<ChallengeScreen>()->m_roundSum + 1));
-        pressEnter(answer->m_answerEdit);
-    });
-    add("give a name", [] { return isShown<NameDialog>(); }, [] {
-        NameDialog *name = openScreen<NameDialog>();
-        type(name->m_nameEdit, QStringLiteral("さくら"));
-        shoot(name, QStringLiteral("name"));
-        pressEnter(name->m_nameEdit);
-    });
-    add("open the ranking", [] { return !isShown<NameDialog>() && !openScreen<ChallengeScreen>()->m_inGame; },
+    add(
+        "open the ranking", [] { return !isShown<NameDialog>() && !openScreen<ChallengeScreen>()->m_inGame; },
         [] { clickSoon(openScreen<ChallengeScreen>()->m_rankingButton); });
-    add("look at the ranking", [] { return isShown<RankingScreen>(); }, [] {
-        shoot(openScreen<RankingScreen>(), QStringLiteral("ranking"));
-        clickSoon(openScreen<RankingScreen>()->m_closeButton);
-    });
+    add(
+        "look at the ranking", [] { return isShown<RankingScreen>(); },
+        [] {
+            shoot(openScreen<RankingScreen>(), QStringLiteral("ranking"));
+            clickSoon(openScreen<RankingScreen>()->m_closeButton);
+        });
 }
 
 void aboutScreen()
 {
-    add("open the about screen", [] { return !isShown<RankingScreen>(); },
-        [] { QTimer::singleShot(0, qApp, &Help::showAbout); });
-    add("look at the about screen", [] { return isShown<AboutDialog>(); }, [] {
-        shoot(openScreen<AboutDialog>(), QStringLiteral("about"));
-        clickSoon(openScreen<AboutDialog>()->m_closeButton);
-    });
+    add(
+        "open the about screen", [] { return !isShown<RankingScreen>(); }, [] { QTimer::singleShot(0, qApp, &Help::showAbout); });
+    add(
+        "look at the about screen", [] { return isShown<AboutDialog>(); },
+        [] {
+            shoot(openScreen<AboutDialog>(), QStringLiteral("about"));
+            clickSoon(openScreen<AboutDialog>()->m_closeButton);
+        });
 }
 
 void fullScreenDisplay()
@@ -238,16 +261,18 @@ void fullScreenDisplay()
     // A small screen, so that the picture stays small; the display covers
     // the real (offscreen) screen and the picture is cut to the small one.
     static const QSize screen(384, 216);
-    add("full-screen display", [] { return !isShown<AboutDialog>(); }, [] {
-        Placement::setScreenSizeForTests(Twips::fromPx(screen.width()), Twips::fromPx(screen.height()));
-        const int size = MaxFontCalibration::calibrate();
-        FullScreenDisplay *display = FullScreenDisplay::instance();
-        display->clearDrawing();
-        display->show();
-        display->drawCentred(QStringLiteral("4821"), size);
-        shoot(display, QStringLiteral("fullscreen"), QRect(QPoint(0, 0), screen));
-        display->close();
-    });
+    add(
+        "full-screen display", [] { return !isShown<AboutDialog>(); },
+        [] {
+            Placement::setScreenSizeForTests(Twips::fromPx(screen.width()), Twips::fromPx(screen.height()));
+            const int size = MaxFontCalibration::calibrate();
+            FullScreenDisplay *display = FullScreenDisplay::instance();
+            display->clearDrawing();
+            display->show();
+            display->drawCentred(QStringLiteral("4821"), size);
+            shoot(display, QStringLiteral("fullscreen"), QRect(QPoint(0, 0), screen));
+            display->close();
+        });
 }
 
 // The modal dialog of that kind open now, or nullptr.
@@ -284,30 +309,38 @@ void writeEarlierHistory()
 
 void trainingExtras()
 {
-    add("back to the mode screen", [] { return isShown<ChallengeScreen>() && !FullScreenDisplay::existing(); },
+    add(
+        "back to the mode screen", [] { return isShown<ChallengeScreen>() && !FullScreenDisplay::existing(); },
         [] { clickSoon(openScreen<ChallengeScreen>()->m_modeButton); });
-    add("open the training screen for the extras", [] { return isShown<ModeScreen>(); }, [] {
-        writeEarlierHistory();
-        clickSoon(openScreen<ModeScreen>()->m_trainingButton);
-    });
-    add("open 練習の詳細設定", [] { return isShown<TrainingScreen>(); },
+    add(
+        "open the training screen for the extras", [] { return isShown<ModeScreen>(); },
+        [] {
+            writeEarlierHistory();
+            clickSoon(openScreen<ModeScreen>()->m_trainingButton);
+        });
+    add(
+        "open 練習の詳細設定", [] { return isShown<TrainingScreen>(); },
         [] { QTimer::singleShot(0, openScreen<TrainingScreen>()->m_trainingExtrasAction, &QAction::trigger); });
-    add("set the extras", [] { return modal<ExtrasDialog>() != nullptr; }, [] {
-        ExtrasDialog *d = modal<ExtrasDialog>();
-        d->m_flashPercentBox->setValue(80);
-        d->m_minusPercentBox->setValue(30);
-        d->m_reviewBox->setCurrentIndex(1);
-        d->m_historyCheck->setChecked(true);
-        shoot(d, QStringLiteral("extras"));
-        clickSoon(d->m_okButton);
-    });
-    add("start a round with the extras", [] { return !modal<ExtrasDialog>(); }, [] {
-        TrainingScreen *screen = openScreen<TrainingScreen>();
-        screen->m_digitsBox->setEditText(QStringLiteral("2"));
-        screen->m_termsBox->setEditText(QStringLiteral("5"));
-        screen->m_intervalBox->setEditText(QStringLiteral("0.2"));
-        clickSoon(screen->m_startButton);
-    });
+    add(
+        "set the extras", [] { return modal<ExtrasDialog>() != nullptr; },
+        [] {
+            ExtrasDialog *d = modal<ExtrasDialog>();
+            d->m_flashPercentBox->setValue(80);
+            d->m_minusPercentBox->setValue(30);
+            d->m_reviewBox->setCurrentIndex(1);
+            d->m_historyCheck->setChecked(true);
+            shoot(d, QStringLiteral("extras"));
+            clickSoon(d->m_okButton);
+        });
+    add(
+        "start a round with the extras", [] { return !modal<ExtrasDialog>(); },
+        [] {
+            TrainingScreen *screen = openScreen<TrainingScreen>();
+            screen->m_digitsBox->setEditText(QStringLiteral("2"));
+            screen->m_termsBox->setEditText(QStringLiteral("5"));
+            screen->m_intervalBox->setEditText(QStringLiteral("0.2"));
+            clickSoon(screen->m_startButton);
+        });
     // Answered after a player's thinking time, which the history keeps.
     static QElapsedTimer thinking;
     const auto thought = [] {
@@ -324,26 +357,33 @@ void trainingExtras()
         type(answer->m_answerEdit, QString::number(openScreen<TrainingScreen>()->m_roundSum));
         pressEnter(answer->m_answerEdit);
     });
-    add("start another", [] { return !openScreen<TrainingScreen>()->m_inGame; },
+    add(
+        "start another", [] { return !openScreen<TrainingScreen>()->m_inGame; },
         [] { clickSoon(openScreen<TrainingScreen>()->m_startButton); });
     add("answer it wrong", thought, [] {
         AnswerDialog *answer = openScreen<AnswerDialog>();
         type(answer->m_answerEdit, QString::number(openScreen<TrainingScreen>()->m_roundSum + 10));
         pressEnter(answer->m_answerEdit);
     });
-    add("look at the review", [] { return modal<ReviewDialog>() != nullptr; }, [] {
-        shoot(modal<ReviewDialog>(), QStringLiteral("review"));
-        clickSoon(modal<ReviewDialog>()->m_closeButton);
-    });
-    add("open the extras again", [] { return !modal<ReviewDialog>() && !openScreen<TrainingScreen>()->m_inGame; },
+    add(
+        "look at the review", [] { return modal<ReviewDialog>() != nullptr; },
+        [] {
+            shoot(modal<ReviewDialog>(), QStringLiteral("review"));
+            clickSoon(modal<ReviewDialog>()->m_closeButton);
+        });
+    add(
+        "open the extras again", [] { return !modal<ReviewDialog>() && !openScreen<TrainingScreen>()->m_inGame; },
         [] { QTimer::singleShot(0, openScreen<TrainingScreen>()->m_trainingExtrasAction, &QAction::trigger); });
-    add("open the history", [] { return modal<ExtrasDialog>() != nullptr; },
-        [] { clickSoon(modal<ExtrasDialog>()->m_historyButton); });
-    add("look at the history", [] { return modal<HistoryWindow>() != nullptr; }, [] {
-        shoot(modal<HistoryWindow>(), QStringLiteral("history"));
-        clickSoon(modal<HistoryWindow>()->findChild<QPushButton *>(QStringLiteral("closeButton")));
-    });
-    add("close the extras", [] { return modal<ExtrasDialog>() != nullptr && !modal<HistoryWindow>(); },
+    add(
+        "open the history", [] { return modal<ExtrasDialog>() != nullptr; }, [] { clickSoon(modal<ExtrasDialog>()->m_historyButton); });
+    add(
+        "look at the history", [] { return modal<HistoryWindow>() != nullptr; },
+        [] {
+            shoot(modal<HistoryWindow>(), QStringLiteral("history"));
+            clickSoon(modal<HistoryWindow>()->findChild<QPushButton *>(QStringLiteral("closeButton")));
+        });
+    add(
+        "close the extras", [] { return modal<ExtrasDialog>() != nullptr && !modal<HistoryWindow>(); },
         [] { clickSoon(modal<ExtrasDialog>()->m_cancelButton); });
 }
 

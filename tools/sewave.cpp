@@ -111,8 +111,16 @@ Samples miss()
     return s;
 }
 
-void put16(std::FILE *f, std::uint16_t v) { std::fputc(v & 0xFF, f); std::fputc(v >> 8, f); }
-void put32(std::FILE *f, std::uint32_t v) { put16(f, v & 0xFFFF); put16(f, v >> 16); }
+void put16(std::FILE *f, std::uint16_t v)
+{
+    std::fputc(v & 0xFF, f);
+    std::fputc(v >> 8, f);
+}
+void put32(std::FILE *f, std::uint32_t v)
+{
+    put16(f, v & 0xFFFF);
+    put16(f, v >> 16);
+}
 
 bool writeWave(const std::string &path, const Samples &s)
 {
@@ -148,8 +156,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const std::string dir = argv[1];
-    const bool ok = writeWave(dir + "/clock.wav", clock()) && writeWave(dir + "/hit.wav", hit())
-                    && writeWave(dir + "/miss.wav", miss());
+    const bool ok = writeWave(dir + "/clock.wav", clock()) && writeWave(dir + "/hit.wav", hit()) && writeWave(dir + "/miss.wav", miss());
     if (!ok) {
         std::perror("sewave");
         return 1;

@@ -70,8 +70,7 @@ void StreamWavePlayer::play(const QString &fileName)
         const WaveFile wave = present ? WaveFile::read(fileName) : WaveFile{};
         if (!wave.format.isValid() && !m_reported.contains(fileName)) {
             m_reported.insert(fileName);
-            qCInfo(soundLog).noquote() << "no sound from" << fileName
-                                       << (present ? "(unreadable or not plain PCM)" : "(no such file)");
+            qCInfo(soundLog).noquote() << "no sound from" << fileName << (present ? "(unreadable or not plain PCM)" : "(no such file)");
         }
         if (!present)
             return;

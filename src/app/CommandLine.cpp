@@ -9,8 +9,8 @@ namespace {
 
 // Options that QApplication takes for itself; they reach it unchanged.
 constexpr const char *QtValueOptions[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "display", "geometry", "style", "stylesheet", "session", "title", "qmljsdebugger",
+    "platform", "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry", "qwindowicon", "qwindowtitle",
+    "display",  "geometry",           "style",         "stylesheet", "session",         "title",       "qmljsdebugger",
 };
 constexpr const char *QtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
@@ -55,8 +55,7 @@ std::optional<int> CommandLine::handle(const QStringList &arguments, QTextStream
         return UsageError;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        err << "plumeno: unexpected argument '" << parser.positionalArguments().constFirst() << "'\n\n"
-            << usage();
+        err << "plumeno: unexpected argument '" << parser.positionalArguments().constFirst() << "'\n\n" << usage();
         err.flush();
         return UsageError;
     }

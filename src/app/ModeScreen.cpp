@@ -17,12 +17,12 @@ ModeScreen::ModeScreen()
     m_titleImage->setPixmap(Artwork::pixmap(QStringLiteral("title"), 0));
     m_titleImage->setAccessibleName(QStringLiteral("Plumeno"));
 
-    m_trainingButton = new PictureButton(QStringLiteral("trainingButton"), QStringLiteral("Training Mode"),
-                                 QStringLiteral("btn_renshu"), client());
+    m_trainingButton =
+        new PictureButton(QStringLiteral("trainingButton"), QStringLiteral("Training Mode"), QStringLiteral("btn_renshu"), client());
     m_trainingButton->setGeometry(Twips::rect(600, 2160, 1575, 855));
     m_trainingButton->setAccessibleName(QStringLiteral("Training Mode 練習"));
-    m_challengeButton = new PictureButton(QStringLiteral("challengeButton"), QStringLiteral("Challenge Mode"),
-                                 QStringLiteral("btn_chousen"), client());
+    m_challengeButton =
+        new PictureButton(QStringLiteral("challengeButton"), QStringLiteral("Challenge Mode"), QStringLiteral("btn_chousen"), client());
     m_challengeButton->setGeometry(Twips::rect(2520, 2160, 1575, 855));
     m_challengeButton->setAccessibleName(QStringLiteral("Challenge Mode 挑戦"));
     setTabOrder(m_trainingButton, m_challengeButton);

@@ -10,8 +10,7 @@
 OptionCommands::OptionCommands(SettingsStore &settings, ColourDialog &colourDialog)
     : m_settings(settings)
     , m_colourDialog(colourDialog)
-{
-}
+{}
 
 // The fore and the back colour differ only in the colour they change.
 void OptionCommands::chooseColour(std::int32_t StoredSettings::*setting)
@@ -25,8 +24,8 @@ void OptionCommands::chooseColour(std::int32_t StoredSettings::*setting)
         values.*setting = ColourRef::fromQColor(*chosen);
 
     if (values.foreColour == values.backColour) {
-        const Messages::Answer answer = Messages::show(QStringLiteral("背景色と文字色が同じです。よろしいですか？"),
-                                                       QStringLiteral("確認"), Messages::Buttons::YesNo);
+        const Messages::Answer answer =
+            Messages::show(QStringLiteral("背景色と文字色が同じです。よろしいですか？"), QStringLiteral("確認"), Messages::Buttons::YesNo);
         if (answer == Messages::Answer::No) {
             Messages::show(QStringLiteral("キャンセルしました"), QStringLiteral("キャンセル報告"));
             return;

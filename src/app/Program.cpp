@@ -58,9 +58,7 @@ ModeScreen *Program::modeScreen()
     auto *screen = new ModeScreen;
     ScreenRegistry::add(ModeScreen::ScreenNumber, screen);
     connectMenu(screen);
-    const auto showSettings = [screen](const StoredSettings &values) {
-        screen->setMenuChecks(values.fullScreenDisplay, values.soundOff);
-    };
+    const auto showSettings = [screen](const StoredSettings &values) { screen->setMenuChecks(values.fullScreenDisplay, values.soundOff); };
     showSettings(m_settings.values());
     connect(&m_settings, &SettingsStore::changed, screen, showSettings);
     connect(screen, &ModeScreen::trainingChosen, this, &Program::openTrainingScreen);

@@ -25,8 +25,7 @@ class Program : public QObject
 public:
     // The colour dialog is Qt's and the sounds come from the sound plugin
     // unless others are given (they must outlive the program).
-    explicit Program(ColourDialog *colourDialog = nullptr, WavePlayerFactory *soundSource = nullptr,
-                     QObject *parent = nullptr);
+    explicit Program(ColourDialog *colourDialog = nullptr, WavePlayerFactory *soundSource = nullptr, QObject *parent = nullptr);
 
     // The first start: the settings and ranking files are made sure of and
     // read, and the mode screen opens centred on the screen.

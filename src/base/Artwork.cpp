@@ -3,8 +3,8 @@
 #include "DeferredIcon.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QGuiApplication>
+#include <QLabel>
 
 namespace Artwork {
 namespace {
@@ -49,7 +49,7 @@ QIcon programIcon()
     // actually needs one: Qt's own file icons decode each file as it is added.
     static const QIcon icon = [] {
         QList<DeferredIcon::File> present;
-        const std::pair<const char *, int> files[] = {{"icon16", 16}, {"icon", 32},   {"icon48", 48},
+        const std::pair<const char *, int> files[] = {{"icon16", 16}, {"icon", 32},     {"icon48", 48},
                                                       {"icon64", 64}, {"icon128", 128}, {"icon256", 256}};
         for (const auto &[name, size] : files) {
             const QString file = path(QString::fromLatin1(name), false);

@@ -76,8 +76,8 @@ public:
     explicit Handle(const QString &path)
     {
         const std::wstring name = path.toStdWString();
-        m_file = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        m_file = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (m_file == INVALID_HANDLE_VALUE)
             qCWarning(lcDataLock, "cannot open %s: error %lu", qPrintable(path), GetLastError());
     }
@@ -102,7 +102,11 @@ private:
 class DataLock::Handle
 {
 public:
-    explicit Handle(const QString &path) : m_file(path) { m_file.setStaleLockTime(10000); }
+    explicit Handle(const QString &path)
+        : m_file(path)
+    {
+        m_file.setStaleLockTime(10000);
+    }
     bool opened() const { return true; }
     bool tryTake() { return m_file.tryLock(0); }
 

@@ -12,8 +12,7 @@ QIcon DeferredIcon::make(const QList<File> &files)
 DeferredIcon::DeferredIcon(QList<File> files)
     : m_files(std::move(files))
     , m_icon(std::make_shared<QIcon>())
-{
-}
+{}
 
 QIcon &DeferredIcon::loaded()
 {

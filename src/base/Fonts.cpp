@@ -32,8 +32,8 @@ void useJapaneseDefault()
     // Asked for by the one installed name: a family that is not installed,
     // the Windows name or a stand-in missing here, costs that same search.
     const QStringList standIns = QFont::substitutes(QStringLiteral("MS PGothic"));
-    const auto installed = std::find_if(standIns.begin(), standIns.end(),
-                                        [](const QString &family) { return QFontDatabase::hasFamily(family); });
+    const auto installed =
+        std::find_if(standIns.begin(), standIns.end(), [](const QString &family) { return QFontDatabase::hasFamily(family); });
     if (installed == standIns.end())
         return;
     QFont font = QGuiApplication::font();

@@ -63,9 +63,12 @@ void MainScreen::buildMenu()
         m_soundOffAction->setChecked(m_soundOffChecked);
     });
     m_rankingSeparator = separator(m_settingsMenu, "rankingSeparator");
-    m_resetRankingAction = action(m_settingsMenu, "resetRankingAction", QStringLiteral("ランキングの初期化(&R)"), &MainScreen::rankingResetRequested);
-    m_resetSettingsAction = action(m_settingsMenu, "resetSettingsAction", QStringLiteral("設定の初期化(&E)"), &MainScreen::settingsResetRequested);
-    m_trainingExtrasAction = action(m_settingsMenu, "trainingExtrasAction", QStringLiteral("練習の詳細設定(&T)"), &MainScreen::trainingExtrasRequested);
+    m_resetRankingAction =
+        action(m_settingsMenu, "resetRankingAction", QStringLiteral("ランキングの初期化(&R)"), &MainScreen::rankingResetRequested);
+    m_resetSettingsAction =
+        action(m_settingsMenu, "resetSettingsAction", QStringLiteral("設定の初期化(&E)"), &MainScreen::settingsResetRequested);
+    m_trainingExtrasAction =
+        action(m_settingsMenu, "trainingExtrasAction", QStringLiteral("練習の詳細設定(&T)"), &MainScreen::trainingExtrasRequested);
     m_exitSeparator = separator(m_settingsMenu, "exitSeparator");
     m_exitAction = action(m_settingsMenu, "exitAction", QStringLiteral("終了(&X)"), nullptr);
     connect(m_exitAction, &QAction::triggered, this, [this] { exitMenuChosen(); });

@@ -5,8 +5,7 @@
 OwnedMessageBox::OwnedMessageBox(const QString &title, const QString &text, QWidget *owner)
     : QMessageBox(QMessageBox::NoIcon, title, text)
     , m_owner(owner)
-{
-}
+{}
 
 void OwnedMessageBox::showEvent(QShowEvent *event)
 {

@@ -4,8 +4,7 @@
 
 #include <QKeyEvent>
 
-PictureButton::PictureButton(const QString &objectName, const QString &caption, const QString &picture,
-                             QWidget *parent)
+PictureButton::PictureButton(const QString &objectName, const QString &caption, const QString &picture, QWidget *parent)
     : QToolButton(parent)
 {
     setObjectName(objectName);

@@ -23,7 +23,7 @@ void keepWith(QWidget *window, QWidget *owner);
 // game (the name dialog for its own 確認), or else the active screen.
 QWidget *messageOwner();
 
-double screenWidth();  // of the screen the game is on
+double screenWidth(); // of the screen the game is on
 double screenHeight();
 void setScreenSizeForTests(double widthTwips, double heightTwips); // 0, 0: the real screen
 

@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QHash>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 

@@ -59,8 +59,7 @@ namespace {
 
 QString freeName(const QString &path)
 {
-    const QString stem = path + QStringLiteral(".bak-")
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stem = path + QStringLiteral(".bak-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = stem;
     for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = stem + u'-' + QString::number(n);

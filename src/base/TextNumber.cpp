@@ -7,8 +7,14 @@
 namespace TextNumber {
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == QChar(0x3000); }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == QChar(0x3000);
+}
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Length of the decimal number that starts at text[pos], 0 when none does.
 // The exponent belongs to the number only when it has at least one digit.
@@ -19,10 +25,16 @@ qsizetype decimalLength(QStringView text, qsizetype pos)
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
         ++i;
     qsizetype digits = 0;
-    while (i < n && isDigit(text[i])) { ++i; ++digits; }
+    while (i < n && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < n && text[i] == u'.') {
         ++i;
-        while (i < n && isDigit(text[i])) { ++i; ++digits; }
+        while (i < n && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0)
         return 0;
@@ -31,7 +43,10 @@ qsizetype decimalLength(QStringView text, qsizetype pos)
         if (j < n && (text[j] == u'+' || text[j] == u'-'))
             ++j;
         qsizetype expDigits = 0;
-        while (j < n && isDigit(text[j])) { ++j; ++expDigits; }
+        while (j < n && isDigit(text[j])) {
+            ++j;
+            ++expDigits;
+        }
         if (expDigits > 0)
             i = j;
     }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QStringView>
-#include <optional>
 #include <cstdint>
+#include <optional>
 
 // The numeric readings of text the game relies on: the combo boxes, the answer
 // dialog and the ranking's score texts each read numbers in their own way.

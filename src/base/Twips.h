@@ -10,14 +10,23 @@ namespace Twips {
 
 constexpr double PerPixel = 15.0;
 
-constexpr int toPx(double twips) { return static_cast<int>(twips / PerPixel + (twips >= 0 ? 0.5 : -0.5)); }
-constexpr double fromPx(int px) { return px * PerPixel; }
+constexpr int toPx(double twips)
+{
+    return static_cast<int>(twips / PerPixel + (twips >= 0 ? 0.5 : -0.5));
+}
+constexpr double fromPx(int px)
+{
+    return px * PerPixel;
+}
 
 inline QRect rect(int left, int top, int width, int height)
 {
     return QRect(toPx(left), toPx(top), toPx(width), toPx(height));
 }
 
-inline QSize size(int width, int height) { return QSize(toPx(width), toPx(height)); }
+inline QSize size(int width, int height)
+{
+    return QSize(toPx(width), toPx(height));
+}
 
 } // namespace Twips

@@ -31,8 +31,7 @@ qint64 steadyMs()
     return clock.elapsed();
 }
 
-QLabel *textLabel(QWidget *parent, const char *objectName, const QString &text, QRect at, qreal points,
-                  Qt::Alignment alignment)
+QLabel *textLabel(QWidget *parent, const char *objectName, const QString &text, QRect at, qreal points, Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(objectName));
@@ -69,8 +68,10 @@ void ChallengeScreen::buildControls()
     m_numberLabel = textLabel(c, "numberLabel", QString(), Twips::rect(120, 120, 4455, 1575), 80.25, Qt::AlignHCenter);
     m_scoreLabel = textLabel(c, "scoreLabel", QStringLiteral("0"), Twips::rect(1560, 1800, 2175, 615), 26.25, Qt::AlignRight);
     m_levelLabel = textLabel(c, "levelLabel", QStringLiteral("1"), Twips::rect(720, 2520, 975, 615), 26.25, Qt::AlignHCenter);
-    m_scoreCaption = Artwork::pictureLabel(c, QStringLiteral("scoreCaption"), QStringLiteral("lbl_score"), QStringLiteral("SCORE:"), Twips::rect(0, 1920, 1515, 420));
-    m_levelCaption = Artwork::pictureLabel(c, QStringLiteral("levelCaption"), QStringLiteral("lbl_lv"), QStringLiteral("LV."), Twips::rect(0, 2520, 720, 570));
+    m_scoreCaption = Artwork::pictureLabel(c, QStringLiteral("scoreCaption"), QStringLiteral("lbl_score"), QStringLiteral("SCORE:"),
+                                           Twips::rect(0, 1920, 1515, 420));
+    m_levelCaption = Artwork::pictureLabel(c, QStringLiteral("levelCaption"), QStringLiteral("lbl_lv"), QStringLiteral("LV."),
+                                           Twips::rect(0, 2520, 720, 570));
     // The lettering beside the two numbers is a picture; a screen reader
     // hears the number with what it counts.
     m_scoreLabel->setAccessibleDescription(QStringLiteral("SCORE"));

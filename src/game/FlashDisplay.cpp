@@ -1,8 +1,8 @@
 #include "FlashDisplay.h"
 
+#include "ColourRef.h"
 #include "FullScreenDisplay.h"
 #include "NumberFont.h"
-#include "ColourRef.h"
 #include "StoredSettings.h"
 
 #include <QLabel>

@@ -5,9 +5,9 @@
 #include "FlashDisplay.h"
 #include "FlashRules.h"
 #include "Messages.h"
+#include "ProgramPaths.h"
 #include "RoundTimer.h"
 #include "SettingsStore.h"
-#include "ProgramPaths.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -20,8 +20,7 @@ const QString ExitQuestion = QStringLiteral("ゲーム中です。終了しま�
 
 } // namespace
 
-GameScreen::GameScreen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips,
-                       SettingsStore &settings)
+GameScreen::GameScreen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips, SettingsStore &settings)
     : MainScreen(name, caption, clientWidthTwips, clientHeightTwips)
     , m_settings(settings)
 {

@@ -22,8 +22,7 @@ class GameScreen : public MainScreen
 {
     Q_OBJECT
 public:
-    GameScreen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips,
-               SettingsStore &settings);
+    GameScreen(const QString &name, const QString &caption, int clientWidthTwips, int clientHeightTwips, SettingsStore &settings);
 
     // Once the screen is built: its first round and its sounds.
     void load();

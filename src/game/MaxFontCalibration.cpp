@@ -32,4 +32,3 @@ std::int16_t MaxFontCalibration::calibrate()
     Messages::show(QStringLiteral("計算終了です。"), QStringLiteral("終了報告"));
     return size;
 }
-

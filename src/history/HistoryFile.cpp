@@ -103,8 +103,7 @@ std::optional<HistoryRecord> parseLine(QByteArrayView line)
         const auto interval = number(f[4], 1, IntMax), total = number(f[5], 0, IntMax);
         const auto flash = number(f[6], 1, 100), minus = number(f[7], 0, 100), replay = number(f[8], 0, 1);
         const auto answer = number(f[10], 0, std::int64_t(1) << 50);
-        if (!digits || !terms || !interval || !total || !flash || !minus || !replay || !answer || !f[11].isEmpty()
-            || !f[12].isEmpty())
+        if (!digits || !terms || !interval || !total || !flash || !minus || !replay || !answer || !f[11].isEmpty() || !f[12].isEmpty())
             return std::nullopt;
         if (f[9] == "right")
             r.result = HistoryRecord::Result::Right;
@@ -163,12 +162,13 @@ QByteArray header()
 
 QByteArray line(const HistoryRecord &r)
 {
-    QByteArray out = QStringLiteral("%1 %2").arg(r.date.toString(QStringLiteral("yyyy-MM-dd")), r.time.toString(QStringLiteral("HH:mm:ss"))).toLatin1();
+    QByteArray out =
+        QStringLiteral("%1 %2").arg(r.date.toString(QStringLiteral("yyyy-MM-dd")), r.time.toString(QStringLiteral("HH:mm:ss"))).toLatin1();
     const auto num = [](std::int64_t v) { return QByteArray::number(v); };
     if (r.mode == HistoryRecord::Mode::Training) {
         out += ",training," + num(r.digits) + ',' + num(r.terms) + ',' + num(r.intervalMs) + ',' + num(r.totalMs) + ','
-               + num(r.flashPercent) + ',' + num(r.minusPercent) + ',' + num(r.replay ? 1 : 0) + ',' + resultName(r.result)
-               + ',' + num(r.answerMs) + ",,";
+               + num(r.flashPercent) + ',' + num(r.minusPercent) + ',' + num(r.replay ? 1 : 0) + ',' + resultName(r.result) + ','
+               + num(r.answerMs) + ",,";
     } else {
         out += ",challenge,,,,,,,," + resultName(r.result) + ",," + num(r.level) + ',' + num(r.score);
     }

@@ -9,8 +9,7 @@
 HistoryLog::HistoryLog(QString path, QObject *parent)
     : QObject(parent)
     , m_path(std::move(path))
-{
-}
+{}
 
 void HistoryLog::add(HistoryRecord record)
 {
@@ -22,8 +21,7 @@ void HistoryLog::add(HistoryRecord record)
     if (HistoryFile::append(path, record) || m_failureTold)
         return;
     m_failureTold = true;
-    Messages::show(QStringLiteral("履歴を記録できませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
-                   QStringLiteral("保存報告"));
+    Messages::show(QStringLiteral("履歴を記録できませんでした。\n%1").arg(QDir::toNativeSeparators(path)), QStringLiteral("保存報告"));
 }
 
 void HistoryLog::addChallengeGame(int level, qint32 score, bool complete)

@@ -60,11 +60,8 @@ HistoryWindow::HistoryWindow(const QString &path, QWidget *parent)
     m_settingBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_settingBox->setMinimumContentsLength(28);
     for (const auto &s : m_settings)
-        m_settingBox->addItem(QStringLiteral("%1桁 × %2コマ × %3秒（%4回）")
-                                  .arg(s.digits)
-                                  .arg(s.terms)
-                                  .arg(s.intervalMs / 1000.0, 0, 'f', 3)
-                                  .arg(s.rounds));
+        m_settingBox->addItem(
+            QStringLiteral("%1桁 × %2コマ × %3秒（%4回）").arg(s.digits).arg(s.terms).arg(s.intervalMs / 1000.0, 0, 'f', 3).arg(s.rounds));
     m_chart = new HistoryChart(this);
     m_table = new QTableWidget(0, 4, this);
     m_table->setObjectName(QStringLiteral("latestTable"));
@@ -121,8 +118,7 @@ void HistoryWindow::fillTable()
         const HistoryRecord &r = records[records.size() - 1 - size_t(row)]; // newest first
         const bool training = r.mode == HistoryRecord::Mode::Training;
         const QStringList cells{r.date.toString(QStringLiteral("yyyy/MM/dd ")) + r.time.toString(QStringLiteral("HH:mm")),
-                                (training ? QStringLiteral("練習 ") : QStringLiteral("チャレンジ ")) + describe(r),
-                                resultText(r),
+                                (training ? QStringLiteral("練習 ") : QStringLiteral("チャレンジ ")) + describe(r), resultText(r),
                                 training ? QStringLiteral("%1秒").arg(r.answerMs / 1000.0, 0, 'f', 1) : QString()};
         for (int c = 0; c < cells.size(); ++c)
             m_table->setItem(row, c, new QTableWidgetItem(cells[c]));

@@ -89,12 +89,11 @@ AboutDialog::AboutDialog()
     buildFrame();
 
     m_contactLabel = label(this, "contactLabel", QStringLiteral("質問･要望･感想･バグ情報はメールおよびHP掲示板にてお気軽に"),
-                    Twips::rect(120, 2640, 5175, 255));
+                           Twips::rect(120, 2640, 5175, 255));
     m_noticeCaption = label(this, "noticeCaption", QStringLiteral("注意："), Twips::rect(120, 3000, 495, 255));
     setTextColour(m_noticeCaption, QColor(255, 0, 0));
-    m_noticeText = label(this, "noticeText",
-                   QStringLiteral("表示されている E-Mailアドレス、HPのURLは2003/08/29現在のものです。"),
-                   Twips::rect(600, 3000, 3495, 375));
+    m_noticeText = label(this, "noticeText", QStringLiteral("表示されている E-Mailアドレス、HPのURLは2003/08/29現在のものです。"),
+                         Twips::rect(600, 3000, 3495, 375));
     m_noticeText->setWordWrap(true);
     m_noticeText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -117,12 +116,13 @@ AboutDialog::AboutDialog()
     // the address lines and the links themselves; the other controls keep
     // such moves to themselves, so the colours stay as they were there.
     setMouseTracking(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_detailsFrame, m_releaseLabel, m_mailCaption, m_homePageCaption, m_mailLink, m_homePageLink}) {
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m_detailsFrame, m_releaseLabel, m_mailCaption, m_homePageCaption, m_mailLink, m_homePageLink}) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{m_noticeCaption, m_rightsLabel, m_versionLabel, m_noticeText, m_contactLabel, m_titleImage, m_homePageButton,
-                                                       m_closeButton})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_noticeCaption, m_rightsLabel, m_versionLabel, m_noticeText, m_contactLabel,
+                                                       m_titleImage, m_homePageButton, m_closeButton})
         w->setAttribute(Qt::WA_NoMousePropagation);
 }
 
@@ -136,7 +136,9 @@ void AboutDialog::buildFrame()
     // Two ideographic spaces in front of the shorter headings put every
     // colon of the frame in one column of the fixed-pitch font.
     m_rightsLabel = label(m_detailsFrame, "rightsLabel", QStringLiteral("　　著作権：") + RightsHolder, Twips::rect(120, 240, 4935, 255));
-    m_versionLabel = label(m_detailsFrame, "versionLabel", QStringLiteral("バージョン：") + QString::fromUtf8(ProgramIdentity::DisplayVersion), Twips::rect(120, 480, 4935, 255));
+    m_versionLabel =
+        label(m_detailsFrame, "versionLabel", QStringLiteral("バージョン：") + QString::fromUtf8(ProgramIdentity::DisplayVersion),
+              Twips::rect(120, 480, 4935, 255));
     m_releaseLabel = label(m_detailsFrame, "releaseLabel", QStringLiteral("　　公開日：2003/08/29"), Twips::rect(120, 720, 2055, 255));
     m_mailCaption = label(m_detailsFrame, "mailCaption", QStringLiteral("　　E-Mail："), Twips::rect(120, 960, 1095, 255));
     m_mailLink = label(m_detailsFrame, "mailLink", MailAddress, Twips::rect(1200, 960, 2175, 255));

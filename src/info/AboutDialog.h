@@ -28,8 +28,10 @@ public:
     QPushButton *m_homePageButton = nullptr; // the program's icon: the home page
     QLabel *m_titleImage = nullptr;
     QFrame *m_detailsFrame = nullptr;
-    QLabel *m_noticeCaption = nullptr, *m_rightsLabel = nullptr, *m_versionLabel = nullptr, *m_releaseLabel = nullptr, *m_mailCaption = nullptr;
-    QLabel *m_homePageCaption = nullptr, *m_mailLink = nullptr, *m_homePageLink = nullptr, *m_noticeText = nullptr, *m_contactLabel = nullptr;
+    QLabel *m_noticeCaption = nullptr, *m_rightsLabel = nullptr, *m_versionLabel = nullptr, *m_releaseLabel = nullptr,
+           *m_mailCaption = nullptr;
+    QLabel *m_homePageCaption = nullptr, *m_mailLink = nullptr, *m_homePageLink = nullptr, *m_noticeText = nullptr,
+           *m_contactLabel = nullptr;
     QPushButton *m_closeButton = nullptr; // Close
 
 protected:

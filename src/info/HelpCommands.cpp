@@ -47,7 +47,8 @@ void Help::shellOpen(const QString &target)
     if (!QDesktopServices::openUrl(url)) {
         qCInfo(shellLog).noquote() << "nothing opened" << url.toString();
         Messages::show(QStringLiteral("「%1」を開くプログラムが見つかりませんでした。\n"
-                                      "xdg-utils（xdg-open）を入れると開けるようになります。").arg(target),
+                                      "xdg-utils（xdg-open）を入れると開けるようになります。")
+                           .arg(target),
                        QStringLiteral("起動報告"));
     }
 }
@@ -56,4 +57,3 @@ void Help::setShellHook(Help::ShellHook hook)
 {
     shellHook() = std::move(hook);
 }
-

@@ -17,9 +17,9 @@ enum class Backend { Automatic, Qt, Table };
 // What the table's 16-bit words mean besides a character.
 namespace TableWord {
 constexpr quint16 Unassigned = 0xFFFD; // a pair with no character: U+FFFD
-constexpr quint16 Illegal = 0xFFFE;    // a byte that starts nothing: U+001A
-constexpr quint16 Lead = 0xFFFF;       // the first byte of a pair
-constexpr quint16 Refused = 0x8000;    // added to a length: the encoder reports an error
+constexpr quint16 Illegal = 0xFFFE; // a byte that starts nothing: U+001A
+constexpr quint16 Lead = 0xFFFF; // the first byte of a pair
+constexpr quint16 Refused = 0x8000; // added to a length: the encoder reports an error
 } // namespace TableWord
 
 // As a reader shows them: what is not code page 932 becomes U+FFFD or

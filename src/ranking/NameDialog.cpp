@@ -75,9 +75,8 @@ void NameDialog::confirm()
     // The names file is code page 932: a character it lacks would be stored
     // as a question mark, so the name is sent back to be changed, as it is.
     if (const QStringList lacking = NameLimit::unstorable(name); !lacking.isEmpty()) {
-        Messages::show(QStringLiteral("名前に使えない文字があります：%1\n別の文字に直してください。")
-                            .arg(NameLimit::describe(lacking)),
-                        QStringLiteral("確認"));
+        Messages::show(QStringLiteral("名前に使えない文字があります：%1\n別の文字に直してください。").arg(NameLimit::describe(lacking)),
+                       QStringLiteral("確認"));
         return;
     }
     m_name = name;

@@ -107,8 +107,8 @@ QString describe(const QStringList &characters)
     QStringList shown;
     for (const QString &c : characters) {
         const char32_t codePoint = c.size() == 2 ? QChar::surrogateToUcs4(c[0], c[1]) : c[0].unicode();
-        const bool visible = QChar::isPrint(codePoint) && !QChar::isSpace(codePoint) && !QChar::isSurrogate(codePoint)
-                             && !QChar::isMark(codePoint);
+        const bool visible =
+            QChar::isPrint(codePoint) && !QChar::isSpace(codePoint) && !QChar::isSurrogate(codePoint) && !QChar::isMark(codePoint);
         shown << (visible ? c : QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper());
     }
     return shown.join(QStringLiteral("、"));

@@ -4,8 +4,7 @@
 
 NameValidator::NameValidator(QObject *parent)
     : QValidator(parent)
-{
-}
+{}
 
 QValidator::State NameValidator::validate(QString &input, int &pos) const
 {

@@ -152,8 +152,7 @@ bool writePair(const QByteArray &names, const QByteArray &scores, CutShort cut)
 
 QByteArray saveNote(const QByteArray &names, const QByteArray &scores)
 {
-    return NoteHeader + QByteArray::number(names.size()) + ' ' + QByteArray::number(scores.size()) + '\n' + names
-           + scores;
+    return NoteHeader + QByteArray::number(names.size()) + ' ' + QByteArray::number(scores.size()) + '\n' + names + scores;
 }
 
 std::optional<SavedPair> readSaveNote(const QByteArray &note)
@@ -171,8 +170,7 @@ std::optional<SavedPair> readSaveNote(const QByteArray &note)
     const qsizetype scoresSize = sizes[1].toLongLong(&okScores);
     const QByteArray body = note.mid(lineEnd + 1);
     // Each size on its own first: two huge ones could overflow their sum.
-    if (!okNames || !okScores || namesSize < 0 || scoresSize < 0 || namesSize > body.size()
-        || scoresSize != body.size() - namesSize)
+    if (!okNames || !okScores || namesSize < 0 || scoresSize < 0 || namesSize > body.size() || scoresSize != body.size() - namesSize)
         return std::nullopt;
     return SavedPair{body.left(namesSize), body.mid(namesSize)};
 }

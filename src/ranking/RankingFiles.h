@@ -14,7 +14,7 @@ constexpr int Rows = 5;
 const QStringList &defaultNames();
 const QStringList &defaultScores();
 
-QString namesPath();  // program directory/DATA/Data1.data
+QString namesPath(); // program directory/DATA/Data1.data
 QString scoresPath(); // program directory/DATA/Data2.data
 
 QString decode(const QByteArray &bytes);

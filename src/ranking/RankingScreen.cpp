@@ -11,8 +11,8 @@ namespace {
 
 constexpr int RowTops[RankingFiles::Rows] = {720, 1200, 1680, 2160, 2640};
 
-QLabel *rankLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &at,
-                  const char *family, Qt::Alignment alignment)
+QLabel *rankLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &at, const char *family,
+                  Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(objectName);
@@ -43,17 +43,20 @@ RankingScreen::RankingScreen()
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
 
-    m_rankHeading = Artwork::pictureLabel(this, QStringLiteral("rankHeading"), QStringLiteral("head_rank"), QStringLiteral("順位"), Twips::rect(240, 240, 735, 315));
-    m_nameHeading = Artwork::pictureLabel(this, QStringLiteral("nameHeading"), QStringLiteral("head_name"), QStringLiteral("名前"), Twips::rect(1440, 240, 735, 330));
-    m_scoreHeading = Artwork::pictureLabel(this, QStringLiteral("scoreHeading"), QStringLiteral("head_score"), QStringLiteral("得点"), Twips::rect(3360, 240, 735, 345));
+    m_rankHeading = Artwork::pictureLabel(this, QStringLiteral("rankHeading"), QStringLiteral("head_rank"), QStringLiteral("順位"),
+                                          Twips::rect(240, 240, 735, 315));
+    m_nameHeading = Artwork::pictureLabel(this, QStringLiteral("nameHeading"), QStringLiteral("head_name"), QStringLiteral("名前"),
+                                          Twips::rect(1440, 240, 735, 330));
+    m_scoreHeading = Artwork::pictureLabel(this, QStringLiteral("scoreHeading"), QStringLiteral("head_score"), QStringLiteral("得点"),
+                                           Twips::rect(3360, 240, 735, 345));
     for (int i = 0; i < RankingFiles::Rows; ++i) {
         const int top = RowTops[i];
         m_rankMarks.append(Artwork::pictureLabel(this, QStringLiteral("rankMark%1").arg(i + 1), QStringLiteral("rank%1").arg(i + 1),
-                                    QStringLiteral("%1位").arg(i + 1), Twips::rect(360, top, 360, 345)));
+                                                 QStringLiteral("%1位").arg(i + 1), Twips::rect(360, top, 360, 345)));
         m_nameLabels.append(rankLabel(this, QStringLiteral("nameLabel%1").arg(i + 1), RankingFiles::defaultNames()[i],
-                                Twips::rect(1080, top, 1575, 375), "MS Gothic", Qt::AlignHCenter));
+                                      Twips::rect(1080, top, 1575, 375), "MS Gothic", Qt::AlignHCenter));
         m_scoreLabels.append(rankLabel(this, QStringLiteral("scoreLabel%1").arg(i + 1), RankingFiles::defaultScores()[i],
-                                Twips::rect(3000, top, 1575, 375), "MS PGothic", Qt::AlignRight));
+                                       Twips::rect(3000, top, 1575, 375), "MS PGothic", Qt::AlignRight));
     }
 
     m_closeButton = new QPushButton(Artwork::icon(QStringLiteral("close_small")), QStringLiteral("Close"), this);

@@ -51,8 +51,7 @@ RankingStore::Rows defaultRows()
 RankingStore::RankingStore(int lockWaitMs)
     : m_lockWaitMs(lockWaitMs)
     , m_rows(defaultRows())
-{
-}
+{}
 
 // The default ranking is about to replace both files: whatever stands at
 // either path, or a file where the DATA folder belongs, is kept aside first.
@@ -245,7 +244,9 @@ bool RankingStore::enter(std::int32_t score, const QString &name)
             saved = writeWaiting(notes);
         } else {
             qCInfo(lcRanking, "score %d waits: another copy holds the ranking", score);
-            notes << Busy + QStringLiteral("\n得点は覚えておき、次にランキングを開くか保存するとき、または挑戦モードを離れるときにもう一度保存します。");
+            notes << Busy
+                         + QStringLiteral(
+                             "\n得点は覚えておき、次にランキングを開くか保存するとき、または挑戦モードを離れるときにもう一度保存します。");
         }
     }
     tell(notes, SaveReport);
@@ -271,8 +272,9 @@ void RankingStore::offerWaitingScores()
         QStringList scores;
         for (const Entry &entry : std::as_const(m_waiting))
             scores << QStringLiteral("%1 %2").arg(entry.name).arg(entry.score);
-        const QString question = Busy + QStringLiteral("\nまだ保存されていない得点があります（%1）。\nもう一度保存してみますか？")
-                                            .arg(scores.join(QStringLiteral("、")));
+        const QString question = Busy
+                                 + QStringLiteral("\nまだ保存されていない得点があります（%1）。\nもう一度保存してみますか？")
+                                       .arg(scores.join(QStringLiteral("、")));
         if (Messages::show(question, QStringLiteral("確認"), Messages::Buttons::YesNo) == Messages::Answer::No) {
             qCWarning(lcRanking, "%lld waiting scores left unsaved by the player", qlonglong(m_waiting.size()));
             m_waiting.clear();
@@ -284,8 +286,8 @@ void RankingStore::offerWaitingScores()
 void RankingStore::reset()
 {
     ensureFiles();
-    const Messages::Answer answer = Messages::show(QStringLiteral("ランキングを初期化します。よろしいですか？"),
-                                                   QStringLiteral("確認"), Messages::Buttons::YesNo);
+    const Messages::Answer answer =
+        Messages::show(QStringLiteral("ランキングを初期化します。よろしいですか？"), QStringLiteral("確認"), Messages::Buttons::YesNo);
     if (answer != Messages::Answer::Yes) {
         Messages::show(QStringLiteral("キャンセルしました。"), QStringLiteral("キャンセル報告"));
         return;

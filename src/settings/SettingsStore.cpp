@@ -29,8 +29,7 @@ bool settingsFileExists()
 
 SettingsStore::SettingsStore(QObject *parent)
     : QObject(parent)
-{
-}
+{}
 
 void SettingsStore::set(const StoredSettings &values)
 {
@@ -57,7 +56,7 @@ void SettingsStore::ensureFile()
     if (!writeFile()) {
         m_unwritable = true;
         Messages::show(QStringLiteral("設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。") + folderLine(),
-               QStringLiteral("自動生成報告"));
+                       QStringLiteral("自動生成報告"));
     }
 }
 
@@ -77,7 +76,7 @@ void SettingsStore::readFile()
     set(parsed.values);
     if (parsed.unreadable > 0)
         Messages::show(QStringLiteral("設定ファイルに読み取れない値がありました。\n読み取れない値には既定の設定を使います。"),
-               QStringLiteral("読込報告"));
+                       QStringLiteral("読込報告"));
 }
 
 bool SettingsStore::writeFile()
@@ -92,14 +91,14 @@ void SettingsStore::confirmSave()
 {
     if (!m_changed)
         return;
-    const Messages::Answer answer = Messages::show(QStringLiteral("設定が変更されています。保存しますか？"), QStringLiteral("確認"),
-                                    Messages::Buttons::YesNo);
+    const Messages::Answer answer =
+        Messages::show(QStringLiteral("設定が変更されています。保存しますか？"), QStringLiteral("確認"), Messages::Buttons::YesNo);
     if (answer == Messages::Answer::Yes) {
         if (writeFile())
             Messages::show(QStringLiteral("保存しました。"), QStringLiteral("保存報告"));
         else
             Messages::show(QStringLiteral("設定ファイルに書き込めませんでした。\n設定は保存されていません。") + folderLine(),
-                   QStringLiteral("保存報告"));
+                           QStringLiteral("保存報告"));
     } else {
         Messages::show(QStringLiteral("保存しませんでした。"), QStringLiteral("キャンセル報告"));
     }

@@ -8,8 +8,7 @@ SoundEffects::SoundEffects(WavePlayerFactory *source, QString folder, std::funct
     : m_source(source)
     , m_folder(std::move(folder))
     , m_soundOn(std::move(soundOn))
-{
-}
+{}
 
 SoundEffects::~SoundEffects() = default;
 

@@ -15,8 +15,7 @@ constexpr auto PluginName = "plumeno_sound"; // libplumeno_sound.so
 
 SoundPluginLoader::SoundPluginLoader(QString pluginDir)
     : m_pluginDir(std::move(pluginDir))
-{
-}
+{}
 
 SoundPluginLoader::~SoundPluginLoader() = default;
 

@@ -6,8 +6,7 @@
 
 CompactComboStyle::CompactComboStyle(QStyle *base)
     : QProxyStyle(base)
-{
-}
+{}
 
 void CompactComboStyle::apply(const QList<QComboBox *> &boxes, QObject *owner)
 {
@@ -24,8 +23,8 @@ void CompactComboStyle::apply(const QList<QComboBox *> &boxes, QObject *owner)
     }
 }
 
-QRect CompactComboStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
-                                        SubControl subControl, const QWidget *widget) const
+QRect CompactComboStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl subControl,
+                                        const QWidget *widget) const
 {
     if (control != CC_ComboBox || (subControl != SC_ComboBoxArrow && subControl != SC_ComboBoxEditField))
         return QProxyStyle::subControlRect(control, option, subControl, widget);
@@ -35,7 +34,6 @@ QRect CompactComboStyle::subControlRect(ComplexControl control, const QStyleOpti
     if (subControl == SC_ComboBoxArrow)
         part = QRect(whole.right() - ArrowWidth + 1, whole.top(), ArrowWidth, whole.height());
     else
-        part = QRect(whole.left() + frame, whole.top() + frame, whole.width() - ArrowWidth - 2 * frame,
-                     whole.height() - 2 * frame);
+        part = QRect(whole.left() + frame, whole.top() + frame, whole.width() - ArrowWidth - 2 * frame, whole.height() - 2 * frame);
     return visualRect(option->direction, whole, part);
 }

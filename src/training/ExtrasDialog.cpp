@@ -51,7 +51,8 @@ ExtrasDialog::ExtrasDialog(QWidget *parent)
     m_minusPercentBox->setRange(0, TrainingExtras::MaxMinusPercent);
     m_minusPercentBox->setSingleStep(10);
     m_minusPercentBox->setSuffix(QStringLiteral(" %"));
-    m_minusPercentBox->setToolTip(QStringLiteral("この割合の数字を引き算にします（マイナス記号付きで表示）。途中の合計が0より小さくなることはありません。"));
+    m_minusPercentBox->setToolTip(
+        QStringLiteral("この割合の数字を引き算にします（マイナス記号付きで表示）。途中の合計が0より小さくなることはありません。"));
 
     m_reviewBox = new QComboBox(this);
     m_reviewBox->setObjectName(QStringLiteral("reviewBox"));

@@ -67,21 +67,25 @@ void TrainingScreen::buildControls()
     numberFont.setPointSizeF(80.25);
     m_numberLabel->setFont(numberFont);
 
-    m_digitsCaption = picture(c, "digitsCaption", QStringLiteral("word_ketasu"), QStringLiteral("桁数："), Twips::rect(120, 1800, 915, 345));
+    m_digitsCaption =
+        picture(c, "digitsCaption", QStringLiteral("word_ketasu"), QStringLiteral("桁数："), Twips::rect(120, 1800, 915, 345));
     QStringList one2five{"1", "2", "3", "4", "5"};
     m_digitsBox = combo(c, "digitsBox", one2five, QStringLiteral("1"), Twips::rect(1080, 1800, 615, 0), QStringLiteral("桁数"));
     m_digitsUnit = picture(c, "digitsUnit", QStringLiteral("word_keta"), QStringLiteral("桁"), Twips::rect(1680, 1800, 375, 345));
-    m_termsCaption = picture(c, "termsCaption", QStringLiteral("word_komasu"), QStringLiteral("コマ数："), Twips::rect(2160, 1800, 1125, 345));
+    m_termsCaption =
+        picture(c, "termsCaption", QStringLiteral("word_komasu"), QStringLiteral("コマ数："), Twips::rect(2160, 1800, 1125, 345));
     QStringList terms;
     for (int i = 1; i <= 15; ++i)
         terms << QString::number(i);
     m_termsBox = combo(c, "termsBox", terms, QStringLiteral("1"), Twips::rect(3360, 1800, 615, 0), QStringLiteral("コマ数"));
     m_termsUnit = picture(c, "termsUnit", QStringLiteral("word_koma"), QStringLiteral("コマ"), Twips::rect(3960, 1800, 585, 345));
-    m_intervalCaption = picture(c, "intervalCaption", QStringLiteral("word_kankaku"), QStringLiteral("間隔："), Twips::rect(120, 2400, 915, 345));
+    m_intervalCaption =
+        picture(c, "intervalCaption", QStringLiteral("word_kankaku"), QStringLiteral("間隔："), Twips::rect(120, 2400, 915, 345));
     QStringList intervals;
     for (int i = 1; i <= 20; ++i)
         intervals << QString::number(i / 10.0, 'f', 1);
-    m_intervalBox = combo(c, "intervalBox", intervals, QStringLiteral("1.0"), Twips::rect(1080, 2400, 615, 0), QStringLiteral("間隔（秒）"));
+    m_intervalBox =
+        combo(c, "intervalBox", intervals, QStringLiteral("1.0"), Twips::rect(1080, 2400, 615, 0), QStringLiteral("間隔（秒）"));
     m_intervalUnit = picture(c, "intervalUnit", QStringLiteral("word_byou"), QStringLiteral("秒"), Twips::rect(1680, 2400, 375, 315));
     CompactComboStyle::apply({m_digitsBox, m_termsBox, m_intervalBox}, this);
 
@@ -125,9 +129,8 @@ void TrainingScreen::start()
     // A round set by its total time never uses the interval box, so nothing
     // there may stand in its way.
     const StartChoice::StartReading reading =
-        m_extras.byTotalTime
-            ? StartChoice::readStartByTotalTime(m_digitsBox->currentText(), m_termsBox->currentText())
-            : StartChoice::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
+        m_extras.byTotalTime ? StartChoice::readStartByTotalTime(m_digitsBox->currentText(), m_termsBox->currentText())
+                             : StartChoice::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
     if (!reading.choice) {
         Messages::show(reading.refusal, QStringLiteral("確認"));
         return;
@@ -221,8 +224,8 @@ bool TrainingScreen::afterJudgement(bool right, std::int32_t answer, qint64 answ
         r.answerMs = answerMs;
         emit roundJudged(r);
     }
-    const bool review = m_extras.review == TrainingExtras::Review::Always
-                        || (m_extras.review == TrainingExtras::Review::AfterWrong && !right);
+    const bool review =
+        m_extras.review == TrainingExtras::Review::Always || (m_extras.review == TrainingExtras::Review::AfterWrong && !right);
     if (!review)
         return false;
     QPointer<TrainingScreen> self(this);

@@ -26,8 +26,7 @@ QPointF unit(QPointF v)
 QPointF tangentAt(const QPainterPath &spine, qreal t)
 {
     const qreal h = 0.002;
-    return unit(spine.pointAtPercent(std::min(1.0, t + h)) -
-                spine.pointAtPercent(std::max(0.0, t - h)));
+    return unit(spine.pointAtPercent(std::min(1.0, t + h)) - spine.pointAtPercent(std::max(0.0, t - h)));
 }
 
 // Width of the stroke at `t` as a share of the nib's widest dab.

@@ -8,13 +8,14 @@
 
 // The tip of the brush: each point of a stroke leaves a tilted oval dab.
 // Widths are logical pixels once the stroke has been placed.
-struct Nib {
-    qreal width = 8;       // widest dab
-    qreal aspect = 0.6;    // dab thickness / dab width
-    qreal angle = -35;     // dab tilt, degrees, screen coordinates
-    qreal press = 0.08;    // share of the stroke spent landing the brush
-    qreal lift = 0.35;     // share spent lifting it off
-    qreal tail = 0.25;     // width left at the very end
+struct Nib
+{
+    qreal width = 8; // widest dab
+    qreal aspect = 0.6; // dab thickness / dab width
+    qreal angle = -35; // dab tilt, degrees, screen coordinates
+    qreal press = 0.08; // share of the stroke spent landing the brush
+    qreal lift = 0.35; // share spent lifting it off
+    qreal tail = 0.25; // width left at the very end
     qreal heavyDown = 0.3; // how much lighter strokes are that do not go down
 };
 
@@ -28,25 +29,25 @@ Figure dryStreaks(const QPainterPath &spine, const Nib &nib, unsigned seed, int 
 // Maps `ink` into `box`, centred, as large as fits but never above
 // `maxScale`; when the width is what limits, the glyphs may be narrowed down
 // to `squeeze` of their width before they are made smaller.
-QTransform fitInto(const QRectF &ink, const QRectF &box, qreal maxScale = 1e9,
-                   qreal squeeze = 1.0);
+QTransform fitInto(const QRectF &ink, const QRectF &box, qreal maxScale = 1e9, qreal squeeze = 1.0);
 
 QTransform slanted(qreal slant);
 
 // Text set in a font and brushed along a nib.
-struct Lettering {
+struct Lettering
+{
     QString text;
     QString family = QStringLiteral("IPAMincho");
     bool bold = false;
     bool italic = false;
-    qreal slant = 0;         // extra lean, positive to the right
-    QPointF nib = {0, 0};    // the glyphs are dragged along this, logical px
+    qreal slant = 0; // extra lean, positive to the right
+    QPointF nib = {0, 0}; // the glyphs are dragged along this, logical px
     int nibSteps = 7;
-    qreal margin = 1;        // kept clear on every side, room for the rim
-    qreal maxEm = 1e9;       // largest em size in logical px
+    qreal margin = 1; // kept clear on every side, room for the rim
+    qreal maxEm = 1e9; // largest em size in logical px
     qreal squeeze = 0.88;
-    QString reference;       // glyphs whose height sets the vertical fit
-    bool hinted = false;     // keep as hinted text: whole-pixel em, no slant
+    QString reference; // glyphs whose height sets the vertical fit
+    bool hinted = false; // keep as hinted text: whole-pixel em, no slant
 };
 
 QPainterPath textPath(const QString &text, const QFont &font);

@@ -20,21 +20,22 @@ QImage canvas(QSize logical, qreal scale)
     return img;
 }
 
-struct Metal {
+struct Metal
+{
     QColor light, mid, dark, digit, ribbon;
 };
 
 Metal metalFor(int rank)
 {
     switch (rank) {
-    case 1: return {QColor(255, 248, 190), QColor(236, 184, 40), QColor(138, 96, 8),
-                    QColor(84, 50, 0), QColor(200, 40, 40)};
-    case 2: return {QColor(255, 255, 255), QColor(190, 198, 210), QColor(104, 112, 126),
-                    QColor(34, 40, 52), QColor(50, 90, 200)};
-    case 3: return {QColor(255, 222, 186), QColor(200, 126, 62), QColor(112, 60, 20),
-                    QColor(58, 24, 0), QColor(40, 140, 70)};
-    default: return {QColor(96, 170, 110), QColor(34, 92, 48), QColor(12, 40, 20),
-                     QColor(236, 255, 232), QColor()};
+    case 1:
+        return {QColor(255, 248, 190), QColor(236, 184, 40), QColor(138, 96, 8), QColor(84, 50, 0), QColor(200, 40, 40)};
+    case 2:
+        return {QColor(255, 255, 255), QColor(190, 198, 210), QColor(104, 112, 126), QColor(34, 40, 52), QColor(50, 90, 200)};
+    case 3:
+        return {QColor(255, 222, 186), QColor(200, 126, 62), QColor(112, 60, 20), QColor(58, 24, 0), QColor(40, 140, 70)};
+    default:
+        return {QColor(96, 170, 110), QColor(34, 92, 48), QColor(12, 40, 20), QColor(236, 255, 232), QColor()};
     }
 }
 
@@ -166,8 +167,7 @@ QImage drawIcon(QSize logical, qreal scale)
 
     const bool tiny = s < 24;
     const qreal weight = tiny ? 1.9 : s <= 32 ? 1.55 : 1.3;
-    const QRectF room = tiny ? QRectF(s * 0.1, s * 0.06, s * 0.8, s * 0.88)
-                             : QRectF(s * 0.12, s * 0.1, s * 0.62, s * 0.8);
+    const QRectF room = tiny ? QRectF(s * 0.1, s * 0.06, s * 0.8, s * 0.88) : QRectF(s * 0.12, s * 0.1, s * 0.62, s * 0.8);
     const Wordmark P = brushP(room, weight);
 
     Ink ink;
@@ -216,10 +216,10 @@ QImage drawHand(QSize logical, qreal scale)
         part.addRoundedRect(r, round, round);
         hand = hand.united(part);
     };
-    blob(QRectF(9.5, 1.5, 6, 20), 3);   // index finger
+    blob(QRectF(9.5, 1.5, 6, 20), 3); // index finger
     blob(QRectF(15.5, 10.5, 5, 10), 2.5); // folded middle finger
     blob(QRectF(20.5, 11.5, 5, 10), 2.5); // ring finger
-    blob(QRectF(25.5, 13.5, 4, 9), 2);    // little finger
+    blob(QRectF(25.5, 13.5, 4, 9), 2); // little finger
     blob(QRectF(9.5, 16.5, 20, 10), 3.5); // palm
     {
         QPainterPath thumb;

@@ -44,7 +44,8 @@ void mergeMax(QImage &mask, const QImage &scratch, QPoint at)
 
 } // namespace
 
-Mask::Mask(QSize pixels) : m_img(pixels, QImage::Format_Grayscale8)
+Mask::Mask(QSize pixels)
+    : m_img(pixels, QImage::Format_Grayscale8)
 {
     m_img.fill(0);
 }
@@ -52,8 +53,7 @@ Mask::Mask(QSize pixels) : m_img(pixels, QImage::Format_Grayscale8)
 void Mask::stamp(const QPainterPath &logicalPiece, qreal scale)
 {
     const QPainterPath path = QTransform::fromScale(scale, scale).map(logicalPiece);
-    const QRect area =
-        path.boundingRect().adjusted(-2, -2, 2, 2).toAlignedRect().intersected(m_img.rect());
+    const QRect area = path.boundingRect().adjusted(-2, -2, 2, 2).toAlignedRect().intersected(m_img.rect());
     if (area.isEmpty())
         return;
 
@@ -106,7 +106,8 @@ Mask Mask::dilated(qreal radius) const
     // Each neighbour lends its coverage, weakened by how far it lies past
     // the radius; the strongest lender wins.
     const int reach = int(std::ceil(radius + 1));
-    struct Tap {
+    struct Tap
+    {
         int dx, dy;
         qreal weight;
     };
@@ -178,15 +179,13 @@ QImage Mask::clip(const QImage &layer) const
         for (int x = 0; x < out.width(); ++x) {
             const int k = m[x];
             const QRgb c = px[x];
-            px[x] = qRgba((qRed(c) * k + 127) / 255, (qGreen(c) * k + 127) / 255,
-                          (qBlue(c) * k + 127) / 255, (qAlpha(c) * k + 127) / 255);
+            px[x] = qRgba((qRed(c) * k + 127) / 255, (qGreen(c) * k + 127) / 255, (qBlue(c) * k + 127) / 255, (qAlpha(c) * k + 127) / 255);
         }
     }
     return out;
 }
 
-QImage inkFigure(const Figure &figure, const Ink &ink, QSize logical, qreal scale,
-                 const Figure *dry)
+QImage inkFigure(const Figure &figure, const Ink &ink, QSize logical, qreal scale, const Figure *dry)
 {
     const QSize pixels = logical * scale;
     QImage out(pixels, QImage::Format_ARGB32_Premultiplied);

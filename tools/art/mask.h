@@ -12,12 +12,13 @@
 // Small text is kept as text rather than outlines: the font's own hinting
 // puts its strokes on whole pixels at each scale, where an outline path
 // would smear a thin horizontal stroke over two rows.
-struct TextPiece {
+struct TextPiece
+{
     QString text;
-    QFont font;       // family and style; the pixel size is set per scale
-    int em = 16;      // logical pixel size
+    QFont font; // family and style; the pixel size is set per scale
+    int em = 16; // logical pixel size
     QPointF baseline; // logical
-    QPointF nib;      // the glyphs are dragged along this, logical px
+    QPointF nib; // the glyphs are dragged along this, logical px
 };
 
 // A figure is a set of pieces whose union is the shape. Brush strokes are
@@ -26,7 +27,8 @@ struct TextPiece {
 // anti-aliased edge pixel count many times over and turn the edges jagged.
 // Instead each piece is rasterised on its own and merged by taking the
 // maximum coverage, which keeps edges exactly as soft as a single shape.
-struct Figure {
+struct Figure
+{
     std::vector<QPainterPath> pieces; // logical (1x) coordinates
     std::vector<TextPiece> texts;
 
@@ -37,7 +39,8 @@ struct Figure {
 };
 
 // 8-bit coverage in device pixels.
-class Mask {
+class Mask
+{
 public:
     explicit Mask(QSize pixels);
 
@@ -63,13 +66,14 @@ private:
 
 // How lettering is inked: a rim (the outline), a body with a vertical
 // gradient, a light on the upper edges and an optional drop shadow.
-struct Ink {
+struct Ink
+{
     QColor rim = QColor(0, 0, 0, 200);
     qreal rimWidth = 1.0; // logical px
     QColor top = QColor(200, 255, 190);
     QColor bottom = QColor(60, 190, 70);
     QColor gloss = QColor(255, 255, 255, 0); // alpha = strength
-    qreal glossDepth = 1.0;                   // logical px
+    qreal glossDepth = 1.0; // logical px
     QColor shadow = QColor(0, 0, 0, 0);
     QPointF shadowOffset = QPointF(1, 1);
 };
@@ -77,5 +81,4 @@ struct Ink {
 // Paints `figure` inked with `ink` on a transparent image of `logical`
 // size times `scale`. `dry`, when given, is taken out of the body to leave
 // the streaks a half-dry brush leaves behind.
-QImage inkFigure(const Figure &figure, const Ink &ink, QSize logical, qreal scale,
-                 const Figure *dry = nullptr);
+QImage inkFigure(const Figure &figure, const Ink &ink, QSize logical, qreal scale, const Figure *dry = nullptr);

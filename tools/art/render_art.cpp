@@ -26,7 +26,8 @@ namespace {
 
 using Draw = std::function<QImage(QSize logical, qreal scale)>;
 
-struct Picture {
+struct Picture
+{
     QString name;
     QSize size;
     Draw draw;
@@ -79,8 +80,14 @@ Ink wordInk(QColor top, QColor bottom)
     return ink;
 }
 
-Ink greenWords() { return wordInk(QColor(246, 255, 240), QColor(140, 226, 130)); }
-Ink goldWords() { return wordInk(QColor(255, 250, 214), QColor(236, 190, 72)); }
+Ink greenWords()
+{
+    return wordInk(QColor(246, 255, 240), QColor(140, 226, 130));
+}
+Ink goldWords()
+{
+    return wordInk(QColor(255, 250, 214), QColor(236, 190, 72));
+}
 
 // `depth` sizes the rim, light and shadow to the lettering.
 Draw title(bool swoosh, qreal inset, qreal depth)
@@ -171,8 +178,7 @@ std::vector<Picture> catalogue()
     add("lbl_lv", 48, 38, latin(QStringLiteral("LV."), false, 0.12));
 
     for (int rank = 1; rank <= 5; ++rank)
-        add(qPrintable(QStringLiteral("rank%1").arg(rank)), 24, 23,
-            [rank](QSize s, qreal k) { return drawMedal(rank, s, k); });
+        add(qPrintable(QStringLiteral("rank%1").arg(rank)), 24, 23, [rank](QSize s, qreal k) { return drawMedal(rank, s, k); });
     add("head_rank", 49, 21, screenWord(QStringLiteral("順位"), goldWords(), 20));
     add("head_name", 49, 22, screenWord(QStringLiteral("名前"), goldWords(), 20));
     add("head_score", 49, 23, screenWord(QStringLiteral("得点"), goldWords(), 20));
@@ -238,8 +244,7 @@ int main(int argc, char **argv)
         if (!only.isEmpty()) {
             const QStringList prefixes = only.split(QLatin1Char(','));
             std::erase_if(rows, [&](const SheetRow &r) {
-                return std::none_of(prefixes.begin(), prefixes.end(),
-                                    [&](const QString &pre) { return r.name.startsWith(pre); });
+                return std::none_of(prefixes.begin(), prefixes.end(), [&](const QString &pre) { return r.name.startsWith(pre); });
             });
         }
         if (!contactSheet(rows).save(sheet))

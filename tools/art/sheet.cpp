@@ -45,8 +45,7 @@ QImage contactSheet(const std::vector<SheetRow> &rows)
     for (const auto &r : rows) {
         const int z = zoomFor(r.normal);
         const QSize shown = r.normal.size() * z;
-        p.drawText(QRect(4, y, kLabel - 8, shown.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   r.name);
+        p.drawText(QRect(4, y, kLabel - 8, shown.height()), Qt::AlignLeft | Qt::AlignVCenter, r.name);
         int x = kLabel;
         for (const QColor &back : backs) {
             for (const QImage *img : {&r.normal, &r.hiDpi}) {

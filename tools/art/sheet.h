@@ -5,10 +5,11 @@
 
 #include <vector>
 
-struct SheetRow {
+struct SheetRow
+{
     QString name;
     QImage normal; // 1x
-    QImage hiDpi;  // 2x, may be null
+    QImage hiDpi; // 2x, may be null
 };
 
 // Every picture zoomed up with hard pixels, on black and on a grey button

@@ -11,9 +11,10 @@ namespace {
 // ascenders reach about y = 10) and leant and fitted afterwards.
 constexpr qreal kSlant = 0.2;
 
-struct Stroke {
+struct Stroke
+{
     QPainterPath spine;
-    qreal width;      // design units
+    qreal width; // design units
     unsigned dry = 0; // seed for dry streaks, 0 for a wet stroke
     qreal lift = 0.35;
 };
@@ -104,8 +105,7 @@ void swoosh(std::vector<Stroke> &s)
 
 // `weight` fattens every stroke; `bold` also keeps the tails from thinning
 // out, for sizes where a hairline tail would vanish.
-Wordmark build(const std::vector<Stroke> &strokes, const QRectF &box, qreal weight,
-               bool bold = false)
+Wordmark build(const std::vector<Stroke> &strokes, const QRectF &box, qreal weight, bool bold = false)
 {
     const QTransform lean = slanted(kSlant);
     QRectF ink;

@@ -4,7 +4,8 @@
 
 // The game's name as brush lettering: the body and the dry streaks to take
 // out of it (see inkFigure).
-struct Wordmark {
+struct Wordmark
+{
     Figure body;
     Figure dry;
 };

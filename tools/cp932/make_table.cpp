@@ -135,7 +135,7 @@ int main(int argc, char **argv)
     QFile file(QString::fromLocal8Bit(argv[1]));
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size())
         fail("cannot write the output file", 0);
-    std::printf("%lld bytes, %lld lead bytes, %d characters written otherwise than first decoded\n",
-                qsizetype(out.size()), qsizetype(leads.size()), count);
+    std::printf("%lld bytes, %lld lead bytes, %d characters written otherwise than first decoded\n", qsizetype(out.size()),
+                qsizetype(leads.size()), count);
     return 0;
 }
