@@ -60,6 +60,15 @@ private slots:
         }
     }
 
+    void describesItselfBeforeDrawing()
+    {
+        const QIcon deferred = DeferredIcon::make(m_files), reference = eager();
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+            for (QIcon::State state : {QIcon::Off, QIcon::On})
+                QCOMPARE(deferred.availableSizes(mode, state), reference.availableSizes(mode, state));
+        QVERIFY(DeferredIcon::make({}).isNull());
+    }
+
     void decodesOnlyWhenFirstNeededAndCopiesChangeApart()
     {
         // A file changed after the icon was made but before it is drawn
