@@ -142,30 +142,6 @@ private slots:
         QCOMPARE(thin.last(), QPointF(419, 15));
     }
 
-    void daysOfOneSetting()
-    {
-        std::vector<HistoryRecord> records{
-            training("2026-12-01 09:00:00", 2, 5, 500, true, 1000),
-            training("2026-12-01 09:01:00", 2, 5, 500, false, 3000),
-            training("2026-12-01 09:02:00", 3, 5, 500, false, 9000), // another setting
-            training("2026-12-03 20:00:00", 2, 5, 500, true, 2000),
-        };
-        HistoryRecord replay = training("2026-12-03 20:01:00", 2, 5, 500, true, 500);
-        replay.replay = true;
-        records.push_back(replay);
-        const auto settings = HistoryStats::settings(records);
-        QCOMPARE(settings.size(), size_t(2));
-        QCOMPARE(settings[0].digits, 2);
-        QCOMPARE(settings[0].rounds, 3); // the replay is not counted
-        const auto days = HistoryStats::byDay(records, settings[0]);
-        QCOMPARE(days.size(), size_t(2));
-        QCOMPARE(days[0].date, QDate(2026, 12, 1));
-        QCOMPARE(days[0].accuracyPercent(), 50.0);
-        QCOMPARE(days[0].meanAnswerMs, 2000.0);
-        QCOMPARE(days[1].accuracyPercent(), 100.0);
-        QCOMPARE(days[1].meanAnswerMs, 2000.0);
-    }
-
     void windowShowsChartTableAndSkippedLines()
     {
         TestEnvironment env;
@@ -178,6 +154,8 @@ private slots:
                              .arg(i)
                              .arg(i < day ? "right" : "wrong")
                              .toLatin1();
+        // A replay is not counted among the rounds of its setting.
+        bytes += "2026-12-03 10:09:00,training,2,5,500,0,100,0,1,wrong,9000,,\n";
         bytes += "2026-12-04 10:00:00,training,3,10,200,0,100,0,0,right,900,,\n";
         bytes += "broken line\n";
         bytes += "2026-12-04 11:00:00,challenge,,,,,,,,wrong,,12,34567\n";
@@ -188,9 +166,10 @@ private slots:
         QVERIFY(window.m_settingBox->itemText(0).startsWith(QStringLiteral("2桁 × 5コマ × 0.500秒（12回）")));
         QCOMPARE(window.m_chart->days().size(), size_t(3));
         QCOMPARE(window.m_chart->days()[2].accuracyPercent(), 75.0);
+        QCOMPARE(window.m_chart->days()[2].meanAnswerMs, 1500.0);
         window.m_settingBox->setCurrentIndex(1);
         QCOMPARE(window.m_chart->days().size(), size_t(1));
-        QCOMPARE(window.m_table->rowCount(), 14);
+        QCOMPARE(window.m_table->rowCount(), 15);
         QVERIFY(window.m_table->item(0, 1)->text().contains(QStringLiteral("LV.12")));
         QCOMPARE(window.m_table->item(1, 2)->text(), QStringLiteral("正解"));
         QVERIFY(window.m_noteLabel->isVisible());

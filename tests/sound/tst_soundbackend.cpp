@@ -47,7 +47,7 @@ private slots:
         m_plugin.reset();
     }
 
-    void soundOffNeverLoadsThePlugin()
+    void soundOffNeverLoadsThePluginSwitchedOnLoadsItOnce()
     {
         QVERIFY(!multimediaMapped());
         setSoundOff(true);
@@ -67,6 +67,21 @@ private slots:
 
         QCOMPARE(m_plugin->loadAttempts(), 0);
         QVERIFY(!multimediaMapped());
+
+        // Switched on: the next sound of the screen already open loads it,
+        // once for the whole run.
+        setSoundOff(false);
+        ChallengeScreen *challenge = m_env->program().challengeScreen();
+        challenge->playSound(Sound::Clock);
+        QVERIFY(m_plugin->isLoaded());
+        QVERIFY(multimediaMapped());
+        challenge->close();
+        screen = m_env->program().trainingScreen();
+        for (Sound sound : {Sound::Clock, Sound::Clock, Sound::Hit, Sound::Miss})
+            screen->playSound(sound);
+        screen->close();
+        QCOMPARE(m_plugin->loadAttempts(), 1);
+        QCOMPARE(m_env->messages.size(), 1);
     }
 
     void aMissingPluginIsSilenceAndLogged()
@@ -88,29 +103,6 @@ private slots:
         // The screens go before the program they belong to.
         ScreenRegistry::closeAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    void soundSwitchedOnLoadsThePluginOnce()
-    {
-        // Opened with the sound off: no plugin.
-        setSoundOff(true);
-        TrainingScreen *training = m_env->program().trainingScreen();
-        training->playSound(Sound::Clock);
-        QCOMPARE(m_plugin->loadAttempts(), 0);
-
-        // Switched on: the next sound loads it.
-        setSoundOff(false);
-        for (Sound sound : {Sound::Clock, Sound::Clock, Sound::Hit, Sound::Miss})
-            training->playSound(sound);
-        QVERIFY(m_plugin->isLoaded());
-        QVERIFY(multimediaMapped());
-        training->close();
-        ChallengeScreen *challenge = m_env->program().challengeScreen();
-        for (Sound sound : {Sound::Clock, Sound::Hit})
-            challenge->playSound(sound);
-        challenge->close();
-        QCOMPARE(m_plugin->loadAttempts(), 1);
-        QVERIFY(m_env->messages.isEmpty());
     }
 
 private:
