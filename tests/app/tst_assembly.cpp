@@ -13,18 +13,6 @@
 #include <QAction>
 #include <QTest>
 
-namespace {
-
-MainScreen *openScreen(Program &program, const QString &name)
-{
-    if (name == u"ModeScreen")
-        return program.start();
-    if (name == u"TrainingScreen")
-        return program.openTrainingScreen();
-    return program.openChallengeScreen();
-}
-
-} // namespace
 
 class TestAssembly : public QObject
 {
@@ -66,7 +54,9 @@ private slots:
         QFETCH(QString, control);
         TestEnvironment env;
         env.writeDefaultFiles();
-        MainScreen *main = openScreen(env.program(), screen);
+        MainScreen *main = screen == u"ModeScreen" ? env.program().start()
+                           : screen == u"TrainingScreen" ? static_cast<MainScreen *>(env.program().openTrainingScreen())
+                                                         : env.program().openChallengeScreen();
         QStringList effect;
         env.chooseColour = [&](const QColor &) -> std::optional<QColor> {
             effect << QStringLiteral("colour dialog");

@@ -54,12 +54,11 @@ private slots:
                 // of this watch, which cannot fire again while it runs.
                 QTimer::singleShot(0, w, [w] {
                     w->findChild<QLineEdit *>()->clear();
-                    QTest::keyClick(w->findChild<QLineEdit *>(), Qt::Key_Return);
+                    answerDialog(w, QString());
                     answerDialog(w, QStringLiteral("TEST"));
                 });
             } else {
-                sum = static_cast<GameScreen *>(Placement::activeScreen())->m_roundSum;
-                answerDialog(w, QString::number(sum + 1));
+                answerDialog(w, QString::number((sum = static_cast<GameScreen *>(Placement::activeScreen())->m_roundSum) + 1));
             }
         });
         watch.start(2);

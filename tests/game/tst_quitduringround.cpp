@@ -5,14 +5,13 @@
 #include "ChallengeScreen.h"
 #include "GameScreen.h"
 #include "Messages.h"
-#include "PictureButton.h"
 #include "RoundTimer.h"
 #include "Program.h"
 #include "SettingsStore.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
-#include <QComboBox>
+#include <QAbstractButton>
 #include <QPointer>
 #include <QTest>
 
@@ -33,21 +32,8 @@ private slots:
         TestEnvironment env;
         env.writeDefaultFiles();
         const QByteArray names = env.readFile("DATA/Data1.data"), scores = env.readFile("DATA/Data2.data");
-
-        GameScreen *screen = nullptr;
-        PictureButton *start = nullptr;
-        if (challenge) {
-            auto *challengeScreen = env.program().challengeScreen();
-            start = challengeScreen->m_startButton;
-            screen = challengeScreen;
-        } else {
-            auto *trainingScreen = env.program().trainingScreen();
-            trainingScreen->m_digitsBox->setEditText("1");
-            trainingScreen->m_termsBox->setEditText("15");
-            trainingScreen->m_intervalBox->setEditText("0.05");
-            start = trainingScreen->m_startButton;
-            screen = trainingScreen;
-        }
+        GameScreen *screen = challenge ? static_cast<GameScreen *>(env.program().challengeScreen())
+                                       : TestSupport::openTrainingScreen(env, {"1", "15", "0.05"});
         screen->show();
         env.program().settings().markChanged(); // so that quitting asks to save
 
@@ -75,7 +61,7 @@ private slots:
             stoppedUnderSaveQuestion = !screen->m_roundTimer->isActive() && screen->m_tickCount == ticks
                                        && !TestSupport::openDialog();
         };
-        QTest::mouseClick(start, Qt::LeftButton);
+        QTest::mouseClick(screen->findChild<QAbstractButton *>("startButton"), Qt::LeftButton);
         screen->m_roundTimer->setInterval(20);
         QVERIFY(screen->m_roundTimer->isActive());
         QVERIFY(TestSupport::userClose(screen));
