@@ -29,9 +29,7 @@ private slots:
         Placement::setScreenSizeForTests(screenWidth, 11520);
         env.program().start()->m_fullScreenDisplayAction->trigger();
 
-        QCOMPARE(env.messages.size(), 2);
-        QCOMPARE(env.messages[0].text + env.messages[0].title, QStringLiteral("計算中です。計算中"));
-        QCOMPARE(env.messages[1].text + env.messages[1].title, QStringLiteral("計算終了です。終了報告"));
+        QCOMPARE(env.messages.value(0).title + env.messages.value(1).title + env.messageTexts().join(u'|'), "計算中終了報告計算中です。|計算終了です。");
         // The largest multiple of ten at which every five-digit number fits
         // the width whole, or the bound; 10 when not even that size fits.
         const int size = env.settings().maxFontSize;
