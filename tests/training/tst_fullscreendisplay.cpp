@@ -17,7 +17,6 @@ private slots:
     {
         QTest::addColumn<double>("screenWidth"); // twips
         QTest::newRow("1024 px") << 1024 * 15.0;
-        QTest::newRow("3840 px") << 3840 * 15.0;
         QTest::newRow("narrower than 55555 at 10 pt") << 300.0;
         QTest::newRow("wider than any font") << 1e9;
     }
