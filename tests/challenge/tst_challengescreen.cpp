@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QFile>
 #include <QTest>
 
 class TestChallengeScreen : public QObject
@@ -95,6 +96,22 @@ private slots:
         });
         QVERIFY(worn);
         QCOMPARE(scoreAndLevel(), QStringLiteral("14440/11"));
+    }
+
+    void rankingRecreatesMissingFiles()
+    {
+        // A player may delete the ranking files while the game runs: RANKING
+        // makes them again, with the usual message, before it shows them.
+        QFile::remove(m_env->path(QStringLiteral("DATA/Data1.data")));
+        QFile::remove(m_env->path(QStringLiteral("DATA/Data2.data")));
+        QByteArray filesWhenShown;
+        TestSupport::whenDialogOpens(QStringLiteral("RankingScreen"), [&](QWidget *w) {
+            filesWhenShown = m_env->readFile(QStringLiteral("DATA/Data1.data")) + m_env->readFile(QStringLiteral("DATA/Data2.data"));
+            w->close();
+        });
+        QTest::mouseClick(m_screen->m_rankingButton, Qt::LeftButton);
+        QCOMPARE(m_env->messageTexts(), QStringList{QStringLiteral("ランキングファイルが確認できません。自動生成します。")});
+        QCOMPARE(filesWhenShown, TestSupport::DefaultNames + TestSupport::DefaultScores);
     }
 
     void wholeGame()
