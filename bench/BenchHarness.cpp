@@ -1,7 +1,6 @@
 #include "BenchHarness.h"
 
 #include "Messages.h"
-#include "Placement.h"
 #include "Program.h"
 #include "ProgramPaths.h"
 #include "RankingFiles.h"
@@ -73,7 +72,6 @@ BenchHarness::~BenchHarness()
     m_program.reset();
     Messages::setResponder(nullptr);
     ProgramPaths::setProgramDir(QString());
-    Placement::resetForTests();
 }
 
 BusyCore::BusyCore()

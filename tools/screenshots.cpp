@@ -28,7 +28,6 @@
 #include "ModeScreen.h"
 #include "NameDialog.h"
 #include "PictureButton.h"
-#include "Placement.h"
 #include "Program.h"
 #include "ProgramPaths.h"
 #include "RankingScreen.h"
@@ -258,17 +257,20 @@ void aboutScreen()
 
 void fullScreenDisplay()
 {
-    // A small screen, so that the picture stays small; the display covers
-    // the real (offscreen) screen and the picture is cut to the small one.
+    // A small screen, so that the picture stays small: the display is
+    // measured for it and shown at its size.
     static const QSize screen(384, 216);
     add(
         "full-screen display", [] { return !isShown<AboutDialog>(); },
         [] {
-            Placement::setScreenSizeForTests(Twips::fromPx(screen.width()), Twips::fromPx(screen.height()));
-            const int size = MaxFontCalibration::calibrate();
+            const int size = MaxFontCalibration::calibrate(Twips::fromPx(screen.width()));
             FullScreenDisplay *display = FullScreenDisplay::instance();
             display->clearDrawing();
             display->show();
+            // Out of the full-screen state, which holds a window at its
+            // screen's size, and cut down to the small screen.
+            display->setWindowState(Qt::WindowNoState);
+            display->setGeometry(QRect(QPoint(0, 0), screen));
             display->drawCentred(QStringLiteral("4821"), size);
             shoot(display, QStringLiteral("fullscreen"), QRect(QPoint(0, 0), screen));
             display->close();

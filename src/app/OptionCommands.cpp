@@ -4,6 +4,7 @@
 #include "ColourRef.h"
 #include "MaxFontCalibration.h"
 #include "Messages.h"
+#include "Placement.h"
 #include "SettingsFile.h"
 #include "SettingsStore.h"
 
@@ -54,7 +55,7 @@ void OptionCommands::toggleFullScreenDisplay()
     // Only switching on measures the screen; switching off keeps the size
     // found last, which is saved with the settings.
     if (values.fullScreenDisplay) {
-        values.maxFontSize = MaxFontCalibration::calibrate();
+        values.maxFontSize = MaxFontCalibration::calibrate(Placement::screenWidth());
         m_settings.set(values);
     }
     m_settings.markChanged();

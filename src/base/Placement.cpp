@@ -5,18 +5,11 @@
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QSizeF>
 #include <QWidget>
 #include <QWindow>
 
 namespace Placement {
 namespace {
-
-QSizeF &screenOverride()
-{
-    static QSizeF size;
-    return size;
-}
 
 QPointer<QWidget> &lastMainScreen()
 {
@@ -103,29 +96,8 @@ QWidget *messageOwner()
 
 double screenWidth()
 {
-    if (screenOverride().width() > 0)
-        return screenOverride().width();
     QScreen *s = gameScreen();
     return s ? s->geometry().width() * 15.0 : 0.0;
-}
-
-double screenHeight()
-{
-    if (screenOverride().height() > 0)
-        return screenOverride().height();
-    QScreen *s = gameScreen();
-    return s ? s->geometry().height() * 15.0 : 0.0;
-}
-
-void setScreenSizeForTests(double widthTwips, double heightTwips)
-{
-    screenOverride() = QSizeF(widthTwips, heightTwips);
-}
-
-void resetForTests()
-{
-    screenOverride() = QSizeF();
-    lastMainScreen() = nullptr;
 }
 
 } // namespace Placement

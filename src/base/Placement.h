@@ -24,9 +24,5 @@ void keepWith(QWidget *window, QWidget *owner);
 QWidget *messageOwner();
 
 double screenWidth(); // of the screen the game is on
-double screenHeight();
-void setScreenSizeForTests(double widthTwips, double heightTwips); // 0, 0: the real screen
-
-void resetForTests();
 
 } // namespace Placement

@@ -18,12 +18,6 @@ QString &programDirOverride()
     return dir;
 }
 
-QString &userDataDirOverride()
-{
-    static QString dir;
-    return dir;
-}
-
 bool writableDirectory(const QString &dir)
 {
     // Permission bits do not tell (root, ACLs, read-only mounts): try it.
@@ -107,9 +101,7 @@ QString dataDir()
     const QString program = programDir();
     if (!installedCopy(program) && writableDirectory(program))
         return program;
-    QString user = userDataDirOverride();
-    if (user.isEmpty())
-        user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (QDir().mkpath(user) && QFileInfo(program).canonicalFilePath() != QFileInfo(user).canonicalFilePath())
         adoptPlayerFiles(program, user);
     return user;
@@ -118,11 +110,6 @@ QString dataDir()
 QString dataPath(const QString &relative)
 {
     return QDir(dataDir()).filePath(relative);
-}
-
-void setUserDataDirForTests(const QString &dir)
-{
-    userDataDirOverride() = dir;
 }
 
 } // namespace ProgramPaths

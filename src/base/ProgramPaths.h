@@ -6,7 +6,10 @@
 namespace ProgramPaths {
 
 QString programDir();
-void setProgramDir(const QString &dir); // empty: the executable's directory
+// For the programs built around the game's code (the bench, the screenshot
+// tool, the second copy the ranking tests start) that run it over a folder
+// of their own; empty: the executable's directory.
+void setProgramDir(const QString &dir);
 QString programPath(const QString &relative);
 
 // Where the settings file and DATA/ live: in the user's data directory for
@@ -14,9 +17,9 @@ QString programPath(const QString &relative);
 // naming its own folder) and for a program folder that cannot be written;
 // else beside the executable (the build directory, an unpacked copy).
 // A user data directory used for the first time takes over the settings
-// and ranking the program folder holds, never replacing its own.
+// and ranking the program folder holds, never replacing its own. The user
+// data directory is QStandardPaths' (on Linux below XDG_DATA_HOME).
 QString dataDir();
 QString dataPath(const QString &relative);
-void setUserDataDirForTests(const QString &dir); // empty: the standard place
 
 } // namespace ProgramPaths

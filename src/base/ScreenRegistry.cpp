@@ -35,14 +35,6 @@ QWidget *open(int number)
     return nullptr;
 }
 
-QWidget *openByName(const QString &name)
-{
-    for (int i = 1; i <= ScreenCount; ++i)
-        if (QWidget *screen = open(i); screen && screen->objectName() == name)
-            return screen;
-    return nullptr;
-}
-
 int numberOf(const QWidget *screen)
 {
     if (!screen)

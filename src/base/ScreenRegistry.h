@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QString>
-
 class QWidget;
 
-// The eight screens are single objects, created when first touched and gone
+// The six screens are single objects, created when first touched and gone
 // when closed. The registry knows which of them are open.
 namespace ScreenRegistry {
 
@@ -13,8 +11,6 @@ enum Number : int {
     Mode,
     Challenge,
     Ranking,
-    Answer,
-    Name,
     FullScreen,
     About,
 };
@@ -25,9 +21,6 @@ void add(int number, QWidget *screen);
 // The open screen with that number, or nullptr. A screen whose close went
 // through is no longer open, even before Qt has deleted it.
 QWidget *open(int number);
-
-// The open screen with that object name ("TrainingScreen" ...), or nullptr.
-QWidget *openByName(const QString &name);
 
 // The number a screen was added under, or 0.
 int numberOf(const QWidget *screen);

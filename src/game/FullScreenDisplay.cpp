@@ -101,11 +101,13 @@ void FullScreenDisplay::drawCentred(const QString &text, int fontSize)
     setFontSize(fontSize > 0 ? fontSize : DesignFontSize);
     // A number longer than the calibration's five digits is made smaller
     // rather than cut off at both edges.
-    setFont(NumberFont::fitted(font(), text, Placement::screenWidth() / Twips::PerPixel));
+    // The window covers the game's screen (from its loading on, shown or
+    // not), so its own size is the screen's.
+    setFont(NumberFont::fitted(font(), text, width()));
     const QFontMetricsF fm(font());
     const double w = fm.horizontalAdvance(text) * Twips::PerPixel / 2;
     const double h = fm.height() * Twips::PerPixel / 2;
-    m_at = QPointF(Placement::screenWidth() / 2 - w, Placement::screenHeight() / 2 - h);
+    m_at = QPointF(Twips::fromPx(width()) / 2 - w, Twips::fromPx(height()) / 2 - h);
     m_text = text;
     // Painted at once, so a number shows on its tick, not a pass later.
     if (isVisible())

@@ -2,9 +2,8 @@
 
 #include "FullScreenDisplay.h"
 #include "Messages.h"
-#include "Placement.h"
 
-std::int16_t MaxFontCalibration::calibrate()
+std::int16_t MaxFontCalibration::calibrate(double screenWidth)
 {
     constexpr std::int16_t First = 10;
     constexpr std::int16_t Step = 10;
@@ -24,7 +23,7 @@ std::int16_t MaxFontCalibration::calibrate()
     // absurd width from running on.
     const auto fits = [&](int points) {
         display->setFontSize(points);
-        return display->textWidth(widest) <= Placement::screenWidth();
+        return display->textWidth(widest) <= screenWidth;
     };
     while (size + Step <= FullScreenDisplay::LargestFontSize && fits(size + Step))
         size = static_cast<std::int16_t>(size + Step);

@@ -14,12 +14,6 @@ namespace {
 
 Q_LOGGING_CATEGORY(shellLog, "plumeno.shell", QtWarningMsg)
 
-Help::ShellHook &shellHook()
-{
-    static Help::ShellHook hook;
-    return hook;
-}
-
 } // namespace
 
 void Help::showAbout()
@@ -36,10 +30,6 @@ void Help::openReadMe()
 
 void Help::shellOpen(const QString &target)
 {
-    if (shellHook()) {
-        shellHook()(target);
-        return;
-    }
     // When the desktop has nothing to open it with (on Linux: no xdg-open,
     // from xdg-utils), the player is told so rather than left clicking at a
     // command that does nothing; the screen stays as it was.
@@ -51,9 +41,4 @@ void Help::shellOpen(const QString &target)
                            .arg(target),
                        QStringLiteral("起動報告"));
     }
-}
-
-void Help::setShellHook(Help::ShellHook hook)
-{
-    shellHook() = std::move(hook);
 }

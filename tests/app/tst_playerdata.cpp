@@ -85,6 +85,7 @@ private slots:
             // The program folder can be written (it is ours), and still the
             // player's files go to the data folder.
             TestEnvironment env;
+            qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + "/.local/share"));
             ProgramPaths::setProgramDir(program);
             QCOMPARE(ProgramPaths::dataDir(), m_userData);
             QVERIFY(TestSupport::program().start());
@@ -136,20 +137,19 @@ private slots:
         env.writeFile("Plumeno.config", Settings);
         env.writeFile("DATA/Data1.data", Names);
         env.writeFile("DATA/Data2.data", Scores);
-        const QString user = env.path("home/Plumeno");
+        const QString user = env.path("user/Plumeno");
         const QByteArray own = SettingsFile::serialize(SettingsFile::Defaults);
         if (!userHas.isEmpty())
-            env.writeFile("home/Plumeno/" + userHas, own);
-        ProgramPaths::setUserDataDirForTests(user);
+            env.writeFile("user/Plumeno/" + userHas, own);
         QVERIFY(TestSupport::program().start());
         const bool ownSettings = userHas == u"Plumeno.config", loneNames = userHas == u"DATA/Data1.data";
         // No first-start messages; a lone names file is reported and replaced.
         QVERIFY2(env.messages.size() == (loneNames ? 1 : 0), qPrintable(env.messageTexts().join(u'|')));
         QCOMPARE(ProgramPaths::dataDir(), user);
-        QCOMPARE(env.readFile("home/Plumeno/Plumeno.config"), ownSettings ? own : Settings);
+        QCOMPARE(env.readFile("user/Plumeno/Plumeno.config"), ownSettings ? own : Settings);
         QCOMPARE(env.settings().maxFontSize, ownSettings ? 0 : 130);
-        QCOMPARE(env.readFile("home/Plumeno/DATA/Data1.data"), loneNames ? TestSupport::DefaultNames : Names);
-        QCOMPARE(env.readFile("home/Plumeno/DATA/Data2.data"), loneNames ? TestSupport::DefaultScores : Scores);
+        QCOMPARE(env.readFile("user/Plumeno/DATA/Data1.data"), loneNames ? TestSupport::DefaultNames : Names);
+        QCOMPARE(env.readFile("user/Plumeno/DATA/Data2.data"), loneNames ? TestSupport::DefaultScores : Scores);
         QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
     }
 
@@ -158,13 +158,11 @@ private slots:
         // Copied or unpacked from an installed tree to a folder of its own.
         TestEnvironment env;
         env.writeFile("Plumeno.installed", "/usr/lib/plumeno\n");
-        QTemporaryDir user;
-        ProgramPaths::setUserDataDirForTests(user.path());
         QCOMPARE(ProgramPaths::dataDir(), env.dir());
         QVERIFY(TestSupport::program().start());
         QVERIFY(QFile::exists(env.path("Plumeno.config")));
         QVERIFY(QFile::exists(env.path("DATA/Data1.data")));
-        QVERIFY(filesUnder(user.path()).isEmpty());
+        QVERIFY(!QFileInfo::exists(env.path("user")));
     }
 };
 

@@ -25,8 +25,8 @@ private slots:
         QTest::newRow("beside the program") << "" << QStringList{settingsMade, rankingMade};
         QTest::newRow("installed copy: the user data directory") << "user/Plumeno/" << QStringList{settingsMade, rankingMade};
         QTest::newRow("nothing writable: runs on in memory")
-            << "nowhere" << QStringList{settingsMade, "設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。\nTMP/blocker/user",
-                                        rankingMade, "ランキングファイルを作成できませんでした。\nランキングは保存されません。\nTMP/blocker/user/DATA"};
+            << "nowhere" << QStringList{settingsMade, "設定ファイルを作成できませんでした。\n設定はこのプログラムを終了するまで有効です。\nTMP/blocker/user/Plumeno",
+                                        rankingMade, "ランキングファイルを作成できませんでした。\nランキングは保存されません。\nTMP/blocker/user/Plumeno/DATA"};
     }
     void firstStart()
     {
@@ -36,7 +36,8 @@ private slots:
             // A directory below a plain file cannot be written, not even by root.
             env.writeFile("blocker", "x");
             ProgramPaths::setProgramDir(env.path("blocker/Plumeno"));
-            ProgramPaths::setUserDataDirForTests(env.path(where == u"nowhere" ? "blocker/user" : "user/Plumeno"));
+            if (where == u"nowhere")
+                qputenv("XDG_DATA_HOME", QFile::encodeName(env.path("blocker/user")));
         }
         env.program().start();
         // Where nothing can be written, each message names the folder.
@@ -54,7 +55,7 @@ private slots:
         settings.ensureFile(); // asks nothing more
         settings.markChanged();
         settings.confirmSave();
-        QCOMPARE(env.messageTexts().mid(4), QStringList({"設定が変更されています。保存しますか？", "設定ファイルに書き込めませんでした。\n設定は保存されていません。\n" + env.path("blocker/user")}));
+        QCOMPARE(env.messageTexts().mid(4), QStringList({"設定が変更されています。保存しますか？", "設定ファイルに書き込めませんでした。\n設定は保存されていません。\n" + env.path("blocker/user/Plumeno")}));
     }
 
     void switchingOpensAtTheSameCornerAndClosesTheOldScreen()

@@ -4,7 +4,6 @@
 #include "ChallengeScreen.h"
 #include "FlashDisplay.h"
 #include "FullScreenDisplay.h"
-#include "Placement.h"
 #include "Program.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
@@ -43,8 +42,7 @@ private slots:
     void fullScreenDrawsLongNumbersWhole()
     {
         TestEnvironment env;
-        Placement::setScreenSizeForTests(800 * 15, 600 * 15);
-        FullScreenDisplay *display = FullScreenDisplay::instance();
+        FullScreenDisplay *display = FullScreenDisplay::instance(); // over the offscreen 800 x 600 screen
         for (const QString &number : {QStringLiteral("55555"), QStringLiteral("999999999"), QStringLiteral("7")}) {
             display->drawCentred(number, 200); // five half-em digits are 667 px
             QVERIFY2(display->drawnAt().x() >= 0, qPrintable(number));

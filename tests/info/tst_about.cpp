@@ -3,10 +3,10 @@
 #include "HelpCommands.h"
 #include "ModeScreen.h"
 #include "ProgramIdentity.h"
-#include "ShellTarget.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
+#include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -28,8 +28,6 @@ private slots:
     void init()
     {
         m_env.emplace();
-        m_opened.clear();
-        Help::setShellHook([this](const QString &target) { m_opened << target; });
     }
     void cleanup()
     {
@@ -94,11 +92,10 @@ private slots:
 
         QVERIFY(!ModeScreen::existing());
         training->m_readMeAction->trigger();
-        QCOMPARE(m_opened, QStringList{QStringLiteral("READ ME.txt")});
-        QCOMPARE(ShellTarget::url(m_opened[0]), QUrl::fromLocalFile(m_env->path(QStringLiteral("READ ME.txt"))));
+        QCOMPARE(m_env->opened, QList<QUrl>{QUrl::fromLocalFile(m_env->path(QStringLiteral("READ ME.txt")))});
 
         // With nothing to open it (offscreen, as without xdg-open), the player is told.
-        Help::setShellHook({});
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         Help::openReadMe();
         QCOMPARE(m_env->messages.size(), 1);
         QCOMPARE(m_env->messages[0].title, QStringLiteral("起動報告"));
@@ -137,18 +134,18 @@ private slots:
             // Pressed, then released away from it: nothing opens; released over it: it opens.
             for (const QPoint release : {w->rect().bottomRight() + QPoint(5, 5), w->rect().center()}) {
                 QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-                QVERIFY(m_opened.isEmpty());
+                QVERIFY(m_env->opened.isEmpty());
                 QTest::mouseRelease(w, Qt::LeftButton, {}, release);
             }
         } else {
             w->setFocus(Qt::TabFocusReason);
             QTest::keyPress(w, Qt::Key(key));
             // Space opens when it is let go, as a click opens on release.
-            QCOMPARE(m_opened.size(), key == Qt::Key_Space ? 0 : 1);
+            QCOMPARE(m_env->opened.size(), key == Qt::Key_Space ? 0 : 1);
             QTest::keyRelease(w, Qt::Key(key));
         }
-        QCOMPARE(m_opened, QStringList{name == u"mailLink" ? Mail : HomePage});
-        QCOMPARE(ShellTarget::url(m_opened[0]).toString(), m_opened[0]); // handed on as it is
+        QCOMPARE(m_env->opened.size(), 1);
+        QCOMPARE(m_env->opened[0].toString(), name == u"mailLink" ? Mail : HomePage); // handed on as it is
         QVERIFY2(form->isVisible(), "the activation closed the about screen");
         QTest::keyClick(form->m_closeButton, Qt::Key_Return);
         QVERIFY(!form->isVisible());
@@ -166,7 +163,6 @@ private:
     }
 
     std::optional<TestEnvironment> m_env;
-    QStringList m_opened;
 };
 
 QTEST_MAIN(TestAbout)

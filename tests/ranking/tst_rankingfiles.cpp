@@ -256,10 +256,10 @@ private slots:
         TestEnvironment env;
         env.writeFile("blocker", "x");
         ProgramPaths::setProgramDir(env.path("blocker/Plumeno"));
-        ProgramPaths::setUserDataDirForTests(env.path("blocker/user"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(env.path("blocker/user")));
         RankingStore store;
         store.ensureFiles(); // tells of both files being impossible to create, naming the folder
-        QCOMPARE(env.messages.last().text, "ランキングファイルを作成できませんでした。\nランキングは保存されません。" + folderLine(env, "blocker/user/DATA"));
+        QCOMPARE(env.messages.last().text, "ランキングファイルを作成できませんでした。\nランキングは保存されません。" + folderLine(env, "blocker/user/Plumeno/DATA"));
         env.messages.clear();
 
         // A later look at the ranking does not ask again; the game's save fails
@@ -267,7 +267,7 @@ private slots:
         store.ensureFiles();
         QVERIFY(env.messages.isEmpty());
         QVERIFY(!store.enter(140000, QStringLiteral("Newcomer")));
-        QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。" + folderLine(env, "blocker/user/DATA")});
+        QCOMPARE(env.messageTexts(), QStringList{"ランキングファイルに書き込めませんでした。\nランキングは保存されていません。" + folderLine(env, "blocker/user/Plumeno/DATA")});
         QCOMPARE(store.rows().value(1).name, QStringLiteral("Newcomer"));
         QCOMPARE(store.rows().value(0).score, QStringLiteral("150000"));
     }

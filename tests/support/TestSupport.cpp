@@ -1,10 +1,8 @@
 #include "TestSupport.h"
 
 #include "ColourDialog.h"
-#include "HelpCommands.h"
 #include "ModeScreen.h"
 #include "PictureButton.h"
-#include "Placement.h"
 #include "Program.h"
 #include "ProgramPaths.h"
 #include "ScreenRegistry.h"
@@ -12,8 +10,9 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -26,16 +25,30 @@ namespace {
 
 QObject *g_watches = nullptr;
 TestEnvironment *g_environment = nullptr;
+const QStringList OpenedSchemes{"file", "http", "https", "mailto"};
 
-// Back to a fresh start: every seam and every remembered file failure.
-void resetProcess()
+// The context of the dialog watches, and what QDesktopServices hands every
+// address to instead of the desktop.
+class Watches : public QObject
 {
-    Messages::setResponder(nullptr);
-    ProgramPaths::setProgramDir(QString());
-    ProgramPaths::setUserDataDirForTests(QString());
-    Placement::resetForTests();
-    Help::setShellHook(nullptr);
-}
+    Q_OBJECT
+public:
+    explicit Watches(QList<QUrl> &opened) : m_opened(opened)
+    {
+        for (const QString &scheme : OpenedSchemes)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~Watches() override
+    {
+        for (const QString &scheme : OpenedSchemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+public slots:
+    void open(const QUrl &url) { m_opened << url; }
+
+private:
+    QList<QUrl> &m_opened;
+};
 
 } // namespace
 
@@ -53,12 +66,15 @@ private:
 };
 
 TestEnvironment::TestEnvironment(WavePlayerFactory *soundSource)
-    : m_watches(std::make_unique<QObject>())
+    : m_watches(std::make_unique<Watches>(opened))
     , m_colourDialog(std::make_unique<TestColourDialog>(*this))
 {
     g_watches = m_watches.get();
     g_environment = this;
-    resetProcess();
+    if (qEnvironmentVariableIsSet("XDG_DATA_HOME"))
+        m_dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("user"))));
+    QCoreApplication::setApplicationName(QStringLiteral("Plumeno")); // as the game names itself
     m_program = std::make_unique<Program>(m_colourDialog.get(), soundSource ? soundSource : &sound);
     ProgramPaths::setProgramDir(m_dir.path());
     qApp->setQuitOnLastWindowClosed(false);
@@ -81,7 +97,9 @@ TestEnvironment::~TestEnvironment()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     m_program.reset();
-    resetProcess();
+    Messages::setResponder(nullptr);
+    ProgramPaths::setProgramDir(QString());
+    m_dataHome ? qputenv("XDG_DATA_HOME", *m_dataHome) : qunsetenv("XDG_DATA_HOME");
     g_environment = nullptr;
 }
 
@@ -213,3 +231,5 @@ QWidget *openDialog()
 }
 
 } // namespace TestSupport
+
+#include "TestSupport.moc"

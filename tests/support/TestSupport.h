@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -26,9 +27,11 @@ inline const QByteArray DefaultScores = "150000\r\n130000\r\n100000\r\n70000\r\n
 
 } // namespace TestSupport
 
-// What every screen test needs: a fresh program directory, the program
-// assembled afresh, message boxes answered and recorded, sound commands
-// played by a recording stand-in, colours chosen by the test.
+// What every screen test needs: a fresh program directory (and user data
+// folder, "user/Plumeno" in it), the program assembled afresh, message boxes
+// answered and recorded, sound commands played by a recording stand-in,
+// colours chosen by the test, files and addresses the desktop would open
+// recorded instead.
 class TestEnvironment
 {
 public:
@@ -57,6 +60,7 @@ public:
     QStringList messageTexts() const;
 
     RecordingSound sound; // sound.calls: "play <file name>", "stop"
+    QList<QUrl> opened; // by QDesktopServices::openUrl, for "file", "http", "https", "mailto"
 
     void writeFile(const QString &relative, const QByteArray &bytes) const;
     QByteArray readFile(const QString &relative) const;
@@ -66,7 +70,8 @@ private:
     class TestColourDialog;
 
     QTemporaryDir m_dir;
-    std::unique_ptr<QObject> m_watches; // dialog watches end with the environment
+    std::optional<QByteArray> m_dataHome; // XDG_DATA_HOME as it was
+    std::unique_ptr<QObject> m_watches; // dialog watches end with the environment; it also records what is opened
     std::unique_ptr<TestColourDialog> m_colourDialog;
     std::unique_ptr<Program> m_program;
 };

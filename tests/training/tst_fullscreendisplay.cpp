@@ -1,6 +1,7 @@
 // The full-screen number display and the measuring of its font size.
 #include "FlashDisplay.h"
 #include "FullScreenDisplay.h"
+#include "MaxFontCalibration.h"
 #include "ModeScreen.h"
 #include "Placement.h"
 #include "Program.h"
@@ -15,8 +16,8 @@ class TestFullScreenDisplay : public QObject
 private slots:
     void calibration_data()
     {
-        QTest::addColumn<double>("screenWidth"); // twips
-        QTest::newRow("1024 px") << 1024 * 15.0;
+        QTest::addColumn<double>("screenWidth"); // twips; 0: the menu command, on the (offscreen) screen the game is on
+        QTest::newRow("menu command") << 0.0;
         QTest::newRow("narrower than 55555 at 10 pt") << 300.0;
         QTest::newRow("wider than any font") << 1e9;
     }
@@ -25,13 +26,17 @@ private slots:
         QFETCH(double, screenWidth);
         TestEnvironment env;
         env.writeDefaultFiles();
-        Placement::setScreenSizeForTests(screenWidth, 11520);
-        env.program().start()->m_fullScreenDisplayAction->trigger();
-
+        int size = 0;
+        if (screenWidth == 0) {
+            env.program().start()->m_fullScreenDisplayAction->trigger();
+            size = env.settings().maxFontSize;
+            screenWidth = Placement::screenWidth();
+        } else {
+            size = MaxFontCalibration::calibrate(screenWidth);
+        }
         QCOMPARE(env.messages.value(0).title + env.messages.value(1).title + env.messageTexts().join(u'|'), "計算中終了報告計算中です。|計算終了です。");
         // The largest multiple of ten at which every five-digit number fits
         // the width whole, or the bound; 10 when not even that size fits.
-        const int size = env.settings().maxFontSize;
         QVERIFY(size >= 10 && size <= FullScreenDisplay::LargestFontSize && size % 10 == 0);
         FullScreenDisplay *display = FullScreenDisplay::existing();
         QVERIFY(display && !display->isVisible());
@@ -49,8 +54,7 @@ private slots:
 
     void shownOverTheWholeScreenCentredInOneSize()
     {
-        TestEnvironment env;
-        Placement::setScreenSizeForTests(12000, 9000);
+        TestEnvironment env; // on the offscreen 800 x 600 screen
         FullScreenDisplay::instance(); // kept hidden in its first colours, as a calibration leaves it
         for (const std::int16_t stored : {150, 0}) { // 0: never calibrated, the design size
             FlashDisplay::flash(nullptr, 12345 + stored, {.foreColour = 255, .backColour = 0xFF0000, .fullScreenDisplay = true, .maxFontSize = stored});
