@@ -1,4 +1,3 @@
-#include "ChallengeScreen.h"
 #include "ModeScreen.h"
 #include "PictureButton.h"
 #include "Placement.h"
@@ -72,20 +71,11 @@ private slots:
         QVERIFY(!ModeScreen::existing() && training->isVisible());
         QCOMPARE(training->frameGeometry().topLeft(), corner);
 
-        training->move(300, 200);
-        const QPoint corner2 = training->frameGeometry().topLeft();
+        // A training screen opened again shows its design-time choices.
         training->m_digitsBox->setEditText("3");
         QTest::mouseClick(training->m_modeButton, Qt::LeftButton);
         QVERIFY(!TrainingScreen::existing());
-        QTest::mouseClick(ModeScreen::existing()->m_challengeButton, Qt::LeftButton);
-        ChallengeScreen *challenge = ChallengeScreen::existing();
-        QVERIFY(!ModeScreen::existing() && challenge->isVisible());
-        QCOMPARE(challenge->frameGeometry().topLeft(), corner2);
-
-        // A training screen opened again shows its design-time choices.
-        challenge->close();
-        ModeScreen *again = env.program().showModeScreen();
-        QTest::mouseClick(again->m_trainingButton, Qt::LeftButton);
+        QTest::mouseClick(ModeScreen::existing()->m_trainingButton, Qt::LeftButton);
         QCOMPARE(TrainingScreen::existing()->m_digitsBox->currentText() + TrainingScreen::existing()->m_intervalBox->currentText(), "11.0");
         QVERIFY(env.messages.isEmpty() && !QFile::exists(env.path("Plumeno.config")));
     }
