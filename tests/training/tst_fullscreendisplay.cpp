@@ -56,12 +56,16 @@ private slots:
     {
         TestEnvironment env; // on the offscreen 800 x 600 screen
         FullScreenDisplay::instance(); // kept hidden in its first colours, as a calibration leaves it
-        for (const std::int16_t stored : {150, 0}) { // 0: never calibrated, the design size
-            FlashDisplay::flash(nullptr, 12345 + stored, {.foreColour = 255, .backColour = 0xFF0000, .fullScreenDisplay = true, .maxFontSize = stored});
+        // Stored 0: never calibrated, the design size. A number longer than the
+        // calibration's five digits is made smaller to show whole; the next
+        // one is drawn in the stored size again.
+        for (const auto &[stored, number] : {std::pair<std::int16_t, int>{150, 12495}, {200, 999999999}, {0, 12345}}) {
+            FlashDisplay::flash(nullptr, number, {.foreColour = 255, .backColour = 0xFF0000, .fullScreenDisplay = true, .maxFontSize = stored});
             FullScreenDisplay *display = FullScreenDisplay::existing();
             QVERIFY(display->isVisible() && (display->windowFlags() & Qt::FramelessWindowHint));
-            QCOMPARE(display->drawnText(), QString::number(12345 + stored));
-            QCOMPARE(display->fontSize(), stored ? stored : int(FullScreenDisplay::DesignFontSize));
+            QCOMPARE(display->drawnText(), QString::number(number));
+            QCOMPARE(display->fontSize() == (stored ? stored : int(FullScreenDisplay::DesignFontSize)), number < 100000);
+            QVERIFY(display->drawnAt().x() >= 0);
             QCOMPARE(qRound(display->drawnAt().x() + display->textWidth(display->drawnText()) / 2), 6000);
             QVERIFY(display->palette().color(QPalette::WindowText) == QColor(255, 0, 0) && display->palette().color(QPalette::Window) == QColor(0, 0, 255));
             QCOMPARE(display->frameGeometry(), display->screen()->geometry());
