@@ -12,7 +12,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
@@ -58,19 +57,8 @@ const QByteArray Scores = "170000\r\n130000\r\n100000\r\n70000\r\n50000\r\n\r\n"
 class TestPlayerData : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_home;
-    QString m_userData;
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setApplicationName(QStringLiteral("Plumeno"));
-        qputenv("HOME", QFile::encodeName(m_home.path()));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + "/.local/share"));
-        m_userData = m_home.path() + "/.local/share/Plumeno";
-        QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), m_userData);
-    }
-
     void installedCopyUsesTheUserDataFolderAndUninstallsWhole()
     {
         QTemporaryDir scratch;
@@ -81,29 +69,26 @@ private slots:
         // rewrites the build's install_manifest.txt.
         QVERIFY(!install(other).isEmpty());
 
-        {
-            // The program folder can be written (it is ours), and still the
-            // player's files go to the data folder.
-            TestEnvironment env;
-            qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + "/.local/share"));
-            ProgramPaths::setProgramDir(program);
-            QCOMPARE(ProgramPaths::dataDir(), m_userData);
-            QVERIFY(TestSupport::program().start());
-            QCOMPARE(env.messages.size(), 2); // the first start: settings and ranking made
-        }
-        const QStringList dataBefore = filesUnder(m_userData);
+        // The program folder can be written (it is ours), and still the
+        // player's files go to the data folder.
+        TestEnvironment env;
+        const QString userData = env.path("user/Plumeno"); // XDG_DATA_HOME/Plumeno
+        ProgramPaths::setProgramDir(program);
+        QCOMPARE(ProgramPaths::dataDir(), userData);
+        QVERIFY(env.program().start());
+        QCOMPARE(env.messages.size(), 2); // the first start: settings and ranking made
+        const QStringList dataBefore = filesUnder(userData);
         // The files a first start makes, first in order (the data lock's file may follow).
         QCOMPARE(dataBefore.mid(0, 3), (QStringList{"DATA/Data1.data", "DATA/Data2.data", "Plumeno.config"}));
 
         int code = -1;
         const QString said = run("sh", {program + "/uninstall.sh"}, &code);
         QCOMPARE(code, 0);
-        QVERIFY2(said.contains(m_userData), qPrintable(said));
+        QVERIFY2(said.contains(userData), qPrintable(said));
         QVERIFY2(filesUnder(prefix).isEmpty(), qPrintable(filesUnder(prefix).join(u' ')));
         QVERIFY(!QFileInfo::exists(program));
         QVERIFY(!QFileInfo::exists(prefix + "/share/doc/plumeno"));
-        QCOMPARE(filesUnder(m_userData), dataBefore);
-        QDir(m_userData).removeRecursively();
+        QCOMPARE(filesUnder(userData), dataBefore);
 
         // The other install, untouched so far, holds a player's files from an
         // older install; run with sudo, the script names the sudo user's folder.

@@ -104,13 +104,12 @@ TestEnvironment::~TestEnvironment()
 }
 
 StoredSettings TestEnvironment::settings() const { return m_program->settings().values(); }
-void TestEnvironment::setSettings(const StoredSettings &values) const { m_program->settings().set(values); }
 
 void TestEnvironment::changeSettings(const std::function<void(StoredSettings &)> &change) const
 {
     StoredSettings values = settings();
     change(values);
-    setSettings(values);
+    m_program->settings().set(values);
 }
 
 QString TestEnvironment::path(const QString &relative) const { return QDir(m_dir.path()).filePath(relative); }

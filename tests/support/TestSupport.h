@@ -42,7 +42,6 @@ public:
     Program &program() const { return *m_program; }
     // The settings in memory, read and changed as the menu commands do.
     StoredSettings settings() const;
-    void setSettings(const StoredSettings &values) const;
     void changeSettings(const std::function<void(StoredSettings &)> &change) const;
 
     // The colour dialog: given the colour it starts on, the colour chosen
