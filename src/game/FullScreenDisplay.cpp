@@ -100,9 +100,8 @@ void FullScreenDisplay::drawCentred(const QString &text, int fontSize)
 {
     setFontSize(fontSize > 0 ? fontSize : DesignFontSize);
     // A number longer than the calibration's five digits is made smaller
-    // rather than cut off at both edges.
-    // The window covers the game's screen (from its loading on, shown or
-    // not), so its own size is the screen's.
+    // rather than cut off at both edges. The window covers the game's screen
+    // from its loading on, shown or not, so its own size is the screen's.
     setFont(NumberFont::fitted(font(), text, width()));
     const QFontMetricsF fm(font());
     const double w = fm.horizontalAdvance(text) * Twips::PerPixel / 2;
