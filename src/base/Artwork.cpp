@@ -4,7 +4,13 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
+#include <QLoggingCategory>
+#include <QResource>
+#include <cstring>
+
+Q_LOGGING_CATEGORY(lcArtwork, "plumeno.artwork", QtWarningMsg)
 
 namespace Artwork {
 namespace {
@@ -12,6 +18,33 @@ namespace {
 QString path(const QString &name, bool doubled)
 {
     return QStringLiteral(":/resources/art/") + name + (doubled ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+}
+
+// The pictures of the first screen also come unpacked by tools/unpack_art
+// (a header of width, height, bytes per line and format, then the rows),
+// stored without compression: copying them costs a small part of decoding
+// their PNG, which was the largest cost of our own before the first paint.
+// Null when the picture has no unpacked form.
+QPixmap unpacked(const QString &name)
+{
+    const QByteArray bytes = QResource(QStringLiteral(":/resources/art/unpacked/") + name + QStringLiteral(".pixels")).uncompressedData();
+    if (bytes.isEmpty())
+        return {};
+    quint32 header[4];
+    if (bytes.size() >= qsizetype(sizeof header))
+        std::memcpy(header, bytes.constData(), sizeof header);
+    const auto [width, height, bytesPerLine, format] = header;
+    if (bytes.size() < qsizetype(sizeof header) || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
+        || width == 0 || width > 4096 || height == 0 || height > 4096 || bytesPerLine != width * 4
+        || quint64(bytes.size()) != sizeof header + quint64(bytesPerLine) * height) {
+        qCWarning(lcArtwork, "unpacked picture %s is damaged; decoding its PNG instead", qPrintable(name));
+        return {};
+    }
+    QImage image(static_cast<int>(width), static_cast<int>(height), static_cast<QImage::Format>(format));
+    if (image.isNull())
+        return {};
+    std::memcpy(image.bits(), bytes.constData() + sizeof header, size_t(bytesPerLine) * height);
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace
@@ -25,6 +58,8 @@ QPixmap pixmap(const QString &name, qreal devicePixelRatio)
         p.setDevicePixelRatio(2.0);
         return p;
     }
+    if (QPixmap p = unpacked(name); !p.isNull())
+        return p;
     return QPixmap(path(name, false));
 }
 
@@ -35,7 +70,9 @@ QIcon icon(const QString &name)
     // times the start-up work of the picture that is, so it is added only
     // where a screen needs it, as pixmap() picks its picture.
     QIcon icon;
-    if (QFile::exists(path(name, false)))
+    if (const QPixmap p = unpacked(name); !p.isNull())
+        icon.addPixmap(p);
+    else if (QFile::exists(path(name, false)))
         icon.addFile(path(name, false));
     const bool highDensity = qApp && qApp->devicePixelRatio() > 1.0;
     if (highDensity && QFile::exists(path(name, true)))
