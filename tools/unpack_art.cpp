@@ -28,13 +28,10 @@ int main(int argc, char *argv[])
             return 1;
         }
         image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-        const quint32 header[] = {quint32(image.width()), quint32(image.height()), quint32(image.bytesPerLine()),
-                                  quint32(image.format())};
+        const quint32 header[] = {quint32(image.width()), quint32(image.height()), quint32(image.bytesPerLine()), quint32(image.format())};
         QFile out(folder + u'/' + QFileInfo(source).completeBaseName() + QStringLiteral(".pixels"));
-        if (!out.open(QIODevice::WriteOnly)
-            || out.write(reinterpret_cast<const char *>(header), sizeof header) != qint64(sizeof header)
-            || out.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) != image.sizeInBytes()
-            || !out.flush()) {
+        if (!out.open(QIODevice::WriteOnly) || out.write(reinterpret_cast<const char *>(header), sizeof header) != qint64(sizeof header)
+            || out.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) != image.sizeInBytes() || !out.flush()) {
             std::fprintf(stderr, "unpack_art: cannot write %s\n", qPrintable(out.fileName()));
             return 1;
         }
