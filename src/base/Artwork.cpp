@@ -22,29 +22,32 @@ QString path(const QString &name, bool doubled)
 
 // The pictures of the first screen also come unpacked by tools/unpack_art
 // (a header of width, height, bytes per line and format, then the rows),
-// stored without compression: copying them costs a small part of decoding
-// their PNG, which was the largest cost of our own before the first paint.
-// Null when the picture has no unpacked form.
+// stored without compression: drawing them straight from the program's own
+// memory spares decoding their PNG, which was the largest cost of our own
+// before the first paint, and a copy of their pixels. Null when the picture
+// has no unpacked form.
 QPixmap unpacked(const QString &name)
 {
-    const QByteArray bytes = QResource(QStringLiteral(":/resources/art/unpacked/") + name + QStringLiteral(".pixels")).uncompressedData();
-    if (bytes.isEmpty())
+    const QResource resource(QStringLiteral(":/resources/art/unpacked/") + name + QStringLiteral(".pixels"));
+    if (!resource.isValid())
         return {};
-    quint32 header[4];
-    if (bytes.size() >= qsizetype(sizeof header))
-        std::memcpy(header, bytes.constData(), sizeof header);
+    // A compressed one would have to be unpacked into memory that outlives
+    // the pixmap; the build stores them uncompressed.
+    quint32 header[4] = {};
+    if (resource.compressionAlgorithm() == QResource::NoCompression && resource.size() >= qint64(sizeof header))
+        std::memcpy(header, resource.data(), sizeof header);
     const auto [width, height, bytesPerLine, format] = header;
-    if (bytes.size() < qsizetype(sizeof header) || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
-        || width == 0 || width > 4096 || height == 0 || height > 4096 || bytesPerLine != width * 4
-        || quint64(bytes.size()) != sizeof header + quint64(bytesPerLine) * height) {
-        qCWarning(lcArtwork, "unpacked picture %s is damaged; decoding its PNG instead", qPrintable(name));
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) || width == 0 || width > 4096 || height == 0
+        || height > 4096 || bytesPerLine != width * 4 || quint64(resource.size()) != sizeof header + quint64(bytesPerLine) * height) {
+        qCWarning(lcArtwork, "unpacked picture %s is unusable; decoding its PNG instead", qPrintable(name));
         return {};
     }
-    QImage image(static_cast<int>(width), static_cast<int>(height), static_cast<QImage::Format>(format));
-    if (image.isNull())
-        return {};
-    std::memcpy(image.bits(), bytes.constData() + sizeof header, size_t(bytesPerLine) * height);
-    return QPixmap::fromImage(std::move(image));
+    // Read-only pixels: anything that would change the picture works on a copy.
+    const uchar *rows = resource.data() + sizeof header;
+    const QImage image(rows, static_cast<int>(width), static_cast<int>(height), static_cast<qsizetype>(bytesPerLine),
+                       static_cast<QImage::Format>(format));
+    // QImage needs its rows on 32-bit boundaries; the resource data has no such promise.
+    return QPixmap::fromImage(reinterpret_cast<quintptr>(rows) % 4 == 0 ? image : image.copy());
 }
 
 } // namespace
