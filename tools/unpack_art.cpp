@@ -5,7 +5,9 @@
 // this machine's byte order (width, height, bytes per line, QImage format)
 // followed by the rows, in the format a raster pixmap keeps: premultiplied
 // ARGB32 for a picture with transparency, RGB32 for one without, so that
-// the game only copies them. Artwork reads them; the PNGs stay the source.
+// the game draws them from its own memory as they are (Artwork); the PNGs
+// stay the source. Made by the build on the machine it builds for, since
+// the words and the pixels are in that machine's byte order.
 //   unpack_art OUTPUT_FOLDER PICTURE.png...
 #include <QFile>
 #include <QFileInfo>
