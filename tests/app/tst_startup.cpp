@@ -4,6 +4,7 @@
 #include "ProgramPaths.h"
 #include "ScreenRegistry.h"
 #include "Program.h"
+#include "RankingStore.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
@@ -49,12 +50,19 @@ private slots:
             QCOMPARE(ProgramPaths::programPath("SE/hit.wav"), env.path(where.isEmpty() ? "SE/hit.wav" : "blocker/Plumeno/SE/hit.wav"));
             return;
         }
-        // Settings changed later stay in memory; the save fails honestly.
+        // Settings and ranking changed later stay in memory for the run; the
+        // saves fail honestly, and later looks ask nothing more.
         SettingsStore &settings = env.program().settings();
-        settings.ensureFile(); // asks nothing more
+        RankingStore &ranking = env.program().ranking();
+        settings.ensureFile();
+        ranking.ensureFiles();
         settings.markChanged();
         settings.confirmSave();
-        QCOMPARE(env.messageTexts().mid(4), QStringList({"設定が変更されています。保存しますか？", "設定ファイルに書き込めませんでした。\n設定は保存されていません。\n" + env.path("blocker/user/Plumeno")}));
+        QVERIFY(!ranking.enter(140000, QStringLiteral("Newcomer")));
+        const QString folder = env.path("blocker/user/Plumeno");
+        QCOMPARE(env.messageTexts().mid(4), QStringList({"設定が変更されています。保存しますか？", "設定ファイルに書き込めませんでした。\n設定は保存されていません。\n" + folder,
+                                                         "ランキングファイルに書き込めませんでした。\nランキングは保存されていません。\n" + folder + "/DATA"}));
+        QVERIFY(ranking.rows().value(1).name == u"Newcomer" && ranking.rows().value(0).score == u"150000");
     }
 
     void switchingOpensAtTheSameCornerAndClosesTheOldScreen()
