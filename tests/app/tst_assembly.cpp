@@ -10,6 +10,7 @@
 #include "TrainingScreen.h"
 
 #include <QAction>
+#include <QDir>
 #include <QTest>
 
 
@@ -74,7 +75,7 @@ private slots:
         QTest::qWait(20); // a dialog watch runs
         effect += env.messageTexts();
         for (const QUrl &url : env.opened)
-            effect << QStringLiteral("opened ") + url.fileName();
+            effect << QStringLiteral("opened ") + QDir(env.dir()).relativeFilePath(url.toLocalFile()); // in the program folder
         if (env.settings().soundOff != before.soundOff)
             effect << QStringLiteral("sound off");
         if (env.settings().fullScreenDisplay != before.fullScreenDisplay)
