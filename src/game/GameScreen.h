@@ -79,6 +79,13 @@ protected:
     std::int32_t askAnswer();
     // The verdict on an answer, with its sound and messages; true when right.
     bool judge(std::int32_t answer);
+    // A screen's own line under the verdict's last message; none by default,
+    // and then the messages are the designed ones.
+    virtual QString verdictNote(bool right)
+    {
+        Q_UNUSED(right);
+        return QString();
+    }
 
     // MODE and EXIT (the button and the menu item) ask first during a game.
     void backToModes();

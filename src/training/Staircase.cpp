@@ -1,5 +1,6 @@
 #include "Staircase.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -70,10 +71,10 @@ double targetAccuracy(Rule rule)
 
 QString toText(const State &s)
 {
-    QStringList parts{QString::number(s.intervalMs, 'g', 12), QString::number(s.rightRun), QString::number(s.direction),
+    QStringList parts{QString::number(s.intervalMs, 'g', QLocale::FloatingPointShortest), QString::number(s.rightRun), QString::number(s.direction),
                       QString::number(s.wrongSeen ? 1 : 0), QString::number(s.turns)};
     for (double t : s.lastTurns)
-        parts << QString::number(t, 'g', 12);
+        parts << QString::number(t, 'g', QLocale::FloatingPointShortest);
     return parts.join(u' ');
 }
 
