@@ -291,10 +291,8 @@ private slots:
         QCOMPARE(env.messageTexts(), (QStringList{QStringLiteral("正解!!\n次の間隔: 0.035秒"), "不正解!", wrong, "不正解!", wrong}));
         const QString round(QStringLiteral(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,training,1,%1,50,0,100,0,%2,\d+,,,1\n)"));
         const QString history = QString::fromUtf8(env.readFile(HistoryFile::fileName()));
-        QVERIFY2(QRegularExpression("^date,.*\n" + round.arg("3", "0,right") + round.arg("4", "0,wrong") + round.arg("4", "1,wrong") + "$")
-                     .match(history)
-                     .hasMatch(),
-                 qPrintable(history));
+        const QRegularExpression rounds("^date,.*\n" + round.arg("3", "0,right") + round.arg("4", "0,wrong") + round.arg("4", "1,wrong") + "$");
+        QVERIFY2(rounds.match(history).hasMatch(), qPrintable(history));
 
         // Off again from the training screen's menu: the 間隔 box is the player's.
         bool totalTimeLocked = false;
