@@ -136,14 +136,6 @@ private slots:
         // Columns 0, 1 and 3: the points in a column are averaged.
         const QPolygonF line{{0.1, 10}, {0.5, 20}, {0.9, 60}, {1.0, 5}, {3.7, 1}, {3.9, 3}};
         QCOMPARE(HistoryChart::perPixelColumn(line), (QPolygonF{{0, 30}, {1, 5}, {3, 2}}));
-        // Four days to a pixel, over 380 pixels.
-        QPolygonF days;
-        for (int day = 0; day < 4 * 380; ++day)
-            days << QPointF(40 + day / 4.0, day % 4 * 10);
-        const QPolygonF thin = HistoryChart::perPixelColumn(days);
-        QCOMPARE(thin.size(), 380);
-        QCOMPARE(thin.first(), QPointF(40, 15));
-        QCOMPARE(thin.last(), QPointF(419, 15));
     }
 
     void windowShowsChartTableAndSkippedLines()
@@ -162,9 +154,8 @@ private slots:
         bytes += "2026-12-03 10:09:00,training,2,5,500,0,100,0,1,wrong,9000,,\n";
         // The automatic speed: one setting whatever the interval; its sixth
         // turn (400 500 400 500 300 360) on the second day.
-        const QList<int> paced{500, 400, 500, 400, 500, 400, 300, 360, 330};
-        for (int i = 0; i < paced.size(); ++i)
-            bytes += QStringLiteral("2026-12-0%1 09:00:0%2,training,1,3,%3,0,100,0,0,right,800,,,1\n").arg(i < 6 ? 1 : 2).arg(i).arg(paced[i]).toLatin1();
+        for (int i = 0; const int ms : {500, 400, 500, 400, 500, 400, 300, 360, 330})
+            bytes += QStringLiteral("2026-12-0%1 09:00:0%2,training,1,3,%3,0,100,0,0,right,800,,,1\n").arg(i < 6 ? 1 : 2).arg(i).arg(ms).toLatin1(), ++i;
         bytes += "2026-12-04 10:00:00,training,3,10,200,0,100,0,0,right,900,,\n";
         bytes += "broken line\n";
         bytes += "2026-12-04 11:00:00,challenge,,,,,,,,wrong,,12,34567\n";

@@ -308,26 +308,6 @@ private slots:
         QVERIFY2(kept.contains("1x3=35 0 -1 0 0\n") && !kept.contains("adaptive"), kept.constData());
     }
 
-    void reviewAfterWrongOnlyAndAHistoryThatCannotBeWrittenIsReported()
-    {
-        TestEnvironment env;
-        QVERIFY(QDir(env.dir()).mkdir(HistoryFile::fileName()));
-        TrainingScreen *form =
-            openWithExtras(env, {.review = TrainingExtras::Review::AfterWrong, .keepHistory = true}, {"1", "3", "0.01"});
-        int reviews = 0;
-        whenDialogOpens(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
-            ++reviews;
-            static_cast<ReviewDialog *>(w)->m_closeButton->click();
-        });
-        play(form, 0);
-        QTest::qWait(30);
-        QCOMPARE(reviews, 0);
-        QCOMPARE(env.messages.size(), 2);
-        QVERIFY(env.messages[1].title == "保存報告" && env.messages[1].text.startsWith(QStringLiteral("履歴を記録できませんでした。")));
-        play(form, 1);
-        QCOMPARE(reviews, 1);
-    }
-
     void challengeGameIsRecordedOnlyWithHistoryOn()
     {
         for (const bool keep : {false, true}) {

@@ -26,7 +26,6 @@ private slots:
         QTest::newRow("one right does not shorten") << two << 1000.0 << "WR" << 1000 / 0.85 << 0 << 0.0;
         QTest::newRow("two rights shorten") << two << 1000.0 << "WRR" << 1000.0 << 1 << 0.0;
         QTest::newRow("3-down: two are not enough") << three << 1000.0 << "WRR" << 1000 / 0.85 << 0 << 0.0;
-        QTest::newRow("3-down: three shorten") << three << 1000.0 << "WRRR" << 1000.0 << 1 << 0.0;
         QTest::newRow("a wrong answer ends the run") << two << 1000.0 << "WRWR" << 1000 / 0.85 / 0.85 << 0 << 0.0;
         QTest::newRow("small steps after two turns") << two << 1000.0 << "RWRRW" << 700 / 0.95 << 3 << 0.0;
         QTest::newRow("the latest six turns") << two << 1000.0 << "RWRRWRRWRRWRRWRRW" << 700 / 0.95 << 11 << (700 + 700 / 0.95) / 2;
