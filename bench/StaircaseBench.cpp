@@ -22,7 +22,7 @@ double chanceRight(double intervalMs, double thresholdMs, double target, double 
     return 1.0 / (1.0 + (1.0 / target - 1.0) * std::pow(thresholdMs / intervalMs, slope));
 }
 
-// The most any procedure could reach: 60 rounds each at the interval that
+// About the most any unbiased procedure could reach (the Cramér-Rao bound): 60 rounds each at the interval that
 // tells most about the threshold (where the player is right half the time),
 // the slope known, the estimate's spread in log interval 2 / (slope sqrt n).
 double idealWithin(double slope)
@@ -85,7 +85,7 @@ void runStaircaseBench(QTextStream &out)
         << " until the second turn, then x" << Staircase::Step << ".\n"
            "within 10 %: share whose estimate is within 10 % of their threshold from some round on through round 60;\n"
            "error: |estimate / threshold - 1| at round 60 (median, p90); rounds: the round from which it stays within (median, p90).\n"
-           "ideal: the most any procedure could reach in 60 rounds on that slope.\n"
+           "ideal: about the most any unbiased procedure could reach in 60 rounds on that slope.\n"
            "rule          threshold  slope  within  err med  err p90  rounds med p90   ideal\n";
     for (Staircase::Rule rule : {Staircase::Rule::TwoDown, Staircase::Rule::ThreeDown})
         for (double slope : {2.0, 3.0, 4.0, 6.0})
