@@ -80,9 +80,10 @@ void printRow(QTextStream &out, Staircase::Rule rule, double thresholdMs, double
 
 void runStaircaseBench(QTextStream &out)
 {
-    out << "Adaptive speed: " << Players << " simulated players per row, " << Rounds << " rounds from " << StartMs / 1000
-        << " s; steps x" << Staircase::FirstStep << " until the first wrong answer, x" << Staircase::MidStep
-        << " until the second turn, then x" << Staircase::Step << ".\n"
+    out << "Adaptive speed: " << Players << " simulated players per row, " << Rounds << " rounds from " << StartMs / 1000 << " s; steps x"
+        << Staircase::FirstStep << " until the first wrong answer, x" << Staircase::MidStep << " until the second turn, then x"
+        << Staircase::Step
+        << ".\n"
            "within 10 %: share whose estimate is within 10 % of their threshold from some round on through round 60;\n"
            "error: |estimate / threshold - 1| at round 60 (median, p90); rounds: the round from which it stays within (median, p90).\n"
            "ideal: about the most any unbiased procedure could reach in 60 rounds on that slope.\n"

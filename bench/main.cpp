@@ -4,10 +4,10 @@
 #include "BonusFairness.h"
 #include "ClickLatency.h"
 #include "ExtrasBench.h"
-#include "StaircaseBench.h"
 #include "FlashTiming.h"
 #include "ProgramPaths.h"
 #include "Soak.h"
+#include "StaircaseBench.h"
 #include "StartupMemory.h"
 #include "Stats.h"
 

@@ -112,7 +112,8 @@ std::optional<HistoryRecord> parseLine(QByteArrayView line)
         const auto flash = number(f[6], 1, 100), minus = number(f[7], 0, 100), replay = number(f[8], 0, 1);
         const auto answer = number(f[10], 0, std::int64_t(1) << 50);
         const auto adaptive = f[13].isEmpty() ? std::optional<std::int64_t>(0) : number(f[13], 0, 1);
-        if (!adaptive || !digits || !terms || !interval || !total || !flash || !minus || !replay || !answer || !f[11].isEmpty() || !f[12].isEmpty())
+        if (!adaptive || !digits || !terms || !interval || !total || !flash || !minus || !replay || !answer || !f[11].isEmpty()
+            || !f[12].isEmpty())
             return std::nullopt;
         if (f[9] == "right")
             r.result = HistoryRecord::Result::Right;

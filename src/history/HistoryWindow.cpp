@@ -62,11 +62,12 @@ HistoryWindow::HistoryWindow(const QString &path, QWidget *parent)
     m_settingBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_settingBox->setMinimumContentsLength(28);
     for (const auto &s : m_settings)
-        m_settingBox->addItem(QStringLiteral("%1桁 × %2コマ × %3（%4回）")
-                                  .arg(s.digits)
-                                  .arg(s.terms)
-                                  .arg(s.adaptive ? QStringLiteral("速さの自動調整") : QStringLiteral("%1秒").arg(s.intervalMs / 1000.0, 0, 'f', 3))
-                                  .arg(s.rounds));
+        m_settingBox->addItem(
+            QStringLiteral("%1桁 × %2コマ × %3（%4回）")
+                .arg(s.digits)
+                .arg(s.terms)
+                .arg(s.adaptive ? QStringLiteral("速さの自動調整") : QStringLiteral("%1秒").arg(s.intervalMs / 1000.0, 0, 'f', 3))
+                .arg(s.rounds));
     m_chart = new HistoryChart(this);
     m_table = new QTableWidget(0, 4, this);
     m_table->setObjectName(QStringLiteral("latestTable"));

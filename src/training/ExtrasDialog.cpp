@@ -149,7 +149,7 @@ void ExtrasDialog::showSpeedChoices()
     m_totalSecondsBox->setEnabled(byTotal);
     m_totalTimeCheck->setEnabled(!adaptive);
     m_adaptiveBox->setEnabled(!byTotal);
-    m_speedNote->setText(byTotal    ? QStringLiteral("合計時間で指定している間は、速さの自動調整は使えません。")
+    m_speedNote->setText(byTotal ? QStringLiteral("合計時間で指定している間は、速さの自動調整は使えません。")
                          : adaptive ? QStringLiteral("速さの自動調整を使っている間は、合計時間では指定できません。")
                                     : QString());
     m_speedNote->setVisible(byTotal || adaptive);

@@ -71,8 +71,8 @@ double targetAccuracy(Rule rule)
 
 QString toText(const State &s)
 {
-    QStringList parts{QString::number(s.intervalMs, 'g', QLocale::FloatingPointShortest), QString::number(s.rightRun), QString::number(s.direction),
-                      QString::number(s.wrongSeen ? 1 : 0), QString::number(s.turns)};
+    QStringList parts{QString::number(s.intervalMs, 'g', QLocale::FloatingPointShortest), QString::number(s.rightRun),
+                      QString::number(s.direction), QString::number(s.wrongSeen ? 1 : 0), QString::number(s.turns)};
     for (double t : s.lastTurns)
         parts << QString::number(t, 'g', QLocale::FloatingPointShortest);
     return parts.join(u' ');

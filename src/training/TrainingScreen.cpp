@@ -174,7 +174,7 @@ void TrainingScreen::start()
     const bool ownInterval = m_extras.byTotalTime || m_extras.adaptive != TrainingExtras::Adaptive::Off;
     const StartChoice::StartReading reading =
         ownInterval ? StartChoice::readStartByTotalTime(m_digitsBox->currentText(), m_termsBox->currentText())
-                             : StartChoice::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
+                    : StartChoice::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
     if (!reading.choice) {
         Messages::show(reading.refusal, QStringLiteral("確認"));
         return;
