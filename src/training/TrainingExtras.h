@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlayerFiles.h"
 #include "Staircase.h"
 
 #include <QString>
@@ -30,7 +31,7 @@ struct TrainingExtras
 
     bool operator==(const TrainingExtras &) const = default;
 
-    static QString fileName() { return QStringLiteral("PlumenoExtras.ini"); }
+    static QString fileName() { return PlayerFiles::Extras; }
     // Missing or damaged values read as their defaults, silently.
     static TrainingExtras load();
     // False when the file could not be written.
