@@ -1,6 +1,7 @@
 // The training extras end to end, through the real screens and real timers:
 // their dialog and file, the gap, the subtractions, the total time, the
-// review with its replay, and the history of training rounds and challenge games.
+// review with its replay, the automatic speed, and the history of training
+// rounds and challenge games.
 #include "ChallengeScreen.h"
 #include "ExtrasDialog.h"
 #include "GapTimer.h"
