@@ -141,7 +141,7 @@ std::int32_t GameScreen::askAnswer()
 bool GameScreen::judge(std::int32_t answer)
 {
     const bool right = answer == m_roundSum;
-    const QString note = verdictNote(right);
+    const QString note = takeVerdict(right);
     const QString underneath = note.isEmpty() ? QString() : QLatin1Char('\n') + note;
     if (right) {
         playSound(Sound::Hit);

@@ -79,9 +79,11 @@ protected:
     std::int32_t askAnswer();
     // The verdict on an answer, with its sound and messages; true when right.
     bool judge(std::int32_t answer);
-    // A screen's own line under the verdict's last message; none by default,
-    // and then the messages are the designed ones.
-    virtual QString verdictNote(bool right)
+    // Called once with each verdict, before its messages are shown: a screen
+    // that learns from the verdict (the automatic speed) does so here and
+    // returns its line to go under the last message. None by default, and
+    // then the messages are the designed ones.
+    virtual QString takeVerdict(bool right)
     {
         Q_UNUSED(right);
         return QString();

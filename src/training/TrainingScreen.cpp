@@ -262,7 +262,7 @@ void TrainingScreen::answerRound()
     m_inGame = false;
 }
 
-QString TrainingScreen::verdictNote(bool right)
+QString TrainingScreen::takeVerdict(bool right)
 {
     if (!m_staircase)
         return QString();

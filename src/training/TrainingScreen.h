@@ -55,7 +55,7 @@ protected:
     void numberFlashed() override;
     // With the automatic speed on, a judged round moves its staircase
     // (a replay never does) and the verdict says the next interval.
-    QString verdictNote(bool right) override;
+    QString takeVerdict(bool right) override;
 
 private:
     void buildControls();
