@@ -32,6 +32,7 @@
 #include "NameDialog.h"
 #include "OwnedMessageBox.h"
 #include "PictureButton.h"
+#include "Placement.h"
 #include "Program.h"
 #include "ProgramPaths.h"
 #include "RankingScreen.h"
