@@ -89,8 +89,9 @@ fuzz:
 # A player who plays with `make run` keeps every file the game writes in
 # $(BUILD)/ (the names and patterns of dist/player-files.txt: settings,
 # ranking, extras, history, lock and any copies set aside): clean removes
-# everything else there and says what it kept.
-PLAYER_FILES := $(shell grep -v -e '^\#' -e '^$$' $(dir $(lastword $(MAKEFILE_LIST)))dist/player-files.txt)
+# everything else there and says what it kept. Only each line's first field,
+# and only names without a "/": a file inside a listed folder goes with it.
+PLAYER_FILES := $(shell awk '!/^\#/ && NF && $$1 !~ "/" { print $$1 }' $(dir $(lastword $(MAKEFILE_LIST)))dist/player-files.txt)
 clean:
 	rm -rf $(ASAN_BUILD) $(FUZZ_BUILD)
 	@if [ -d "$(BUILD)" ]; then \

@@ -57,10 +57,15 @@ string(REPLACE "'" "'\\''" quoted_dir "${plumeno_dir}")
 string(REPLACE "'" "'\\''" quoted_doc_dir "${CMAKE_INSTALL_PREFIX}/${PLUMENO_DOC_DIR}")
 # The game's own files that an older install, which kept them in the program
 # folder, may have left there: named to the player, never removed.
+# Each line's first field only, and only names without a "/": a file inside
+# a listed folder is named with its folder.
 file(STRINGS "${PLUMENO_PLAYER_FILES}" player_files REGEX "^[^#]")
 set(player_globs "")
-foreach(name IN LISTS player_files)
-    string(APPEND player_globs " '${quoted_dir}'/${name}")
+foreach(line IN LISTS player_files)
+    string(REGEX REPLACE "[ \t].*" "" name "${line}")
+    if(NOT name MATCHES "/")
+        string(APPEND player_globs " '${quoted_dir}'/${name}")
+    endif()
 endforeach()
 
 file(WRITE "${staged_dir}/uninstall.sh" "#!/bin/sh

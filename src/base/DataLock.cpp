@@ -1,5 +1,6 @@
 #include "DataLock.h"
 
+#include "PlayerFiles.h"
 #include "ProgramPaths.h"
 
 #include <QDeadlineTimer>
@@ -117,7 +118,7 @@ private:
 
 QString DataLock::path()
 {
-    return ProgramPaths::dataPath(QStringLiteral("Plumeno.lock"));
+    return ProgramPaths::dataPath(PlayerFiles::Lock);
 }
 
 DataLock::DataLock(int waitMs)

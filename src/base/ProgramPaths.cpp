@@ -1,5 +1,7 @@
 #include "ProgramPaths.h"
 
+#include "PlayerFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -78,9 +80,9 @@ void adoptPlayerFiles(const QString &program, const QString &user)
             QFile::copy(from.filePath(name), to.filePath(name));
         }
     };
-    adopt({QStringLiteral("Plumeno.config")});
+    adopt({PlayerFiles::Settings});
     // The names and the scores belong together: both or neither.
-    adopt({QStringLiteral("DATA/Data1.data"), QStringLiteral("DATA/Data2.data")});
+    adopt({PlayerFiles::RankingNames, PlayerFiles::RankingScores});
 }
 
 } // namespace

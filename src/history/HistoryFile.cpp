@@ -1,6 +1,7 @@
 #include "HistoryFile.h"
 
 #include "DiskSync.h"
+#include "PlayerFiles.h"
 #include "ProgramPaths.h"
 #include "SafeFile.h"
 
@@ -147,7 +148,7 @@ std::optional<HistoryRecord> parseLine(QByteArrayView line)
 
 QString fileName()
 {
-    return QStringLiteral("PlumenoHistory.csv");
+    return PlayerFiles::History;
 }
 
 QString path()

@@ -1,6 +1,7 @@
 #include "RankingFiles.h"
 
 #include "Cp932.h"
+#include "PlayerFiles.h"
 #include "ProgramPaths.h"
 #include "SafeFile.h"
 
@@ -24,12 +25,12 @@ const QStringList &defaultScores()
 
 QString namesPath()
 {
-    return ProgramPaths::dataPath(QStringLiteral("DATA/Data1.data"));
+    return ProgramPaths::dataPath(PlayerFiles::RankingNames);
 }
 
 QString scoresPath()
 {
-    return ProgramPaths::dataPath(QStringLiteral("DATA/Data2.data"));
+    return ProgramPaths::dataPath(PlayerFiles::RankingScores);
 }
 
 QString decode(const QByteArray &bytes)
@@ -127,7 +128,7 @@ const QByteArray NoteHeader = "Plumeno ranking save\n";
 
 QString notePath()
 {
-    return ProgramPaths::dataPath(QStringLiteral("DATA/Data.saving"));
+    return ProgramPaths::dataPath(PlayerFiles::RankingSaveNote);
 }
 
 bool writePair(const QByteArray &names, const QByteArray &scores, CutShort cut)

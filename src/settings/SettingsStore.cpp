@@ -2,6 +2,7 @@
 
 #include "DataLock.h"
 #include "Messages.h"
+#include "PlayerFiles.h"
 #include "ProgramPaths.h"
 #include "SafeFile.h"
 #include "SettingsFile.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-const QString FileName = QStringLiteral("Plumeno.config");
+const QString FileName = PlayerFiles::Settings;
 
 // The folder the settings file is in, on a line of its own, so that a
 // player told it cannot be read or written knows where to look.

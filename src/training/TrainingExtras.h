@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlayerFiles.h"
+
 #include <QString>
 
 // The training extras a player can switch on in 「練習の詳細設定」. All of
@@ -23,7 +25,7 @@ struct TrainingExtras
 
     bool operator==(const TrainingExtras &) const = default;
 
-    static QString fileName() { return QStringLiteral("PlumenoExtras.ini"); }
+    static QString fileName() { return PlayerFiles::Extras; }
     // Missing or damaged values read as their defaults, silently.
     static TrainingExtras load();
     // False when the file could not be written.
