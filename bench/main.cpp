@@ -1,5 +1,5 @@
 // Plumeno's benchmarks. They print figures and never fail on a slow machine.
-//   plumeno_bench [--quick] [--only timing|bonus|startup|click|soak|extras]
+//   plumeno_bench [--quick] [--only timing|bonus|startup|click|soak|extras|staircase]
 #include "BenchHarness.h"
 #include "BonusFairness.h"
 #include "ClickLatency.h"
@@ -7,6 +7,7 @@
 #include "FlashTiming.h"
 #include "ProgramPaths.h"
 #include "Soak.h"
+#include "StaircaseBench.h"
 #include "StartupMemory.h"
 #include "Stats.h"
 
@@ -138,5 +139,7 @@ int main(int argc, char *argv[])
         runSoak(quick ? 200 : 2000, quick ? 200 : 2000, out);
     if (wanted("extras"))
         runExtrasBench(quick, out);
+    if (wanted("staircase"))
+        runStaircaseBench(out);
     return 0;
 }

@@ -12,7 +12,10 @@
 // takes each picture while the screen is in that state. Then, with the
 // training extras switched on in their dialog, two training rounds, the
 // review window and the history window, whose earlier days are the one
-// thing written beforehand (writeEarlierHistory). Only the challenge
+// thing written beforehand (writeEarlierHistory). Last the automatic speed:
+// its setting, a round's verdict with the pace line, and the pace on the
+// history's chart, whose earlier week is a simulated player's on the real
+// staircase (writeEarlierPace). Only the challenge
 // rounds tick faster than the ladder says, to save time; the score does not
 // depend on the tick speed.
 #include "AboutDialog.h"
@@ -27,6 +30,7 @@
 #include "Messages.h"
 #include "ModeScreen.h"
 #include "NameDialog.h"
+#include "OwnedMessageBox.h"
 #include "PictureButton.h"
 #include "Placement.h"
 #include "Program.h"
@@ -36,6 +40,8 @@
 #include "RoundTimer.h"
 #include "ScreenRegistry.h"
 #include "SettingsStore.h"
+#include "Staircase.h"
+#include "TrainingExtras.h"
 #include "TrainingScreen.h"
 #include "Twips.h"
 
@@ -54,9 +60,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -307,6 +315,100 @@ void writeEarlierHistory()
     }
 }
 
+// Answered after a player's thinking time, which the history keeps.
+bool thought()
+{
+    static QElapsedTimer thinking;
+    if (!isShown<AnswerDialog>()) {
+        thinking.invalidate();
+        return false;
+    }
+    if (!thinking.isValid())
+        thinking.start();
+    return thinking.elapsed() >= 1800;
+}
+
+// A week of the automatic speed at 2 digits x 5 numbers, played by a
+// simulated player on the real staircase, who gets quicker by the day; the
+// staircase is kept where the week left it.
+void writeEarlierPace()
+{
+    const QDate today = QDate::currentDate();
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> uniform(0, 1);
+    Staircase::State s = Staircase::start(1000);
+    for (int day = 7; day >= 1; --day) {
+        const double thresholdMs = 380 + 40 * day;
+        for (int round = 0; round < 15; ++round) {
+            HistoryRecord r;
+            r.date = today.addDays(-day);
+            r.time = QTime(20, 0).addSecs(round * 60);
+            r.digits = 2;
+            r.terms = 5;
+            r.intervalMs = Staircase::roundMs(s);
+            r.adaptive = true;
+            const bool right = uniform(random) < 1 / (1 + (1 / 0.707 - 1) * std::pow(thresholdMs / r.intervalMs, 6));
+            r.result = right ? HistoryRecord::Result::Right : HistoryRecord::Result::Wrong;
+            r.answerMs = 2400 + 150 * day + (round * 137) % 400;
+            HistoryFile::append(HistoryFile::path(), r);
+            s = Staircase::next(s, right, Staircase::Rule::TwoDown);
+        }
+    }
+    TrainingExtras::saveStaircase(TrainingExtras::Adaptive::About70, 2, 5, s);
+}
+
+void adaptiveSpeed()
+{
+    add(
+        "open the extras for the automatic speed", [] { return !modal<ExtrasDialog>() && !openScreen<TrainingScreen>()->m_inGame; },
+        [] {
+            writeEarlierPace();
+            QTimer::singleShot(0, openScreen<TrainingScreen>()->m_trainingExtrasAction, &QAction::trigger);
+        });
+    add(
+        "switch the automatic speed on", [] { return modal<ExtrasDialog>() != nullptr; },
+        [] {
+            ExtrasDialog *d = modal<ExtrasDialog>();
+            d->m_flashPercentBox->setValue(100);
+            d->m_minusPercentBox->setValue(0);
+            d->m_reviewBox->setCurrentIndex(0);
+            d->m_adaptiveBox->setCurrentIndex(1);
+            shoot(d, QStringLiteral("adaptive"));
+            clickSoon(d->m_okButton);
+        });
+    add(
+        "start a round at the player's pace", [] { return !modal<ExtrasDialog>(); },
+        [] { clickSoon(openScreen<TrainingScreen>()->m_startButton); });
+    add("answer it right", thought, [] {
+        AnswerDialog *answer = openScreen<AnswerDialog>();
+        type(answer->m_answerEdit, QString::number(openScreen<TrainingScreen>()->m_roundSum));
+        pressEnter(answer->m_answerEdit);
+    });
+    add(
+        "look at the pace line", [] { return modal<QMessageBox>() != nullptr; },
+        [] {
+            shoot(modal<QMessageBox>(), QStringLiteral("pace"));
+            clickSoon(modal<QMessageBox>()->button(QMessageBox::Ok));
+        });
+    add(
+        "open the extras for the history", [] { return !modal<QMessageBox>() && !openScreen<TrainingScreen>()->m_inGame; },
+        [] { QTimer::singleShot(0, openScreen<TrainingScreen>()->m_trainingExtrasAction, &QAction::trigger); });
+    add(
+        "open the history of the pace", [] { return modal<ExtrasDialog>() != nullptr; },
+        [] { clickSoon(modal<ExtrasDialog>()->m_historyButton); });
+    add(
+        "look at the pace per day", [] { return modal<HistoryWindow>() != nullptr; },
+        [] {
+            HistoryWindow *window = modal<HistoryWindow>();
+            window->m_settingBox->setCurrentIndex(window->m_settingBox->findText(QStringLiteral("速さの自動調整"), Qt::MatchContains));
+            shoot(window, QStringLiteral("pace-history"));
+            clickSoon(window->findChild<QPushButton *>(QStringLiteral("closeButton")));
+        });
+    add(
+        "close the extras at last", [] { return modal<ExtrasDialog>() != nullptr && !modal<HistoryWindow>(); },
+        [] { clickSoon(modal<ExtrasDialog>()->m_cancelButton); });
+}
+
 void trainingExtras()
 {
     add(
@@ -341,17 +443,6 @@ void trainingExtras()
             screen->m_intervalBox->setEditText(QStringLiteral("0.2"));
             clickSoon(screen->m_startButton);
         });
-    // Answered after a player's thinking time, which the history keeps.
-    static QElapsedTimer thinking;
-    const auto thought = [] {
-        if (!isShown<AnswerDialog>()) {
-            thinking.invalidate();
-            return false;
-        }
-        if (!thinking.isValid())
-            thinking.start();
-        return thinking.elapsed() >= 1800;
-    };
     add("answer it right", thought, [] {
         AnswerDialog *answer = openScreen<AnswerDialog>();
         type(answer->m_answerEdit, QString::number(openScreen<TrainingScreen>()->m_roundSum));
@@ -403,8 +494,16 @@ int main(int argc, char *argv[])
     QDir().mkpath(outputDir);
     QTemporaryDir programDir;
     ProgramPaths::setProgramDir(argc >= 4 ? QString::fromLocal8Bit(argv[3]) : programDir.path());
-    // The first-start messages and the game's messages are all answered OK.
-    Messages::setResponder([](const Messages::Call &) { return Messages::Answer::Ok; });
+    // The first-start messages and the game's messages are all answered OK,
+    // but for a verdict with the pace line, which is shown for its picture.
+    Messages::setResponder([](const Messages::Call &call) {
+        if (call.text.contains(QStringLiteral("次の間隔"))) {
+            OwnedMessageBox box(call.title, call.text, Placement::messageOwner());
+            box.setStandardButtons(QMessageBox::Ok);
+            box.exec();
+        }
+        return Messages::Answer::Ok;
+    });
 
     Program program;
     ModeScreen *modes = program.start();
@@ -418,6 +517,7 @@ int main(int argc, char *argv[])
     aboutScreen();
     fullScreenDisplay();
     trainingExtras();
+    adaptiveSpeed();
     runScript();
     const int result = app.exec();
     ScreenRegistry::closeAll();

@@ -45,7 +45,12 @@ void Program::connectMenu(MainScreen *screen)
     connect(screen, &MainScreen::soundToggled, this, [this] { m_options.toggleSound(); });
     connect(screen, &MainScreen::rankingResetRequested, this, [this] { m_ranking.reset(); });
     connect(screen, &MainScreen::settingsResetRequested, this, [this] { m_options.resetSettings(); });
-    connect(screen, &MainScreen::trainingExtrasRequested, this, &ExtrasDialog::openFromMenu);
+    connect(screen, &MainScreen::trainingExtrasRequested, this, [] {
+        // The training screen's 間隔 box shows whether the automatic speed sets it.
+        if (ExtrasDialog::openFromMenu())
+            if (TrainingScreen *training = TrainingScreen::existing())
+                training->showIntervalSource();
+    });
     connect(screen, &MainScreen::readMeRequested, this, &Help::openReadMe);
     connect(screen, &MainScreen::aboutRequested, this, &Help::showAbout);
     connect(screen, &MainScreen::exitRequested, this, &Program::exit);

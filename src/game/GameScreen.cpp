@@ -141,13 +141,15 @@ std::int32_t GameScreen::askAnswer()
 bool GameScreen::judge(std::int32_t answer)
 {
     const bool right = answer == m_roundSum;
+    const QString note = takeVerdict(right);
+    const QString underneath = note.isEmpty() ? QString() : QLatin1Char('\n') + note;
     if (right) {
         playSound(Sound::Hit);
-        Messages::show(QStringLiteral("正解!!"), Title);
+        Messages::show(QStringLiteral("正解!!") + underneath, Title);
     } else {
         playSound(Sound::Miss);
         Messages::show(QStringLiteral("不正解!"), Title);
-        Messages::show(QStringLiteral("Ans:") + QString::number(m_roundSum), Title);
+        Messages::show(QStringLiteral("Ans:") + QString::number(m_roundSum) + underneath, Title);
     }
     return right;
 }

@@ -79,6 +79,15 @@ protected:
     std::int32_t askAnswer();
     // The verdict on an answer, with its sound and messages; true when right.
     bool judge(std::int32_t answer);
+    // Called once with each verdict, before its messages are shown: a screen
+    // that learns from the verdict (the automatic speed) does so here and
+    // returns its line to go under the last message. None by default, and
+    // then the messages are the designed ones.
+    virtual QString takeVerdict(bool right)
+    {
+        Q_UNUSED(right);
+        return QString();
+    }
 
     // MODE and EXIT (the button and the menu item) ask first during a game.
     void backToModes();

@@ -9,6 +9,7 @@ namespace {
 
 const QColor AccuracyColour(0, 170, 0);
 const QColor AnswerColour(220, 120, 0);
+const QColor PaceColour(30, 90, 220);
 
 } // namespace
 
@@ -68,7 +69,7 @@ void HistoryChart::paintEvent(QPaintEvent *)
 
     double maxSeconds = 1;
     for (const auto &d : m_days)
-        maxSeconds = std::max(maxSeconds, d.meanAnswerMs / 1000.0);
+        maxSeconds = std::max({maxSeconds, d.meanAnswerMs / 1000.0, d.paceMs / 1000.0});
     maxSeconds = std::ceil(maxSeconds);
 
     // Grid and scales: 0, 50 and 100 % on the left, seconds on the right.
@@ -91,13 +92,16 @@ void HistoryChart::paintEvent(QPaintEvent *)
     };
     // Years of days leave no room for a dot on each; the lines say enough.
     const bool dots = double(m_days.size()) <= plot.width() / 8;
-    QPolygonF accuracy, answer;
+    QPolygonF accuracy, answer, pace;
     for (size_t i = 0; i < m_days.size(); ++i) {
         const auto &d = m_days[i];
         const QPointF a(xOf(d), plot.bottom() - plot.height() * d.accuracyPercent() / 100.0);
         const QPointF t(xOf(d), plot.bottom() - plot.height() * (d.meanAnswerMs / 1000.0) / maxSeconds);
+        const QPointF e(xOf(d), plot.bottom() - plot.height() * (d.paceMs / 1000.0) / maxSeconds);
         accuracy << a;
         answer << t;
+        if (d.paceMs > 0)
+            pace << e;
         if (!dots)
             continue;
         p.setPen(Qt::NoPen);
@@ -105,16 +109,23 @@ void HistoryChart::paintEvent(QPaintEvent *)
         p.drawEllipse(a, 3, 3);
         p.setBrush(AnswerColour);
         p.drawEllipse(t, 3, 3);
+        if (d.paceMs > 0) {
+            p.setBrush(PaceColour);
+            p.drawEllipse(e, 3, 3);
+        }
     }
     p.setBrush(Qt::NoBrush);
     if (!dots) {
         accuracy = perPixelColumn(accuracy);
         answer = perPixelColumn(answer);
+        pace = perPixelColumn(pace);
     }
     p.setPen(QPen(AccuracyColour, 2));
     p.drawPolyline(accuracy);
     p.setPen(QPen(AnswerColour, 2));
     p.drawPolyline(answer);
+    p.setPen(QPen(PaceColour, 2));
+    p.drawPolyline(pace);
 
     p.setPen(palette().color(QPalette::Text));
     const QString from = m_days.front().date.toString(QStringLiteral("yyyy/MM/dd"));
@@ -126,4 +137,8 @@ void HistoryChart::paintEvent(QPaintEvent *)
     p.drawText(QRectF(plot.left(), 2, plot.width(), fm.height()), Qt::AlignLeft, QStringLiteral("● 正解率"));
     p.setPen(AnswerColour);
     p.drawText(QRectF(plot.left(), 2, plot.width(), fm.height()), Qt::AlignRight, QStringLiteral("● 平均解答時間"));
+    if (!pace.isEmpty()) {
+        p.setPen(PaceColour);
+        p.drawText(QRectF(plot.left(), 2, plot.width(), fm.height()), Qt::AlignHCenter, QStringLiteral("● 目安の間隔"));
+    }
 }

@@ -7,7 +7,8 @@
 #include <vector>
 
 // Accuracy (per cent, left scale) and mean answer time (seconds, right
-// scale) per day, drawn as two lines.
+// scale) per day, drawn as two lines; with the automatic speed a third, the
+// pace estimate (seconds, right scale), from its first day with one.
 class HistoryChart : public QWidget
 {
     Q_OBJECT

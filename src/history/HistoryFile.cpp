@@ -15,8 +15,14 @@ namespace HistoryFile {
 
 namespace {
 
-constexpr int FieldCount = 13;
-constexpr char Header[] = "date,mode,digits,terms,interval_ms,total_ms,flash_percent,minus_percent,replay,result,answer_ms,level,score\n";
+// The adaptive column came last, so the lines written before it (13 fields)
+// still read: as rounds without the automatic speed.
+constexpr int FieldCount = 14;
+constexpr int OldFieldCount = 13;
+constexpr char Header[] =
+    "date,mode,digits,terms,interval_ms,total_ms,flash_percent,minus_percent,replay,result,answer_ms,level,score,adaptive\n";
+constexpr QByteArrayView OldHeader =
+    "date,mode,digits,terms,interval_ms,total_ms,flash_percent,minus_percent,replay,result,answer_ms,level,score";
 
 QByteArray resultName(HistoryRecord::Result r)
 {
@@ -93,7 +99,9 @@ std::optional<HistoryRecord> parseLine(QByteArrayView line)
             from = i + 1;
         }
     }
-    if (n != FieldCount)
+    if (n == OldFieldCount)
+        f[n++] = QByteArrayView();
+    else if (n != FieldCount)
         return std::nullopt;
     HistoryRecord r;
     if (!parseWhen(f[0], r.date, r.time))
@@ -104,7 +112,9 @@ std::optional<HistoryRecord> parseLine(QByteArrayView line)
         const auto interval = number(f[4], 1, IntMax), total = number(f[5], 0, IntMax);
         const auto flash = number(f[6], 1, 100), minus = number(f[7], 0, 100), replay = number(f[8], 0, 1);
         const auto answer = number(f[10], 0, std::int64_t(1) << 50);
-        if (!digits || !terms || !interval || !total || !flash || !minus || !replay || !answer || !f[11].isEmpty() || !f[12].isEmpty())
+        const auto adaptive = f[13].isEmpty() ? std::optional<std::int64_t>(0) : number(f[13], 0, 1);
+        if (!adaptive || !digits || !terms || !interval || !total || !flash || !minus || !replay || !answer || !f[11].isEmpty()
+            || !f[12].isEmpty())
             return std::nullopt;
         if (f[9] == "right")
             r.result = HistoryRecord::Result::Right;
@@ -120,6 +130,7 @@ std::optional<HistoryRecord> parseLine(QByteArrayView line)
         r.flashPercent = int(*flash);
         r.minusPercent = int(*minus);
         r.replay = *replay == 1;
+        r.adaptive = *adaptive == 1;
         r.answerMs = *answer;
         return r;
     }
@@ -128,7 +139,7 @@ std::optional<HistoryRecord> parseLine(QByteArrayView line)
             if (!f[i].isEmpty())
                 return std::nullopt;
         const auto level = number(f[11], 1, 32767), score = number(f[12], 0, std::int64_t(1) << 50);
-        if (!level || !score || !f[10].isEmpty())
+        if (!level || !score || !f[10].isEmpty() || !f[13].isEmpty())
             return std::nullopt;
         if (f[9] == "wrong")
             r.result = HistoryRecord::Result::Wrong;
@@ -169,9 +180,9 @@ QByteArray line(const HistoryRecord &r)
     if (r.mode == HistoryRecord::Mode::Training) {
         out += ",training," + num(r.digits) + ',' + num(r.terms) + ',' + num(r.intervalMs) + ',' + num(r.totalMs) + ','
                + num(r.flashPercent) + ',' + num(r.minusPercent) + ',' + num(r.replay ? 1 : 0) + ',' + resultName(r.result) + ','
-               + num(r.answerMs) + ",,";
+               + num(r.answerMs) + ",,," + num(r.adaptive ? 1 : 0);
     } else {
-        out += ",challenge,,,,,,,," + resultName(r.result) + ",," + num(r.level) + ',' + num(r.score);
+        out += ",challenge,,,,,,,," + resultName(r.result) + ",," + num(r.level) + ',' + num(r.score) + ',';
     }
     return out + '\n';
 }
@@ -216,7 +227,7 @@ Contents parse(const QByteArray &bytes)
             text.chop(1);
         if (first) {
             first = false;
-            if (text == QByteArrayView(Header, sizeof Header - 2))
+            if (text == QByteArrayView(Header, sizeof Header - 2) || text == OldHeader)
                 continue;
         }
         if (text.isEmpty())

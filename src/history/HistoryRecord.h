@@ -21,6 +21,7 @@ struct HistoryRecord
     int flashPercent = 100;
     int minusPercent = 0;
     bool replay = false;
+    bool adaptive = false; // the interval came from the automatic speed
     Result result = Result::Wrong; // a challenge game: Wrong, or Complete when the ladder was cleared
     std::int64_t answerMs = 0;
     // A challenge game.

@@ -8,14 +8,20 @@
 // What the history window shows, worked out from the records.
 namespace HistoryStats {
 
-// A training setting as the chart groups rounds: digits x terms x interval.
+// A training setting as the chart groups rounds: digits x terms x interval,
+// or digits x terms with the automatic speed (its interval then 0: it is
+// the staircase's, different from round to round).
 struct Setting
 {
     int digits = 0;
     int terms = 0;
     int intervalMs = 0;
     int rounds = 0;
-    bool operator==(const Setting &o) const { return digits == o.digits && terms == o.terms && intervalMs == o.intervalMs; }
+    bool adaptive = false;
+    bool operator==(const Setting &o) const
+    {
+        return digits == o.digits && terms == o.terms && intervalMs == o.intervalMs && adaptive == o.adaptive;
+    }
 };
 
 // The settings trained, most rounds first (replays not counted).
@@ -27,6 +33,10 @@ struct Day
     int rounds = 0;
     int right = 0;
     double meanAnswerMs = 0;
+    // The automatic speed: the pace estimate at the end of the day, as the
+    // player saw it (the mean interval at the latest six turns of the
+    // intervals recorded so far); 0 before six turns.
+    double paceMs = 0;
     double accuracyPercent() const { return rounds ? 100.0 * right / rounds : 0; }
 };
 

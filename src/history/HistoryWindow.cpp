@@ -24,6 +24,8 @@ QString describe(const HistoryRecord &r)
         text += QStringLiteral(" 表示%1%").arg(r.flashPercent);
     if (r.minusPercent > 0)
         text += QStringLiteral(" 引き算%1%").arg(r.minusPercent);
+    if (r.adaptive)
+        text += QStringLiteral(" 自動調整");
     if (r.replay)
         text += QStringLiteral(" もう一度");
     return text;
@@ -61,7 +63,11 @@ HistoryWindow::HistoryWindow(const QString &path, QWidget *parent)
     m_settingBox->setMinimumContentsLength(28);
     for (const auto &s : m_settings)
         m_settingBox->addItem(
-            QStringLiteral("%1桁 × %2コマ × %3秒（%4回）").arg(s.digits).arg(s.terms).arg(s.intervalMs / 1000.0, 0, 'f', 3).arg(s.rounds));
+            QStringLiteral("%1桁 × %2コマ × %3（%4回）")
+                .arg(s.digits)
+                .arg(s.terms)
+                .arg(s.adaptive ? QStringLiteral("速さの自動調整") : QStringLiteral("%1秒").arg(s.intervalMs / 1000.0, 0, 'f', 3))
+                .arg(s.rounds));
     m_chart = new HistoryChart(this);
     m_table = new QTableWidget(0, 4, this);
     m_table->setObjectName(QStringLiteral("latestTable"));

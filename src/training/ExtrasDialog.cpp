@@ -44,7 +44,17 @@ ExtrasDialog::ExtrasDialog(QWidget *parent)
     m_totalSecondsBox->setSuffix(QStringLiteral(" 秒"));
     m_totalSecondsBox->setToolTip(QStringLiteral("最初の数字から最後の数字までの時間です。間隔はコマ数で割ったミリ秒になり、"
                                                  "練習画面の間隔の欄は使いません。"));
-    connect(m_totalTimeCheck, &QCheckBox::toggled, m_totalSecondsBox, &QWidget::setEnabled);
+    connect(m_totalTimeCheck, &QCheckBox::toggled, this, &ExtrasDialog::showSpeedChoices);
+
+    m_adaptiveBox = new QComboBox(this);
+    m_adaptiveBox->setObjectName(QStringLiteral("adaptiveBox"));
+    m_adaptiveBox->addItems({QStringLiteral("しない"), QStringLiteral("正解率 約70%"), QStringLiteral("正解率 約80%")});
+    m_adaptiveBox->setToolTip(QStringLiteral("正解が続くと間隔を短く、不正解で長くして、この正解率になる速さを探します。"
+                                             "練習画面の間隔の欄は今の間隔を表示するだけになります。"));
+    connect(m_adaptiveBox, &QComboBox::currentIndexChanged, this, &ExtrasDialog::showSpeedChoices);
+    m_speedNote = new QLabel(this);
+    m_speedNote->setObjectName(QStringLiteral("speedNote"));
+    m_speedNote->setWordWrap(true);
 
     m_minusPercentBox = new QSpinBox(this);
     m_minusPercentBox->setObjectName(QStringLiteral("minusPercentBox"));
@@ -78,6 +88,8 @@ ExtrasDialog::ExtrasDialog(QWidget *parent)
     total->addWidget(m_totalTimeCheck);
     total->addWidget(m_totalSecondsBox);
     form->addRow(QStringLiteral("速さ："), total);
+    form->addRow(QStringLiteral("速さの自動調整："), m_adaptiveBox);
+    form->addRow(QString(), m_speedNote);
     form->addRow(QStringLiteral("引き算の割合："), m_minusPercentBox);
     form->addRow(QStringLiteral("ふりかえり："), m_reviewBox);
     auto *history = new QHBoxLayout;
@@ -98,11 +110,11 @@ ExtrasDialog::ExtrasDialog(QWidget *parent)
     showExtras(TrainingExtras::load());
 }
 
-void ExtrasDialog::openFromMenu()
+bool ExtrasDialog::openFromMenu()
 {
     ExtrasDialog dialog;
     Placement::centerOnActiveScreen(&dialog);
-    dialog.exec();
+    return dialog.exec() == QDialog::Accepted;
 }
 
 TrainingExtras ExtrasDialog::extras() const
@@ -114,6 +126,7 @@ TrainingExtras ExtrasDialog::extras() const
     e.minusPercent = m_minusPercentBox->value();
     e.review = TrainingExtras::Review(m_reviewBox->currentIndex());
     e.keepHistory = m_historyCheck->isChecked();
+    e.adaptive = TrainingExtras::Adaptive(m_adaptiveBox->currentIndex());
     return e;
 }
 
@@ -122,10 +135,24 @@ void ExtrasDialog::showExtras(const TrainingExtras &e)
     m_flashPercentBox->setValue(e.flashPercent);
     m_totalTimeCheck->setChecked(e.byTotalTime);
     m_totalSecondsBox->setValue(e.totalMs / 1000.0);
-    m_totalSecondsBox->setEnabled(e.byTotalTime);
+    m_adaptiveBox->setCurrentIndex(int(e.adaptive));
     m_minusPercentBox->setValue(e.minusPercent);
     m_reviewBox->setCurrentIndex(int(e.review));
     m_historyCheck->setChecked(e.keepHistory);
+    showSpeedChoices();
+}
+
+void ExtrasDialog::showSpeedChoices()
+{
+    const bool byTotal = m_totalTimeCheck->isChecked();
+    const bool adaptive = m_adaptiveBox->currentIndex() != int(TrainingExtras::Adaptive::Off);
+    m_totalSecondsBox->setEnabled(byTotal);
+    m_totalTimeCheck->setEnabled(!adaptive);
+    m_adaptiveBox->setEnabled(!byTotal);
+    m_speedNote->setText(byTotal ? QStringLiteral("合計時間で指定している間は、速さの自動調整は使えません。")
+                         : adaptive ? QStringLiteral("速さの自動調整を使っている間は、合計時間では指定できません。")
+                                    : QString());
+    m_speedNote->setVisible(byTotal || adaptive);
 }
 
 void ExtrasDialog::confirm()

@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QPushButton;
 class QSpinBox;
 
@@ -19,7 +20,8 @@ public:
     explicit ExtrasDialog(QWidget *parent = nullptr);
 
     // The menu command: opens the dialog over the active screen.
-    static void openFromMenu();
+    // True when the player chose OK.
+    static bool openFromMenu();
 
     TrainingExtras extras() const; // as the controls show them
     void showExtras(const TrainingExtras &extras);
@@ -27,6 +29,8 @@ public:
     QSpinBox *m_flashPercentBox = nullptr;
     QCheckBox *m_totalTimeCheck = nullptr;
     QDoubleSpinBox *m_totalSecondsBox = nullptr;
+    QComboBox *m_adaptiveBox = nullptr; // 速さの自動調整
+    QLabel *m_speedNote = nullptr; // why one of the two speeds is off
     QSpinBox *m_minusPercentBox = nullptr;
     QComboBox *m_reviewBox = nullptr;
     QCheckBox *m_historyCheck = nullptr;
@@ -36,5 +40,8 @@ public:
 
 private:
     void confirm();
+    // A round's interval has one source: the total time and the automatic
+    // speed each lock the other while on.
+    void showSpeedChoices();
     void showHistory();
 };

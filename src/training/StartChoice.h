@@ -26,8 +26,9 @@ struct StartReading
     QString refusal;
 };
 StartReading readStart(QStringView digitsText, QStringView termsText, QStringView intervalText);
-// A round set by its total time: the interval box is neither read nor
-// checked, whatever it holds; the choice keeps its default interval.
+// A round whose interval comes from elsewhere (its total time, or the
+// automatic speed): the interval box is neither read nor checked, whatever
+// it holds; the choice keeps its default interval.
 StartReading readStartByTotalTime(QStringView digitsText, QStringView termsText);
 
 } // namespace StartChoice

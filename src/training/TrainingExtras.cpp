@@ -36,6 +36,16 @@ const char *reviewName(TrainingExtras::Review review)
     return "never";
 }
 
+QString staircaseGroup(TrainingExtras::Adaptive adaptive)
+{
+    return adaptive == TrainingExtras::Adaptive::About80 ? QStringLiteral("pace80") : QStringLiteral("pace70");
+}
+
+QString staircaseKey(int digits, int terms)
+{
+    return QStringLiteral("%1x%2").arg(digits).arg(terms);
+}
+
 } // namespace
 
 TrainingExtras TrainingExtras::load()
@@ -52,6 +62,10 @@ TrainingExtras TrainingExtras::load()
     const QString review = ini.value(QStringLiteral("review")).toString().trimmed();
     e.review = review == u"wrong" ? Review::AfterWrong : review == u"always" ? Review::Always : Review::Never;
     e.keepHistory = readBool(ini, "keepHistory", d.keepHistory);
+    const QString adaptive = ini.value(QStringLiteral("adaptive")).toString().trimmed();
+    // Both at once cannot be: the round's interval would have two sources.
+    if (!e.byTotalTime)
+        e.adaptive = adaptive == u"70" ? Adaptive::About70 : adaptive == u"80" ? Adaptive::About80 : Adaptive::Off;
     return e;
 }
 
@@ -66,6 +80,33 @@ bool TrainingExtras::save() const
     ini.setValue(QStringLiteral("minusPercent"), minusPercent);
     ini.setValue(QStringLiteral("review"), QString::fromLatin1(reviewName(review)));
     ini.setValue(QStringLiteral("keepHistory"), keepHistory);
+    // Off is not written: the file of a player who never uses it stays as it was.
+    if (adaptive == Adaptive::Off)
+        ini.remove(QStringLiteral("adaptive"));
+    else
+        ini.setValue(QStringLiteral("adaptive"), adaptive == Adaptive::About80 ? QStringLiteral("80") : QStringLiteral("70"));
+    ini.endGroup();
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
+Staircase::Rule TrainingExtras::rule(Adaptive adaptive)
+{
+    return adaptive == Adaptive::About80 ? Staircase::Rule::ThreeDown : Staircase::Rule::TwoDown;
+}
+
+std::optional<Staircase::State> TrainingExtras::loadStaircase(Adaptive adaptive, int digits, int terms)
+{
+    QSettings ini(ProgramPaths::dataPath(fileName()), QSettings::IniFormat);
+    ini.beginGroup(staircaseGroup(adaptive));
+    return Staircase::fromText(ini.value(staircaseKey(digits, terms)).toString());
+}
+
+bool TrainingExtras::saveStaircase(Adaptive adaptive, int digits, int terms, const Staircase::State &state)
+{
+    QSettings ini(ProgramPaths::dataPath(fileName()), QSettings::IniFormat);
+    ini.beginGroup(staircaseGroup(adaptive));
+    ini.setValue(staircaseKey(digits, terms), Staircase::toText(state));
     ini.endGroup();
     ini.sync();
     return ini.status() == QSettings::NoError;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "PlayerFiles.h"
+#include "Staircase.h"
 
 #include <QString>
+#include <optional>
 
 // The training extras a player can switch on in 「練習の詳細設定」. All of
 // them are off by default, and with all of them off a training round is the
@@ -10,6 +12,9 @@
 struct TrainingExtras
 {
     enum class Review { Never, AfterWrong, Always };
+    // 速さの自動調整: the interval found by a staircase aiming at a share of
+    // right answers. It never goes with a round set by its total time.
+    enum class Adaptive { Off, About70, About80 };
 
     static constexpr int MinFlashPercent = 50;
     static constexpr int MaxMinusPercent = 50;
@@ -22,6 +27,7 @@ struct TrainingExtras
     int minusPercent = 0; // share of the numbers that are subtracted
     Review review = Review::Never;
     bool keepHistory = false;
+    Adaptive adaptive = Adaptive::Off;
 
     bool operator==(const TrainingExtras &) const = default;
 
@@ -30,4 +36,11 @@ struct TrainingExtras
     static TrainingExtras load();
     // False when the file could not be written.
     bool save() const;
+
+    static Staircase::Rule rule(Adaptive adaptive);
+    // The staircase of a digits x terms setting for an aim, kept in the same
+    // file so the next day starts where the player left off; none when it
+    // is missing or damaged.
+    static std::optional<Staircase::State> loadStaircase(Adaptive adaptive, int digits, int terms);
+    static bool saveStaircase(Adaptive adaptive, int digits, int terms, const Staircase::State &state);
 };

@@ -18,9 +18,28 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPointer>
+#include <cmath>
+
+Q_LOGGING_CATEGORY(lcTraining, "plumeno.training", QtWarningMsg)
 
 namespace {
+
+QString seconds(double ms, int decimals)
+{
+    return QString::number(ms / 1000.0, 'f', decimals) + QStringLiteral("秒");
+}
+
+QString paceLine(const Staircase::State &s, TrainingExtras::Adaptive adaptive)
+{
+    QString text = QStringLiteral("次の間隔: ") + seconds(Staircase::roundMs(s), 3);
+    if (const std::optional<double> pace = Staircase::estimate(s))
+        text += QStringLiteral("\nいまの目安: %1（正解率 約%2%）")
+                    .arg(seconds(*pace, *pace < 100 ? 3 : 2))
+                    .arg(std::lround(100 * Staircase::targetAccuracy(TrainingExtras::rule(adaptive))));
+    return text;
+}
 
 QLabel *picture(QWidget *parent, const char *objectName, const QString &art, const QString &words, QRect at)
 {
@@ -108,6 +127,8 @@ void TrainingScreen::buildControls()
     setTabOrder(m_termsBox, m_intervalBox);
     m_startButton->setFocus();
 
+    connect(m_digitsBox, &QComboBox::editTextChanged, this, &TrainingScreen::showIntervalSource);
+    connect(m_termsBox, &QComboBox::editTextChanged, this, &TrainingScreen::showIntervalSource);
     connect(m_startButton, &QAbstractButton::clicked, this, &TrainingScreen::start);
     connect(m_exitButton, &QAbstractButton::clicked, this, &TrainingScreen::quit);
     connect(m_modeButton, &QAbstractButton::clicked, this, &TrainingScreen::backToModes);
@@ -116,6 +137,28 @@ void TrainingScreen::buildControls()
 void TrainingScreen::startFresh()
 {
     resetRound();
+    showIntervalSource();
+}
+
+void TrainingScreen::showIntervalSource()
+{
+    const TrainingExtras extras = TrainingExtras::load();
+    const bool adaptive = extras.adaptive != TrainingExtras::Adaptive::Off;
+    m_intervalBox->setEnabled(!adaptive);
+    m_intervalBox->setToolTip(adaptive ? QStringLiteral("速さの自動調整が決める間隔です。") : QString());
+    if (!adaptive)
+        return;
+    const StartChoice::StartReading reading = StartChoice::readStartByTotalTime(m_digitsBox->currentText(), m_termsBox->currentText());
+    if (!reading.choice)
+        return;
+    if (const auto state = TrainingExtras::loadStaircase(extras.adaptive, reading.choice->digits, reading.choice->terms))
+        m_intervalBox->setEditText(QString::number(Staircase::roundMs(*state) / 1000.0, 'f', 3));
+}
+
+int TrainingScreen::intervalBoxMs() const
+{
+    const StartChoice::StartReading reading = StartChoice::readStart(u"1", u"1", m_intervalBox->currentText());
+    return reading.choice ? reading.choice->intervalMs : 1000;
 }
 
 QList<QWidget *> TrainingScreen::roundControls() const
@@ -126,11 +169,12 @@ QList<QWidget *> TrainingScreen::roundControls() const
 void TrainingScreen::start()
 {
     m_extras = TrainingExtras::load();
-    // A round set by its total time never uses the interval box, so nothing
-    // there may stand in its way.
+    // A round set by its total time or by the automatic speed never uses the
+    // interval box, so nothing there may stand in its way.
+    const bool ownInterval = m_extras.byTotalTime || m_extras.adaptive != TrainingExtras::Adaptive::Off;
     const StartChoice::StartReading reading =
-        m_extras.byTotalTime ? StartChoice::readStartByTotalTime(m_digitsBox->currentText(), m_termsBox->currentText())
-                             : StartChoice::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
+        ownInterval ? StartChoice::readStartByTotalTime(m_digitsBox->currentText(), m_termsBox->currentText())
+                    : StartChoice::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
     if (!reading.choice) {
         Messages::show(reading.refusal, QStringLiteral("確認"));
         return;
@@ -155,6 +199,14 @@ bool TrainingScreen::prepareExtras(int intervalMs)
             return false;
         }
         intervalMs = *ms;
+        m_flashInterval = float(intervalMs / 1000.0);
+    }
+    m_staircase.reset();
+    if (m_extras.adaptive != TrainingExtras::Adaptive::Off) {
+        m_staircase = TrainingExtras::loadStaircase(m_extras.adaptive, m_digits, m_terms);
+        if (!m_staircase)
+            m_staircase = Staircase::start(intervalBoxMs());
+        intervalMs = Staircase::roundMs(*m_staircase);
         m_flashInterval = float(intervalMs / 1000.0);
     }
     m_plan.clear();
@@ -206,7 +258,20 @@ void TrainingScreen::answerRound()
     if (afterJudgement(right, answer, answerMs) || !self)
         return;
     unlockControls();
+    showIntervalSource();
     m_inGame = false;
+}
+
+QString TrainingScreen::takeVerdict(bool right)
+{
+    if (!m_staircase)
+        return QString();
+    if (!m_replay) {
+        m_staircase = Staircase::next(*m_staircase, right, TrainingExtras::rule(m_extras.adaptive));
+        if (!TrainingExtras::saveStaircase(m_extras.adaptive, m_digits, m_terms, *m_staircase))
+            qCWarning(lcTraining) << "the automatic speed could not be kept in" << TrainingExtras::fileName();
+    }
+    return paceLine(*m_staircase, m_extras.adaptive);
 }
 
 bool TrainingScreen::afterJudgement(bool right, std::int32_t answer, qint64 answerMs)
@@ -220,6 +285,7 @@ bool TrainingScreen::afterJudgement(bool right, std::int32_t answer, qint64 answ
         r.flashPercent = m_extras.flashPercent;
         r.minusPercent = m_extras.minusPercent;
         r.replay = m_replay;
+        r.adaptive = m_staircase.has_value();
         r.result = right ? HistoryRecord::Result::Right : HistoryRecord::Result::Wrong;
         r.answerMs = answerMs;
         emit roundJudged(r);

@@ -23,6 +23,10 @@ public:
 
     explicit TrainingScreen(SettingsStore &settings);
 
+    // Between rounds: the 間隔 box takes no input while the automatic speed
+    // sets the interval, and shows the interval it will use.
+    void showIntervalSource();
+
     QLabel *m_digitsCaption = nullptr, *m_digitsUnit = nullptr, *m_intervalCaption = nullptr;
     QLabel *m_intervalUnit = nullptr, *m_termsCaption = nullptr, *m_termsUnit = nullptr;
     QComboBox *m_digitsBox = nullptr, *m_termsBox = nullptr, *m_intervalBox = nullptr;
@@ -33,6 +37,9 @@ public:
     // The extras in use for the round under way, and its numbers so far.
     TrainingExtras m_extras;
     QList<std::int32_t> m_flashed;
+    // The automatic speed's staircase for the round's digits x terms; none
+    // while it is off.
+    std::optional<Staircase::State> m_staircase;
     GapTimer *m_gapTimer = nullptr;
 
 signals:
@@ -46,6 +53,9 @@ protected:
     void startFresh() override;
     std::int32_t numberToFlash(int tick, std::int32_t drawn) override;
     void numberFlashed() override;
+    // With the automatic speed on, a judged round moves its staircase
+    // (a replay never does) and the verdict says the next interval.
+    QString takeVerdict(bool right) override;
 
 private:
     void buildControls();
@@ -53,6 +63,8 @@ private:
     // The extras' part of START: false when the round cannot run as set.
     bool prepareExtras(int intervalMs);
     void runRound(int intervalMs);
+    // The interval a new staircase starts from: the 間隔 box's, or 1 s.
+    int intervalBoxMs() const;
     // After the judgement; true when a replay has started.
     bool afterJudgement(bool right, std::int32_t answer, qint64 answerMs);
 

@@ -29,8 +29,9 @@ HistoryRecord training(const QString &when, int digits, int terms, int intervalM
     return r;
 }
 
-const QByteArray Header =
+const QByteArray OldHeader =
     "date,mode,digits,terms,interval_ms,total_ms,flash_percent,minus_percent,replay,result,answer_ms,level,score\n";
+const QByteArray Header = OldHeader.chopped(1) + ",adaptive\n";
 
 } // namespace
 
@@ -48,6 +49,7 @@ private slots:
         a.minusPercent = 20;
         HistoryRecord b = training("2026-12-07 09:06:00", 1, 1, 1000, false, 0);
         b.replay = true;
+        b.adaptive = true;
         HistoryRecord c;
         c.date = QDate(2026, 12, 8);
         c.time = QTime(23, 59, 59);
@@ -60,10 +62,10 @@ private slots:
         for (const HistoryRecord &r : {a, b, c, d})
             QVERIFY(HistoryFile::append(path, r));
         QCOMPARE(env.readFile("PlumenoHistory.csv"), Header
-                                    + "2026-12-07 09:05:03,training,3,15,110,1650,80,20,0,right,4321,,\n"
-                                      "2026-12-07 09:06:00,training,1,1,1000,0,100,0,1,wrong,0,,\n"
-                                      "2026-12-08 23:59:59,challenge,,,,,,,,wrong,,37,412345\n"
-                                      "2026-12-08 23:59:59,challenge,,,,,,,,complete,,155,412345\n");
+                                    + "2026-12-07 09:05:03,training,3,15,110,1650,80,20,0,right,4321,,,0\n"
+                                      "2026-12-07 09:06:00,training,1,1,1000,0,100,0,1,wrong,0,,,1\n"
+                                      "2026-12-08 23:59:59,challenge,,,,,,,,wrong,,37,412345,\n"
+                                      "2026-12-08 23:59:59,challenge,,,,,,,,complete,,155,412345,\n");
         const HistoryFile::Contents back = HistoryFile::read(path);
         QCOMPARE(back.skippedLines, 0);
         QCOMPARE(back.records, (std::vector<HistoryRecord>{a, b, c, d}));
@@ -74,20 +76,22 @@ private slots:
         TestEnvironment env;
         const QString path = env.path("PlumenoHistory.csv");
         const QByteArray good = "2026-12-07 09:05:03,training,3,15,110,0,100,0,0,right,4321,,\n";
-        env.writeFile("PlumenoHistory.csv", Header + good + "2026-12-07 09:06:00,training,1,1,10");
+        env.writeFile("PlumenoHistory.csv", OldHeader + good + "2026-12-07 09:06:00,training,1,1,10"); // as before the adaptive column
         QVERIFY(HistoryFile::append(path, training("2026-12-07 10:00:00", 2, 5, 500, false, 1500)));
-        QCOMPARE(env.readFile("PlumenoHistory.csv"), Header + good + "2026-12-07 09:06:00,training,1,1,10\n"
-                                                "2026-12-07 10:00:00,training,2,5,500,0,100,0,0,wrong,1500,,\n");
+        QCOMPARE(env.readFile("PlumenoHistory.csv"), OldHeader + good + "2026-12-07 09:06:00,training,1,1,10\n"
+                                                "2026-12-07 10:00:00,training,2,5,500,0,100,0,0,wrong,1500,,,0\n");
         const HistoryFile::Contents back = HistoryFile::read(path);
         QCOMPARE(back.records.size(), size_t(2));
         QCOMPARE(back.skippedLines, 1);
+        QVERIFY(back.records[0].intervalMs == 110 && !back.records[0].adaptive);
     }
 
     void damagedLinesAreSkipped_data()
     {
         QTest::addColumn<QByteArray>("line");
         QTest::newRow("cut short") << QByteArray("2026-12-07 09:05:03,training,3,15");
-        QTest::newRow("a field too many") << QByteArray("2026-12-07 09:05:03,training,3,15,110,0,100,0,0,right,4321,,,");
+        QTest::newRow("a field too many") << QByteArray("2026-12-07 09:05:03,training,3,15,110,0,100,0,0,right,4321,,,0,");
+        QTest::newRow("adaptive neither 0 nor 1") << QByteArray("2026-12-07 09:05:03,training,3,15,110,0,100,0,0,right,4321,,,2");
         QTest::newRow("no such day") << QByteArray("2026-02-30 09:05:03,training,3,15,110,0,100,0,0,right,4321,,");
         QTest::newRow("time in another form") << QByteArray("2026-12-07T09:05:03,training,3,15,110,0,100,0,0,right,4321,,");
         QTest::newRow("unknown mode") << QByteArray("2026-12-07 09:05:03,flash,3,15,110,0,100,0,0,right,4321,,");
@@ -132,14 +136,6 @@ private slots:
         // Columns 0, 1 and 3: the points in a column are averaged.
         const QPolygonF line{{0.1, 10}, {0.5, 20}, {0.9, 60}, {1.0, 5}, {3.7, 1}, {3.9, 3}};
         QCOMPARE(HistoryChart::perPixelColumn(line), (QPolygonF{{0, 30}, {1, 5}, {3, 2}}));
-        // Four days to a pixel, over 380 pixels.
-        QPolygonF days;
-        for (int day = 0; day < 4 * 380; ++day)
-            days << QPointF(40 + day / 4.0, day % 4 * 10);
-        const QPolygonF thin = HistoryChart::perPixelColumn(days);
-        QCOMPARE(thin.size(), 380);
-        QCOMPARE(thin.first(), QPointF(40, 15));
-        QCOMPARE(thin.last(), QPointF(419, 15));
     }
 
     void windowShowsChartTableAndSkippedLines()
@@ -156,20 +152,29 @@ private slots:
                              .toLatin1();
         // A replay is not counted among the rounds of its setting.
         bytes += "2026-12-03 10:09:00,training,2,5,500,0,100,0,1,wrong,9000,,\n";
+        // The automatic speed: one setting whatever the interval; its sixth
+        // turn (400 500 400 500 300 360) on the second day.
+        for (int i = 0; const int ms : {500, 400, 500, 400, 500, 400, 300, 360, 330})
+            bytes += QStringLiteral("2026-12-0%1 09:00:0%2,training,1,3,%3,0,100,0,0,right,800,,,1\n").arg(i < 6 ? 1 : 2).arg(i).arg(ms).toLatin1(), ++i;
         bytes += "2026-12-04 10:00:00,training,3,10,200,0,100,0,0,right,900,,\n";
         bytes += "broken line\n";
         bytes += "2026-12-04 11:00:00,challenge,,,,,,,,wrong,,12,34567\n";
         env.writeFile("PlumenoHistory.csv", bytes);
         HistoryWindow window(path);
         window.show();
-        QCOMPARE(window.m_settingBox->count(), 2);
+        QCOMPARE(window.m_settingBox->count(), 3);
         QVERIFY(window.m_settingBox->itemText(0).startsWith(QStringLiteral("2桁 × 5コマ × 0.500秒（12回）")));
         QCOMPARE(window.m_chart->days().size(), size_t(3));
         QCOMPARE(window.m_chart->days()[2].accuracyPercent(), 75.0);
         QCOMPARE(window.m_chart->days()[2].meanAnswerMs, 1500.0);
+        QCOMPARE(window.m_chart->days()[2].paceMs, 0.0);
         window.m_settingBox->setCurrentIndex(1);
+        QCOMPARE(window.m_settingBox->currentText(), QStringLiteral("1桁 × 3コマ × 速さの自動調整（9回）"));
+        QCOMPARE(window.m_chart->days().size(), size_t(2));
+        QVERIFY(window.m_chart->days()[0].paceMs == 0 && window.m_chart->days()[1].paceMs == 410);
+        window.m_settingBox->setCurrentIndex(2);
         QCOMPARE(window.m_chart->days().size(), size_t(1));
-        QCOMPARE(window.m_table->rowCount(), 15);
+        QCOMPARE(window.m_table->rowCount(), 24);
         QVERIFY(window.m_table->item(0, 1)->text().contains(QStringLiteral("LV.12")));
         QCOMPARE(window.m_table->item(1, 2)->text(), QStringLiteral("正解"));
         QVERIFY(window.m_noteLabel->isVisible());

@@ -1,6 +1,7 @@
 // The training extras end to end, through the real screens and real timers:
 // their dialog and file, the gap, the subtractions, the total time, the
-// review with its replay, and the history of training rounds and challenge games.
+// review with its replay, the automatic speed, and the history of training
+// rounds and challenge games.
 #include "ChallengeScreen.h"
 #include "ExtrasDialog.h"
 #include "GapTimer.h"
@@ -111,11 +112,12 @@ private slots:
         QVERIFY(QDir(env.dir()).mkdir(TrainingExtras::fileName())); // in the way of the first OK
         ModeScreen *modes = TestSupport::program().start();
         modes->show();
-        bool stayedOpen = false;
+        bool stayedOpen = false, excluded = false;
         whenDialogOpens(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
             auto *d = static_cast<ExtrasDialog *>(w);
             d->m_flashPercentBox->setValue(75);
             d->m_totalTimeCheck->setChecked(true);
+            excluded = !d->m_adaptiveBox->isEnabled() && d->m_speedNote->isVisible(); // one source of the interval
             d->m_totalSecondsBox->setValue(1.65);
             d->m_minusPercentBox->setValue(30);
             d->m_reviewBox->setCurrentIndex(1);
@@ -126,7 +128,7 @@ private slots:
             d->m_okButton->click();
         });
         modes->m_trainingExtrasAction->trigger();
-        QVERIFY(stayedOpen);
+        QVERIFY(stayedOpen && excluded);
         QCOMPARE(env.messages.size(), 1);
         QVERIFY(env.messages[0].title == "保存報告" && env.messages[0].text.startsWith(QStringLiteral("練習の詳細設定を保存できませんでした。")));
         const TrainingExtras expected{75, true, 1650, 30, TrainingExtras::Review::AfterWrong, true}; // every field
@@ -255,29 +257,56 @@ private slots:
         QVERIFY(!form->m_inGame && form->m_modeButton->isEnabled());
 
         // The header and two rounds.
-        const QString round(QStringLiteral(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,training,3,6,20,0,70,30,%1,%2,\d+,,\n)"));
+        const QString round(QStringLiteral(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,training,3,6,20,0,70,30,%1,%2,\d+,,,0\n)"));
         const QString history = QString::fromUtf8(env.readFile(HistoryFile::fileName()));
         QVERIFY2(QRegularExpression("^date,.*\n" + round.arg("0", "wrong") + round.arg("1", "right") + "$").match(history).hasMatch(), qPrintable(history));
     }
 
-    void reviewAfterWrongOnlyAndAHistoryThatCannotBeWrittenIsReported()
+    void adaptiveSpeedSetsTheIntervalAndAReplayNeverMovesIt()
     {
         TestEnvironment env;
-        QVERIFY(QDir(env.dir()).mkdir(HistoryFile::fileName()));
-        TrainingScreen *form =
-            openWithExtras(env, {.review = TrainingExtras::Review::AfterWrong, .keepHistory = true}, {"1", "3", "0.01"});
+        // 1 x 3 damaged: a fresh start from the 間隔 box; 1 x 4 has turned six times.
+        env.writeFile(TrainingExtras::fileName(), "[training]\nadaptive=70\nkeepHistory=true\nreview=wrong\n"
+                                                  "[pace70]\n1x3=garbage\n1x4=50 1 -1 1 6 40 60 40 60 40 60\n");
+        TrainingScreen *form = openTrainingScreen(env, {"1", "3", "0.05"});
+        QVERIFY(!form->m_intervalBox->isEnabled());
+        play(form, 0);
+        QCOMPARE(form->m_intervalBox->currentText(), "0.035");
+        form->m_termsBox->setEditText("4");
+        QCOMPARE(form->m_intervalBox->currentText(), "0.050");
         int reviews = 0;
         whenDialogOpens(QStringLiteral("ReviewDialog"), [&](QWidget *w) {
+            answerNextDialog([&] { return QString::number(form->m_roundSum + 1); });
+            whenDialogOpens(QStringLiteral("ReviewDialog"), [&](QWidget *again) {
+                ++reviews;
+                static_cast<ReviewDialog *>(again)->m_closeButton->click();
+            });
             ++reviews;
-            static_cast<ReviewDialog *>(w)->m_closeButton->click();
+            static_cast<ReviewDialog *>(w)->m_replayButton->click();
         });
-        play(form, 0);
-        QTest::qWait(30);
-        QCOMPARE(reviews, 0);
-        QCOMPARE(env.messages.size(), 2);
-        QVERIFY(env.messages[1].title == "保存報告" && env.messages[1].text.startsWith(QStringLiteral("履歴を記録できませんでした。")));
-        play(form, 1);
-        QCOMPARE(reviews, 1);
+        int sum = 0;
+        answerNextDialog([&] { return QString::number((sum = form->m_roundSum) + 1); });
+        QTest::mouseClick(form->m_startButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(form->m_startButton->isEnabled() && reviews == 2, 10000);
+        const QString wrong = "Ans:" + QString::number(sum) + QStringLiteral("\n次の間隔: 0.053秒\nいまの目安: 0.052秒（正解率 約71%）");
+        QCOMPARE(env.messageTexts(), (QStringList{QStringLiteral("正解!!\n次の間隔: 0.035秒"), "不正解!", wrong, "不正解!", wrong}));
+        const QString round(QStringLiteral(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,training,1,%1,50,0,100,0,%2,\d+,,,1\n)"));
+        const QString history = QString::fromUtf8(env.readFile(HistoryFile::fileName()));
+        const QRegularExpression rounds("^date,.*\n" + round.arg("3", "0,right") + round.arg("4", "0,wrong") + round.arg("4", "1,wrong") + "$");
+        QVERIFY2(rounds.match(history).hasMatch(), qPrintable(history));
+
+        // Off again from the training screen's menu: the 間隔 box is the player's.
+        bool totalTimeLocked = false;
+        whenDialogOpens(QStringLiteral("ExtrasDialog"), [&](QWidget *w) {
+            auto *d = static_cast<ExtrasDialog *>(w);
+            totalTimeLocked = !d->m_totalTimeCheck->isEnabled();
+            d->m_adaptiveBox->setCurrentIndex(0);
+            d->m_okButton->click();
+        });
+        form->m_trainingExtrasAction->trigger();
+        QVERIFY(totalTimeLocked && form->m_intervalBox->isEnabled());
+        const QByteArray kept = env.readFile(TrainingExtras::fileName());
+        QVERIFY2(kept.contains("1x3=35 0 -1 0 0\n") && !kept.contains("adaptive"), kept.constData());
     }
 
     void challengeGameIsRecordedOnlyWithHistoryOn()
@@ -298,7 +327,7 @@ private slots:
             QCOMPARE(log.shown.size(), 3); // two numbers, no gap between, and the blank
             QVERIFY(!log.shown[0].startsWith(u'-') && !log.shown[1].startsWith(u'-'));
             const QString history = QString::fromUtf8(env.readFile(HistoryFile::fileName()));
-            const QRegularExpression game(QStringLiteral(R"(^date,.*\n\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,challenge,,,,,,,,wrong,,1,0\n$)"));
+            const QRegularExpression game(QStringLiteral(R"(^date,.*\n\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,challenge,,,,,,,,wrong,,1,0,\n$)"));
             QVERIFY2(keep ? game.match(history).hasMatch() : !QFile::exists(env.path(HistoryFile::fileName())), qPrintable(history));
         }
     }

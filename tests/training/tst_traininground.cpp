@@ -3,9 +3,11 @@
 #include "PictureButton.h"
 #include "RoundTimer.h"
 #include "TestSupport.h"
+#include "TrainingExtras.h"
 #include "TrainingScreen.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -102,6 +104,7 @@ private slots:
         QCOMPARE(enabledControls(screen), 8);
         QVERIFY(!screen->m_inGame && !screen->m_roundTimer->isActive() && screen->m_roundSum == 0 && screen->m_tickCount == 0);
         QCOMPARE(screen->m_termsBox->currentText(), terms);
+        QVERIFY(!QFile::exists(env.path(TrainingExtras::fileName()))); // the extras, all off, write nothing
     }
 };
 
