@@ -63,9 +63,6 @@ class TestAccessibility : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { m_env.emplace(); }
-    void cleanup() { m_env.reset(); }
-
     void namesAndTabOrder_data()
     {
         QTest::addColumn<int>("screen");
@@ -86,6 +83,7 @@ private slots:
     {
         QFETCH(int, screen);
         QFETCH(QStringList, order);
+        TestEnvironment env;
         QWidget *form = openScreen(screen);
         form->show();
         form->activateWindow();
@@ -110,9 +108,6 @@ private slots:
         }
         QCOMPARE(visited, order + order);
     }
-
-private:
-    std::optional<TestEnvironment> m_env;
 };
 
 QTEST_MAIN(TestAccessibility)

@@ -31,7 +31,6 @@ private slots:
         QFETCH(bool, challenge);
         TestEnvironment env;
         env.writeDefaultFiles();
-        const QByteArray names = env.readFile("DATA/Data1.data"), scores = env.readFile("DATA/Data2.data");
         GameScreen *screen = challenge ? static_cast<GameScreen *>(env.program().challengeScreen())
                                        : TestSupport::openTrainingScreen(env, {"1", "15", "0.05"});
         screen->show();
@@ -72,12 +71,9 @@ private slots:
         QCOMPARE(env.messageTexts(), (QStringList{"ゲーム中です。終了しますか？", "設定が変更されています。保存しますか？",
                                                   "保存しませんでした。"}));
         // After the Yes, the sound player was only closed.
-        QVERIFY(soundsAtYes >= 0);
         QCOMPARE(env.sound.calls.mid(soundsAtYes), QStringList{"stop"});
         QVERIFY(!guard);
-        QCOMPARE(env.readFile("DATA/Data1.data"), names);
-        QCOMPARE(env.readFile("DATA/Data2.data"), scores);
-        QVERIFY(!TestSupport::openDialog());
+        QCOMPARE(env.readFile("DATA/Data1.data") + env.readFile("DATA/Data2.data"), TestSupport::DefaultNames + TestSupport::DefaultScores);
     }
 };
 

@@ -35,16 +35,6 @@ private slots:
             QCOMPARE(Cp932::encodable(text, Backend::Table), Cp932::encodable(text, Backend::Qt));
         }
     }
-
-    void mixedTextAsTheConverter()
-    {
-        const QByteArray names = Cp932::encode(QStringLiteral("山田ﾀﾛｳ Taro ①髙﨑 ～"), Backend::Qt);
-        for (const QByteArray &bytes : {names, names + "\x81", QByteArray("\x88\x0A\x81\x7F\xFF\xA0\x85\x40") + names})
-            QCOMPARE(Cp932::decode(bytes, Backend::Table), Cp932::decode(bytes, Backend::Qt));
-        const QString text = Cp932::decode(names, Backend::Qt) + QStringLiteral("€😀\u00AD\uFEFFé");
-        QCOMPARE(Cp932::encode(text, Backend::Table), Cp932::encode(text, Backend::Qt));
-        QVERIFY(Cp932::encodable(Cp932::decode(names, Backend::Qt), Backend::Table));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCp932)

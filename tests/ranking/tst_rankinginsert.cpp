@@ -26,9 +26,6 @@ private slots:
         QTest::newRow("moved texts are rewritten from their value, halves to even")
             << QStringList{" 0150000", "1 3 0 0 0 0", "100000.5", "70001.5", "50000"} << 120000 << 2
             << QStringList{" 0150000", "1 3 0 0 0 0", "120000", "100000", "70002"};
-        QTest::newRow("&H and &O values")
-            << QStringList{"&H30D40", "&O375720", "120abc", "70000", "50000"} << 125000 << 2
-            << QStringList{"&H30D40", "&O375720", "125000", "120", "70000"};
         QTest::newRow("a value beyond 32 bits keeps its text")
             << QStringList{"150000", "130000", "10", "9e12", "50000"} << 20 << 2 << QStringList{"150000", "130000", "20", "10", "9e12"};
     }
