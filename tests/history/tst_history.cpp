@@ -3,12 +3,10 @@
 #include "HistoryChart.h"
 #include "HistoryFile.h"
 #include "HistoryLog.h"
-#include "HistoryStats.h"
 #include "HistoryWindow.h"
 #include "TestSupport.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
@@ -127,10 +125,7 @@ private slots:
         for (int day = 1; day <= 3; ++day)
             for (int i = 0; i < 4; ++i)
                 bytes += QStringLiteral("2026-12-0%1 10:0%2:00,training,2,5,500,0,100,0,0,%3,1500,,\n")
-                             .arg(day)
-                             .arg(i)
-                             .arg(i < day ? "right" : "wrong")
-                             .toLatin1();
+                             .arg(day).arg(i).arg(i < day ? "right" : "wrong").toLatin1();
         // A replay is not counted among the rounds of its setting.
         bytes += "2026-12-03 10:09:00,training,2,5,500,0,100,0,1,wrong,9000,,\n";
         // The automatic speed: one setting whatever the interval; its sixth
@@ -146,9 +141,8 @@ private slots:
         QCOMPARE(window.m_settingBox->count(), 3);
         QVERIFY(window.m_settingBox->itemText(0).startsWith(QStringLiteral("2桁 × 5コマ × 0.500秒（12回）")));
         QCOMPARE(window.m_chart->days().size(), size_t(3));
-        QCOMPARE(window.m_chart->days()[2].accuracyPercent(), 75.0);
-        QCOMPARE(window.m_chart->days()[2].meanAnswerMs, 1500.0);
-        QCOMPARE(window.m_chart->days()[2].paceMs, 0.0);
+        const auto &lastDay = window.m_chart->days()[2];
+        QVERIFY(lastDay.accuracyPercent() == 75 && lastDay.meanAnswerMs == 1500 && lastDay.paceMs == 0);
         window.m_settingBox->setCurrentIndex(1);
         QCOMPARE(window.m_settingBox->currentText(), QStringLiteral("1桁 × 3コマ × 速さの自動調整（9回）"));
         QCOMPARE(window.m_chart->days().size(), size_t(2));
@@ -158,8 +152,7 @@ private slots:
         QCOMPARE(window.m_table->rowCount(), 24);
         QVERIFY(window.m_table->item(0, 1)->text().contains(QStringLiteral("LV.12")));
         QCOMPARE(window.m_table->item(1, 2)->text(), QStringLiteral("正解"));
-        QVERIFY(window.m_noteLabel->isVisible());
-        QVERIFY(window.m_noteLabel->text().contains(u'1'));
+        QVERIFY(window.m_noteLabel->isVisible() && window.m_noteLabel->text().contains(u'1'));
     }
 };
 
