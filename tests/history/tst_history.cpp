@@ -3,31 +3,18 @@
 #include "HistoryChart.h"
 #include "HistoryFile.h"
 #include "HistoryLog.h"
-#include "HistoryStats.h"
 #include "HistoryWindow.h"
 #include "TestSupport.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
 
 namespace {
 
-HistoryRecord training(const QString &when, int digits, int terms, int intervalMs, bool right, qint64 answerMs)
-{
-    HistoryRecord r;
-    const QDateTime t = QDateTime::fromString(when, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    r.date = t.date();
-    r.time = t.time();
-    r.digits = digits;
-    r.terms = terms;
-    r.intervalMs = intervalMs;
-    r.result = right ? HistoryRecord::Result::Right : HistoryRecord::Result::Wrong;
-    r.answerMs = answerMs;
-    return r;
-}
+// A wrong training round, as the tests below append it.
+const HistoryRecord Round{.date = {2026, 12, 7}, .time = {10, 0, 0}, .digits = 2, .terms = 5, .intervalMs = 500, .answerMs = 1500};
 
 const QByteArray OldHeader =
     "date,mode,digits,terms,interval_ms,total_ms,flash_percent,minus_percent,replay,result,answer_ms,level,score\n";
@@ -43,21 +30,13 @@ private slots:
     {
         TestEnvironment env;
         const QString path = env.path("PlumenoHistory.csv");
-        HistoryRecord a = training("2026-12-07 09:05:03", 3, 15, 110, true, 4321);
-        a.totalMs = 1650;
-        a.flashPercent = 80;
-        a.minusPercent = 20;
-        HistoryRecord b = training("2026-12-07 09:06:00", 1, 1, 1000, false, 0);
-        b.replay = true;
-        b.adaptive = true;
-        HistoryRecord c;
-        c.date = QDate(2026, 12, 8);
-        c.time = QTime(23, 59, 59);
-        c.mode = HistoryRecord::Mode::Challenge;
-        c.level = 37;
-        c.score = 412345;
+        using R = HistoryRecord::Result;
+        const HistoryRecord a{.date = {2026, 12, 7}, .time = {9, 5, 3}, .digits = 3, .terms = 15, .intervalMs = 110, .totalMs = 1650,
+                              .flashPercent = 80, .minusPercent = 20, .result = R::Right, .answerMs = 4321};
+        const HistoryRecord b{.date = {2026, 12, 7}, .time = {9, 6, 0}, .digits = 1, .terms = 1, .intervalMs = 1000, .replay = true, .adaptive = true};
+        const HistoryRecord c{.date = {2026, 12, 8}, .time = {23, 59, 59}, .mode = HistoryRecord::Mode::Challenge, .level = 37, .score = 412345};
         HistoryRecord d = c;
-        d.result = HistoryRecord::Result::Complete;
+        d.result = R::Complete;
         d.level = 155;
         for (const HistoryRecord &r : {a, b, c, d})
             QVERIFY(HistoryFile::append(path, r));
@@ -77,7 +56,7 @@ private slots:
         const QString path = env.path("PlumenoHistory.csv");
         const QByteArray good = "2026-12-07 09:05:03,training,3,15,110,0,100,0,0,right,4321,,\n";
         env.writeFile("PlumenoHistory.csv", OldHeader + good + "2026-12-07 09:06:00,training,1,1,10"); // as before the adaptive column
-        QVERIFY(HistoryFile::append(path, training("2026-12-07 10:00:00", 2, 5, 500, false, 1500)));
+        QVERIFY(HistoryFile::append(path, Round));
         QCOMPARE(env.readFile("PlumenoHistory.csv"), OldHeader + good + "2026-12-07 09:06:00,training,1,1,10\n"
                                                 "2026-12-07 10:00:00,training,2,5,500,0,100,0,0,wrong,1500,,,0\n");
         const HistoryFile::Contents back = HistoryFile::read(path);
@@ -120,11 +99,11 @@ private slots:
         const HistoryFile::Contents none = HistoryFile::read(env.path("absent.csv"));
         QVERIFY(none.readable && none.records.empty() && none.skippedLines == 0);
         QVERIFY(QDir(env.dir()).mkdir("PlumenoHistory.csv"));
-        QVERIFY(!HistoryFile::append(env.path("PlumenoHistory.csv"), training("2026-12-07 10:00:00", 2, 5, 500, true, 1)));
+        QVERIFY(!HistoryFile::append(env.path("PlumenoHistory.csv"), Round));
         QVERIFY(!HistoryFile::read(env.path("PlumenoHistory.csv")).readable);
         // A run that cannot write its history says so once, not after every round.
         HistoryLog log(env.path("PlumenoHistory.csv"));
-        log.add(training("2026-12-07 10:00:00", 2, 5, 500, true, 1));
+        log.add(Round);
         log.addChallengeGame(3, 1000, false);
         QCOMPARE(env.messages.size(), 1);
         QCOMPARE(env.messages[0].title, QStringLiteral("保存報告"));
@@ -146,10 +125,7 @@ private slots:
         for (int day = 1; day <= 3; ++day)
             for (int i = 0; i < 4; ++i)
                 bytes += QStringLiteral("2026-12-0%1 10:0%2:00,training,2,5,500,0,100,0,0,%3,1500,,\n")
-                             .arg(day)
-                             .arg(i)
-                             .arg(i < day ? "right" : "wrong")
-                             .toLatin1();
+                             .arg(day).arg(i).arg(i < day ? "right" : "wrong").toLatin1();
         // A replay is not counted among the rounds of its setting.
         bytes += "2026-12-03 10:09:00,training,2,5,500,0,100,0,1,wrong,9000,,\n";
         // The automatic speed: one setting whatever the interval; its sixth
@@ -165,9 +141,8 @@ private slots:
         QCOMPARE(window.m_settingBox->count(), 3);
         QVERIFY(window.m_settingBox->itemText(0).startsWith(QStringLiteral("2桁 × 5コマ × 0.500秒（12回）")));
         QCOMPARE(window.m_chart->days().size(), size_t(3));
-        QCOMPARE(window.m_chart->days()[2].accuracyPercent(), 75.0);
-        QCOMPARE(window.m_chart->days()[2].meanAnswerMs, 1500.0);
-        QCOMPARE(window.m_chart->days()[2].paceMs, 0.0);
+        const auto &lastDay = window.m_chart->days()[2];
+        QVERIFY(lastDay.accuracyPercent() == 75 && lastDay.meanAnswerMs == 1500 && lastDay.paceMs == 0);
         window.m_settingBox->setCurrentIndex(1);
         QCOMPARE(window.m_settingBox->currentText(), QStringLiteral("1桁 × 3コマ × 速さの自動調整（9回）"));
         QCOMPARE(window.m_chart->days().size(), size_t(2));
@@ -177,8 +152,7 @@ private slots:
         QCOMPARE(window.m_table->rowCount(), 24);
         QVERIFY(window.m_table->item(0, 1)->text().contains(QStringLiteral("LV.12")));
         QCOMPARE(window.m_table->item(1, 2)->text(), QStringLiteral("正解"));
-        QVERIFY(window.m_noteLabel->isVisible());
-        QVERIFY(window.m_noteLabel->text().contains(u'1'));
+        QVERIFY(window.m_noteLabel->isVisible() && window.m_noteLabel->text().contains(u'1'));
     }
 };
 
