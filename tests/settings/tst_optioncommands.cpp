@@ -45,10 +45,7 @@ private slots:
         TrainingScreen *screen = TestSupport::openTrainingScreen(env, {}, SettingsFile::serialize({65280, startBack, false, false, 0}));
         env.answers = answers;
         QColor preset;
-        env.chooseColour = [&](const QColor &p) -> std::optional<QColor> {
-            preset = p;
-            return chosen.isValid() ? std::optional(chosen) : std::nullopt;
-        };
+        env.chooseColour = [&](const QColor &p) { preset = p; return chosen.isValid() ? std::optional(chosen) : std::nullopt; };
 
         (text ? screen->m_foreColourAction : screen->m_backColourAction)->trigger();
 

@@ -33,17 +33,11 @@ private slots:
         m_env.emplace(&*m_plugin);
         m_env->writeDefaultFiles();
         // The real sounds in the program directory, played by the real players.
-        for (const char *name : {"clock", "hit", "miss"}) {
-            QFile wave(QCoreApplication::applicationDirPath() + QStringLiteral("/../SE/%1.wav").arg(QLatin1String(name)));
-            QVERIFY(wave.open(QIODevice::ReadOnly));
-            m_env->writeFile(QStringLiteral("SE/%1.wav").arg(QLatin1String(name)), wave.readAll());
-        }
+        QVERIFY(QDir().mkpath(m_env->path("SE")));
+        for (const QString name : {"/clock.wav", "/hit.wav", "/miss.wav"})
+            QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/../SE" + name, m_env->path("SE") + name));
     }
-    void cleanup()
-    {
-        m_env.reset();
-        m_plugin.reset();
-    }
+    void cleanup() { m_env.reset(); m_plugin.reset(); }
 
     void soundOffNeverLoadsThePluginSwitchedOnLoadsItOnce()
     {
