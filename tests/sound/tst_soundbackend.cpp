@@ -13,16 +13,6 @@
 #include <QLoggingCategory>
 #include <QtTest>
 
-namespace {
-
-bool multimediaMapped()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
-}
-
-} // namespace
-
 class TestSoundBackend : public QObject
 {
     Q_OBJECT
@@ -57,8 +47,7 @@ private slots:
         m_env->changeSettings([](StoredSettings &s) { s.soundOff = false; });
         ChallengeScreen *challenge = m_env->program().challengeScreen();
         challenge->playSound(Sound::Clock);
-        QVERIFY(m_plugin->isLoaded());
-        QVERIFY(multimediaMapped());
+        QVERIFY(m_plugin->isLoaded() && multimediaMapped());
         challenge->close();
         screen = m_env->program().trainingScreen();
         for (Sound sound : {Sound::Clock, Sound::Clock, Sound::Hit, Sound::Miss})
@@ -91,6 +80,12 @@ private slots:
 private:
     std::optional<SoundPluginLoader> m_plugin;
     std::optional<TestEnvironment> m_env;
+
+    static bool multimediaMapped()
+    {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+    }
 };
 
 QTEST_MAIN(TestSoundBackend)
