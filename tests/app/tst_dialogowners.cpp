@@ -44,7 +44,6 @@ private slots:
                 QMessageBox alone(QMessageBox::NoIcon, box->windowTitle(), box->text());
                 alone.show();
                 seen << box->text() + QStringLiteral(" over ") + owner + (alone.pos() == box->pos() ? "" : " moved");
-                alone.hide();
                 box->buttons().constFirst()->click();
                 return;
             }

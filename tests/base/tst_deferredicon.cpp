@@ -30,16 +30,15 @@ private slots:
     void drawsWhatQtsOwnIconDraws_data()
     {
         QTest::addColumn<int>("side");
-        QTest::addColumn<int>("modeNumber");
+        QTest::addColumn<QIcon::Mode>("mode");
         for (int side : {16, 24, 40, 100, 256, 300})
             for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
-                QTest::addRow("%d px, mode %d", side, int(mode)) << side << int(mode);
+                QTest::addRow("%d px, mode %d", side, int(mode)) << side << mode;
     }
     void drawsWhatQtsOwnIconDraws()
     {
         QFETCH(int, side);
-        QFETCH(int, modeNumber);
-        const auto mode = QIcon::Mode(modeNumber);
+        QFETCH(QIcon::Mode, mode);
         const QIcon deferred = DeferredIcon::make(m_files);
         QIcon reference; // Qt's own, decoding at once
         for (const DeferredIcon::File &file : m_files)

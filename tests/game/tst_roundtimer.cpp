@@ -9,20 +9,18 @@ class TestRoundTimer : public QObject
 private slots:
     void scheduleComesFromOneStartTime_data()
     {
-        QTest::addColumn<qint64>("ticksDone");
-        QTest::addColumn<qint64>("nowMs");
+        QTest::addColumn<QList<qint64>>("ticksDoneAndNow");
         QTest::addColumn<QList<qint64>>("dueAndOrigin"); // in ms
         // 100 ms ticks from 0: tick k is due at k x 100 whatever the earlier
         // ticks did, unless the machine fell more than a tick behind.
-        QTest::newRow("previous tick came late") << qint64(3) << qint64(337) << QList<qint64>{400, 0};
-        QTest::newRow("behind by a whole tick") << qint64(3) << qint64(500) << QList<qint64>{400, 0};
-        QTest::newRow("stalled past a whole tick") << qint64(3) << qint64(650) << QList<qint64>{750, 350};
+        QTest::newRow("previous tick came late") << QList<qint64>{3, 337} << QList<qint64>{400, 0};
+        QTest::newRow("behind by a whole tick") << QList<qint64>{3, 500} << QList<qint64>{400, 0};
+        QTest::newRow("stalled past a whole tick") << QList<qint64>{3, 650} << QList<qint64>{750, 350};
     }
     void scheduleComesFromOneStartTime()
     {
-        QFETCH(qint64, ticksDone);
-        QFETCH(qint64, nowMs);
-        const auto due = RoundTimer::nextDue(0, ticksDone, 100, nowMs * 1000000);
+        QFETCH(QList<qint64>, ticksDoneAndNow);
+        const auto due = RoundTimer::nextDue(0, ticksDoneAndNow[0], 100, ticksDoneAndNow[1] * 1000000);
         QTEST((QList<qint64>{due.dueNs / 1000000, due.originNs / 1000000}), "dueAndOrigin");
     }
 

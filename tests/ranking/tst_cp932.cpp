@@ -17,9 +17,7 @@ private slots:
         QVERIFY(QStringDecoder("CP932").isValid());
         for (int first = 0; first < 256; ++first) {
             for (int second = -1; second < 256; ++second) {
-                QByteArray bytes(1, char(first));
-                if (second >= 0)
-                    bytes += char(second);
+                const QByteArray bytes = QByteArray(1, char(first)) + (second >= 0 ? QByteArray(1, char(second)) : QByteArray());
                 QCOMPARE(Cp932::decode(bytes, Backend::Table), Cp932::decode(bytes, Backend::Qt));
                 QCOMPARE(Cp932::decodeStrictly(bytes, Backend::Table), Cp932::decodeStrictly(bytes, Backend::Qt));
             }

@@ -52,10 +52,9 @@ private slots:
         env.writeDefaultFiles();
         QFile::remove(env.path(QStringLiteral("DATA/Data2.data")));
         RankingStore().enter(40000, QStringLiteral("Taro"));
-        QCOMPARE(env.messages.size(), 1);
-        QVERIFY(env.messages[0].text.startsWith(QStringLiteral("ランキングファイルが確認できません。自動生成します。")));
-        QCOMPARE(env.readFile(QStringLiteral("DATA/Data2.data")), TestSupport::DefaultScores + "\r\n");
-        QCOMPARE(env.readFile(QStringLiteral("DATA/Data1.data")), TestSupport::DefaultNames + "\r\n");
+        QVERIFY2(env.messages.size() == 1 && env.messages[0].text.startsWith(u"ランキングファイルが確認できません。自動生成します。\n"_qs),
+                 qPrintable(env.messageTexts().join(u'|')));
+        QCOMPARE(env.readFile("DATA/Data1.data") + env.readFile("DATA/Data2.data"), TestSupport::DefaultNames + "\r\n" + TestSupport::DefaultScores + "\r\n");
     }
 };
 

@@ -15,13 +15,6 @@
 using Messages::Answer;
 using Answers = QList<Messages::Answer>;
 
-namespace {
-
-const QString Same = QStringLiteral("背景色と文字色が同じです。よろしいですか？");
-const QString Config = QStringLiteral("Plumeno.config");
-
-} // namespace
-
 class TestOptionCommands : public QObject
 {
     Q_OBJECT
@@ -35,11 +28,12 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QList<int>>("after"); // text, background, changed
         const QColor none;
+        const QString same = QStringLiteral("背景色と文字色が同じです。よろしいですか？");
         QTest::newRow("kept") << true << 0 << QColor(255, 0, 0) << Answers{} << QStringList{} << QList{255, 0, 1};
         QTest::newRow("cancelled") << true << 0 << none << Answers{} << QStringList{} << QList{65280, 0, 1};
-        QTest::newRow("equal, Yes") << false << 0 << QColor(0, 255, 0) << Answers{Answer::Yes} << QStringList{Same} << QList{65280, 65280, 1};
-        QTest::newRow("equal, No") << true << 0 << QColor(Qt::black) << Answers{Answer::No} << QStringList{Same, "キャンセルしました"} << QList{65280, 0, 0};
-        QTest::newRow("cancelled, already equal") << true << 65280 << none << Answers{Answer::Yes} << QStringList{Same} << QList{65280, 65280, 1};
+        QTest::newRow("equal, Yes") << false << 0 << QColor(0, 255, 0) << Answers{Answer::Yes} << QStringList{same} << QList{65280, 65280, 1};
+        QTest::newRow("equal, No") << true << 0 << QColor(Qt::black) << Answers{Answer::No} << QStringList{same, "キャンセルしました"} << QList{65280, 0, 0};
+        QTest::newRow("cancelled, already equal") << true << 65280 << none << Answers{Answer::Yes} << QStringList{same} << QList{65280, 65280, 1};
     }
     void colourCommand()
     {
@@ -51,10 +45,7 @@ private slots:
         TrainingScreen *screen = TestSupport::openTrainingScreen(env, {}, SettingsFile::serialize({65280, startBack, false, false, 0}));
         env.answers = answers;
         QColor preset;
-        env.chooseColour = [&](const QColor &p) -> std::optional<QColor> {
-            preset = p;
-            return chosen.isValid() ? std::optional(chosen) : std::nullopt;
-        };
+        env.chooseColour = [&](const QColor &p) { preset = p; return chosen.isValid() ? std::optional(chosen) : std::nullopt; };
 
         (text ? screen->m_foreColourAction : screen->m_backColourAction)->trigger();
 
@@ -94,8 +85,7 @@ private slots:
         QTest::addColumn<QByteArray>("saved"); // empty: the file is left byte for byte
         const QString ask = QStringLiteral("設定が変更されています。保存しますか？");
         const QString done = QStringLiteral("保存しました。"), notSaved = QStringLiteral("保存しませんでした。");
-        const QStringList sound{"soundOffAction"};
-        QTest::newRow("sound twice, Yes") << sound + sound << Answers{Answer::Yes} << QStringList{ask, done} << QByteArray("255\r\n0\r\n#FALSE#\r\n#FALSE#\r\n300\r\n");
+        QTest::newRow("sound twice, Yes") << QStringList{"soundOffAction", "soundOffAction"} << Answers{Answer::Yes} << QStringList{ask, done} << QByteArray("255\r\n0\r\n#FALSE#\r\n#FALSE#\r\n300\r\n");
         QTest::newRow("maximise, No") << QStringList{"fullScreenDisplayAction"} << Answers{Answer::No} << QStringList{ask, notSaved} << QByteArray();
         QTest::newRow("reset, No") << QStringList{"resetSettingsAction"} << Answers{Answer::No, Answer::Yes} << QStringList{} << QByteArray();
         QTest::newRow("reset, Yes") << QStringList{"resetSettingsAction"} << Answers{Answer::Yes, Answer::No} << QStringList{ask, notSaved} << QByteArray();
@@ -108,7 +98,8 @@ private slots:
         TestEnvironment env;
         env.answers = answers;
         TrainingScreen *screen = TestSupport::openTrainingScreen(env, {}, SettingsFile::serialize({255, 0, false, false, 300}));
-        const QByteArray before = env.readFile(Config);
+        const QString config = QStringLiteral("Plumeno.config");
+        const QByteArray before = env.readFile(config);
         for (const QString &item : items)
             screen->findChild<QAction *>(item)->trigger();
         QVERIFY(screen->m_soundOffAction->isChecked() == env.settings().soundOff && screen->m_fullScreenDisplayAction->isChecked() == env.settings().fullScreenDisplay);
@@ -116,12 +107,12 @@ private slots:
             // The screen shows the colours it is left with.
             QCOMPARE(env.messages.last().text + screen->m_numberLabel->palette().color(QPalette::WindowText).name(),
                      answers[0] == Answer::Yes ? "初期化しました。#00ff00" : "キャンセルしました。#ff0000");
-            QCOMPARE(env.readFile(Config), before); // a reset changes memory only
+            QCOMPARE(env.readFile(config), before); // a reset changes memory only
         }
         env.messages.clear();
         screen->m_exitButton->click(); // EXIT
         QTEST(env.messageTexts(), "atExit");
-        QCOMPARE(env.readFile(Config), saved.isEmpty() ? before : saved);
+        QCOMPARE(env.readFile(config), saved.isEmpty() ? before : saved);
     }
 };
 

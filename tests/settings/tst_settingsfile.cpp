@@ -46,7 +46,7 @@ private slots:
     void atStartUp_data()
     {
         QTest::addColumn<QString>("how"); // "file", "read-only" or "folder"
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("bytes"); // of the file, or of one in the folder
         QTest::addColumn<QString>("message"); // empty: none; it starts with this
         QTest::addColumn<QByteArray>("read");
         // The file keeps what it holds: only a save the player agrees to on exit writes it.
@@ -58,7 +58,7 @@ private slots:
         QTest::newRow("read-only") << "read-only" << mine << "" << mine;
         // A folder by the file's name is moved aside; the file is created.
         QTest::newRow("a folder where the file should be")
-            << "folder" << QByteArray() << "設定ファイルが確認できません。自動生成します。\n設定ファイルの場所にあったフォルダは「"
+            << "folder" << QByteArray("keep me") << "設定ファイルが確認できません。自動生成します。\n設定ファイルの場所にあったフォルダは「"
             << TestSupport::DefaultSettings;
     }
     void atStartUp()
@@ -70,13 +70,9 @@ private slots:
         env.writeDefaultFiles();
         const QString path = env.path("Plumeno.config");
         QFile::remove(path);
-        if (how == u"folder") {
-            env.writeFile("Plumeno.config/inside.txt", "keep me");
-        } else {
-            env.writeFile("Plumeno.config", bytes);
-            if (how == u"read-only")
-                QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        }
+        env.writeFile(how == u"folder" ? "Plumeno.config/inside.txt" : "Plumeno.config", bytes);
+        if (how == u"read-only")
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         ModeScreen *screen = env.program().start();
         QCOMPARE(env.messages.size(), message.isEmpty() ? 0 : 1);
         QVERIFY2(message.isEmpty() || env.messages[0].text.startsWith(message), qPrintable(env.messageTexts().join(u'|')));

@@ -13,16 +13,6 @@
 #include <QLoggingCategory>
 #include <QtTest>
 
-namespace {
-
-bool multimediaMapped()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
-}
-
-} // namespace
-
 class TestSoundBackend : public QObject
 {
     Q_OBJECT
@@ -33,17 +23,11 @@ private slots:
         m_env.emplace(&*m_plugin);
         m_env->writeDefaultFiles();
         // The real sounds in the program directory, played by the real players.
-        for (const char *name : {"clock", "hit", "miss"}) {
-            QFile wave(QCoreApplication::applicationDirPath() + QStringLiteral("/../SE/%1.wav").arg(QLatin1String(name)));
-            QVERIFY(wave.open(QIODevice::ReadOnly));
-            m_env->writeFile(QStringLiteral("SE/%1.wav").arg(QLatin1String(name)), wave.readAll());
-        }
+        QVERIFY(QDir().mkpath(m_env->path("SE")));
+        for (const QString name : {"/clock.wav", "/hit.wav", "/miss.wav"})
+            QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/../SE" + name, m_env->path("SE") + name));
     }
-    void cleanup()
-    {
-        m_env.reset();
-        m_plugin.reset();
-    }
+    void cleanup() { m_env.reset(); m_plugin.reset(); }
 
     void soundOffNeverLoadsThePluginSwitchedOnLoadsItOnce()
     {
@@ -63,8 +47,7 @@ private slots:
         m_env->changeSettings([](StoredSettings &s) { s.soundOff = false; });
         ChallengeScreen *challenge = m_env->program().challengeScreen();
         challenge->playSound(Sound::Clock);
-        QVERIFY(m_plugin->isLoaded());
-        QVERIFY(multimediaMapped());
+        QVERIFY(m_plugin->isLoaded() && multimediaMapped());
         challenge->close();
         screen = m_env->program().trainingScreen();
         for (Sound sound : {Sound::Clock, Sound::Clock, Sound::Hit, Sound::Miss})
@@ -97,6 +80,12 @@ private slots:
 private:
     std::optional<SoundPluginLoader> m_plugin;
     std::optional<TestEnvironment> m_env;
+
+    static bool multimediaMapped()
+    {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+    }
 };
 
 QTEST_MAIN(TestSoundBackend)

@@ -61,9 +61,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, channels);
         const WaveFile wave = WaveFile::parse(bytes);
-        QCOMPARE(wave.format.isValid(), channels > 0);
         QCOMPARE(wave.samples, channels ? Samples : QByteArray());
-        QCOMPARE((QList{wave.format.channelCount(), wave.format.sampleRate()}), (channels ? QList{channels, 8000} : QList{0, 0}));
+        QCOMPARE((QList{int(wave.format.isValid()), wave.format.channelCount(), wave.format.sampleRate()}), (channels ? QList{1, channels, 8000} : QList{0, 0, 0}));
     }
 };
 
