@@ -4,7 +4,6 @@
 #include "ProgramPaths.h"
 #include "ScreenRegistry.h"
 #include "Program.h"
-#include "RankingStore.h"
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
