@@ -40,10 +40,8 @@ private slots:
     void versionAndAddressesAreTheBuilds()
     {
         AboutDialog *form = AboutDialog::instance();
-        QCOMPARE(form->m_versionLabel->text(), QStringLiteral("バージョン：") + ProgramIdentity::DisplayVersion);
-        QCOMPARE(QStringLiteral("mailto:") + form->m_mailLink->text(), Mail);
-        QCOMPARE(form->m_homePageLink->text(), HomePage);
-        QCOMPARE(form->m_rightsLabel->text(), QStringLiteral("　　著作権：") + ProgramIdentity::RightsHolder);
+        QCOMPARE((QStringList{form->m_versionLabel->text(), "mailto:" + form->m_mailLink->text(), form->m_homePageLink->text(), form->m_rightsLabel->text()}),
+                 (QStringList{QStringLiteral("バージョン：") + ProgramIdentity::DisplayVersion, Mail, HomePage, QStringLiteral("　　著作権：") + ProgramIdentity::RightsHolder}));
         QCOMPARE(form->m_noticeCaption->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
 

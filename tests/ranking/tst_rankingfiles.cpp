@@ -27,18 +27,8 @@ const QByteArray Garbage(1024 * 1024, '\x80');
 // where the DATA folder belongs (the ranking files then cannot be there).
 void place(TestEnvironment &env, const QString &relative, const QString &how, const QByteArray &bytes)
 {
-    if (how == u"missing")
-        return;
-    if (how == u"folder") {
-        env.writeFile(relative + "/inside.txt", bytes);
-        return;
-    }
-    if (how == u"DATA file") {
-        QDir(env.path("DATA")).removeRecursively();
-        env.writeFile("DATA", bytes);
-        return;
-    }
-    env.writeFile(relative, bytes);
+    if (how != u"missing")
+        env.writeFile(how == u"folder" ? relative + "/inside.txt" : how == u"DATA file" ? QStringLiteral("DATA") : relative, bytes);
     if (how == u"read-only")
         QFile::setPermissions(env.path(relative), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 }
