@@ -96,8 +96,7 @@ private slots:
         QWidget big;
         big.setFixedSize(screen->frameGeometry().width() + 40, screen->frameGeometry().height() + 20);
         Placement::centerOnActiveScreen(&big);
-        QCOMPARE(big.frameGeometry().left(), screen->frameGeometry().left() - 20);
-        QCOMPARE(big.frameGeometry().top(), screen->frameGeometry().top() - 10);
+        QCOMPARE(big.frameGeometry().topLeft(), screen->frameGeometry().topLeft() - QPoint(20, 10));
     }
 
     void exitAsksToSaveOnceAndEnds_data()

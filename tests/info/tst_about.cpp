@@ -100,8 +100,7 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         Help::openReadMe();
         QCOMPARE(m_env->messages.size(), 1);
-        QCOMPARE(m_env->messages[0].title, QStringLiteral("起動報告"));
-        QVERIFY(m_env->messages[0].text.startsWith(QStringLiteral("「READ ME.txt」を開くプログラムが見つかりませんでした。")));
+        QVERIFY(m_env->messages[0].title == u"起動報告" && m_env->messages[0].text.startsWith(QStringLiteral("「READ ME.txt」を開くプログラムが見つかりませんでした。")));
     }
 
     void activationOpensTheAddress_data()

@@ -5,12 +5,9 @@
 #include "RecordingSound.h"
 #include "StoredSettings.h"
 
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <functional>
 #include <memory>
-#include <optional>
 
 class Program;
 class QLineEdit;
