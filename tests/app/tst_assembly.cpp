@@ -9,7 +9,6 @@
 #include "TestSupport.h"
 #include "TrainingScreen.h"
 
-#include <QAction>
 #include <QDir>
 #include <QTest>
 

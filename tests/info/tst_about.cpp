@@ -40,10 +40,8 @@ private slots:
     void versionAndAddressesAreTheBuilds()
     {
         AboutDialog *form = AboutDialog::instance();
-        QCOMPARE(form->m_versionLabel->text(), QStringLiteral("バージョン：") + ProgramIdentity::DisplayVersion);
-        QCOMPARE(QStringLiteral("mailto:") + form->m_mailLink->text(), Mail);
-        QCOMPARE(form->m_homePageLink->text(), HomePage);
-        QCOMPARE(form->m_rightsLabel->text(), QStringLiteral("　　著作権：") + ProgramIdentity::RightsHolder);
+        QCOMPARE((QStringList{form->m_versionLabel->text(), "mailto:" + form->m_mailLink->text(), form->m_homePageLink->text(), form->m_rightsLabel->text()}),
+                 (QStringList{QStringLiteral("バージョン：") + ProgramIdentity::DisplayVersion, Mail, HomePage, QStringLiteral("　　著作権：") + ProgramIdentity::RightsHolder}));
         QCOMPARE(form->m_noticeCaption->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
 
@@ -58,6 +56,10 @@ private slots:
         for (const QStringList &path : {QStringList{"homePageLink", "detailsFrame"}, {"homePageLink", "AboutDialog"}, // away, or
                                         {"mailLink", "releaseLabel"}, {"mailLink", "mailCaption"}, {"mailLink", "homePageCaption"}}) // headings
             QTest::addRow("%s", qPrintable(path.join(", then "))) << path << black << black;
+        // Reached by Tab, the mail link looks as when the mouse is on it, and
+        // loses that with the focus (the order is the accessibility test's).
+        QTest::newRow("Tab to the e-mail address") << QStringList{"Tab", "Tab"} << blue << black;
+        QTest::newRow("Tab past it") << QStringList{"Tab", "Tab", "Tab"} << black << black;
         // The controls that keep mouse moves to themselves, one after another.
         QTest::newRow("e-mail, then the others") << QStringList{"mailLink", "rightsLabel", "versionLabel", "noticeText", "contactLabel", "homePageButton", "closeButton"} << blue << black;
     }
@@ -69,6 +71,10 @@ private slots:
         QApplication::setPalette(dark);
         AboutDialog *form = showActive();
         for (const QString &name : path) {
+            if (name == u"Tab") {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                continue;
+            }
             // A point on the control itself, not on one of its children.
             QWidget *w = name == u"AboutDialog" ? form : form->findChild<QWidget *>(name);
             const QPoint local = w == form ? QPoint(4, 4) : w == form->m_detailsFrame ? QPoint(w->width() - 6, 6) : w->rect().center();
@@ -94,20 +100,7 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         Help::openReadMe();
         QCOMPARE(m_env->messages.size(), 1);
-        QCOMPARE(m_env->messages[0].title, QStringLiteral("起動報告"));
-        QVERIFY(m_env->messages[0].text.startsWith(QStringLiteral("「READ ME.txt」を開くプログラムが見つかりませんでした。")));
-    }
-
-    void tabReachesTheMailAddress()
-    {
-        AboutDialog *form = showActive();
-        QCOMPARE(QApplication::focusWidget(), form->m_closeButton);
-        // Focused, the mail link looks as when the mouse is on it, and loses that with the focus.
-        for (auto [next, mail] : {std::pair<QWidget *, bool>{form->m_homePageButton, false}, {form->m_mailLink, true}, {form->m_closeButton, false}}) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
-            QCOMPARE(form->m_mailLink->palette().color(QPalette::WindowText), mail ? QColor(0, 0, 255) : form->palette().color(QPalette::WindowText));
-        }
+        QVERIFY(m_env->messages[0].title == u"起動報告" && m_env->messages[0].text.startsWith(QStringLiteral("「READ ME.txt」を開くプログラムが見つかりませんでした。")));
     }
 
     void activationOpensTheAddress_data()

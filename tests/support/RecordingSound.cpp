@@ -5,10 +5,7 @@ namespace {
 class RecordingPlayer : public WavePlayer
 {
 public:
-    explicit RecordingPlayer(RecordingSound &sound)
-        : m_sound(sound)
-    {
-    }
+    explicit RecordingPlayer(RecordingSound &sound) : m_sound(sound) {}
     void play(const QString &fileName) override { m_sound.record(QStringLiteral("play ") + fileName); }
     void stop() override { m_sound.record(QStringLiteral("stop")); }
 

@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 
-#include "ColourDialog.h"
 #include "ModeScreen.h"
 #include "PictureButton.h"
 #include "Program.h"
@@ -52,22 +51,8 @@ private:
 
 } // namespace
 
-class TestEnvironment::TestColourDialog final : public ColourDialog
-{
-public:
-    explicit TestColourDialog(TestEnvironment &env) : m_env(env) {}
-    std::optional<QColor> choose(const QColor &preset) override
-    {
-        return m_env.chooseColour ? m_env.chooseColour(preset) : std::optional<QColor>(preset);
-    }
-
-private:
-    TestEnvironment &m_env;
-};
-
 TestEnvironment::TestEnvironment(WavePlayerFactory *soundSource)
     : m_watches(std::make_unique<Watches>(opened))
-    , m_colourDialog(std::make_unique<TestColourDialog>(*this))
 {
     g_watches = m_watches.get();
     g_environment = this;
@@ -75,7 +60,7 @@ TestEnvironment::TestEnvironment(WavePlayerFactory *soundSource)
         m_dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("user"))));
     QCoreApplication::setApplicationName(QStringLiteral("Plumeno")); // as the game names itself
-    m_program = std::make_unique<Program>(m_colourDialog.get(), soundSource ? soundSource : &sound);
+    m_program = std::make_unique<Program>(static_cast<ColourDialog *>(this), soundSource ? soundSource : &sound);
     ProgramPaths::setProgramDir(m_dir.path());
     qApp->setQuitOnLastWindowClosed(false);
     Messages::setResponder([this](const Messages::Call &call) {

@@ -1,18 +1,15 @@
 #pragma once
 
+#include "ColourDialog.h"
 #include "Messages.h"
 #include "RecordingSound.h"
 #include "StoredSettings.h"
 
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <functional>
 #include <memory>
-#include <optional>
 
 class Program;
-class QColor;
 class QLineEdit;
 class QObject;
 class QWidget;
@@ -32,7 +29,7 @@ inline const QByteArray DefaultScores = "150000\r\n130000\r\n100000\r\n70000\r\n
 // answered and recorded, sound commands played by a recording stand-in,
 // colours chosen by the test, files and addresses the desktop would open
 // recorded instead.
-class TestEnvironment
+class TestEnvironment : private ColourDialog
 {
 public:
     // Sounds go to `sound` below unless another source is given.
@@ -66,12 +63,11 @@ public:
     void writeDefaultFiles() const; // settings and ranking as a first start leaves them
 
 private:
-    class TestColourDialog;
+    std::optional<QColor> choose(const QColor &preset) override { return chooseColour ? chooseColour(preset) : preset; }
 
     QTemporaryDir m_dir;
     std::optional<QByteArray> m_dataHome; // XDG_DATA_HOME as it was
     std::unique_ptr<QObject> m_watches; // dialog watches end with the environment; it also records what is opened
-    std::unique_ptr<TestColourDialog> m_colourDialog;
     std::unique_ptr<Program> m_program;
 };
 

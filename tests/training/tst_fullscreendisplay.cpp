@@ -26,14 +26,11 @@ private slots:
         QFETCH(double, screenWidth);
         TestEnvironment env;
         env.writeDefaultFiles();
-        int size = 0;
-        if (screenWidth == 0) {
+        const bool menu = screenWidth == 0;
+        if (menu)
             env.program().start()->m_fullScreenDisplayAction->trigger();
-            size = env.settings().maxFontSize;
-            screenWidth = Placement::screenWidth();
-        } else {
-            size = MaxFontCalibration::calibrate(screenWidth);
-        }
+        const int size = menu ? env.settings().maxFontSize : MaxFontCalibration::calibrate(screenWidth);
+        screenWidth = menu ? Placement::screenWidth() : screenWidth;
         QCOMPARE(env.messages.value(0).title + env.messages.value(1).title + env.messageTexts().join(u'|'), "計算中終了報告計算中です。|計算終了です。");
         // The largest multiple of ten at which every five-digit number fits
         // the width whole, or the bound; 10 when not even that size fits.
