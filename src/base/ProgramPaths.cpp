@@ -77,6 +77,8 @@ void adoptPlayerFiles(const QString &program, const QString &user)
     adopt({PlayerFiles::Settings});
     // The names and the scores belong together: both or neither.
     adopt({PlayerFiles::RankingNames, PlayerFiles::RankingScores});
+    adopt({PlayerFiles::Extras});
+    adopt({PlayerFiles::History});
 }
 
 } // namespace

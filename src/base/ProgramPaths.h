@@ -16,9 +16,10 @@ QString programPath(const QString &relative);
 // an installed copy (one with "Plumeno.installed" beside the executable
 // naming its own folder) and for a program folder that cannot be written;
 // else beside the executable (the build directory, an unpacked copy).
-// A user data directory used for the first time takes over the settings
-// and ranking the program folder holds, never replacing its own. The user
-// data directory is QStandardPaths' (on Linux below XDG_DATA_HOME).
+// A user data directory used for the first time takes over the player's
+// files (settings, ranking, extras, history) the program folder holds,
+// never replacing its own. The user data directory is QStandardPaths' (on
+// Linux below XDG_DATA_HOME).
 QString dataDir();
 QString dataPath(const QString &relative);
 

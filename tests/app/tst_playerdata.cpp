@@ -119,6 +119,8 @@ private slots:
         env.writeFile("Plumeno.config", Settings);
         env.writeFile("DATA/Data1.data", Names);
         env.writeFile("DATA/Data2.data", Scores);
+        for (const QString name : {"PlumenoExtras.ini", "PlumenoHistory.csv"})
+            env.writeFile(name, name.toUtf8());
         const QByteArray own = SettingsFile::serialize(SettingsFile::Defaults);
         if (!userHas.isEmpty())
             env.writeFile("user/Plumeno/" + userHas, own);
@@ -131,6 +133,8 @@ private slots:
         QCOMPARE(env.readFile("user/Plumeno/DATA/Data1.data"), loneNames ? TestSupport::DefaultNames : Names);
         QCOMPARE(env.readFile("user/Plumeno/DATA/Data2.data"), loneNames ? TestSupport::DefaultScores : Scores);
         QCOMPARE(env.readFile("Plumeno.config"), Settings); // left where it was
+        for (const QString name : {"PlumenoExtras.ini", "PlumenoHistory.csv"})
+            QCOMPARE(env.readFile("user/Plumeno/" + name), name.toUtf8());
     }
 
     void unpackedCopyKeepsFilesBesideTheExecutable()
