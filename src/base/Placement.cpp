@@ -24,13 +24,6 @@ bool isOpenMainScreen(QWidget *w)
     return (number == Training || number == Mode || number == Challenge) && open(number) == w;
 }
 
-QScreen *gameScreen()
-{
-    if (QWidget *w = activeScreen(); w && w->screen())
-        return w->screen();
-    return QGuiApplication::primaryScreen();
-}
-
 } // namespace
 
 QWidget *activeScreen()
@@ -46,6 +39,13 @@ QWidget *activeScreen()
         if (QWidget *screen = open(i); screen && screen->isVisible())
             return screen;
     return nullptr;
+}
+
+QScreen *gameScreen()
+{
+    if (QWidget *w = activeScreen(); w && w->screen())
+        return w->screen();
+    return QGuiApplication::primaryScreen();
 }
 
 void noteActiveMainScreen(QWidget *screen)

@@ -1,5 +1,6 @@
 #pragma once
 
+class QScreen;
 class QWidget;
 
 // Which main screen the player is on, and where the other windows open
@@ -23,6 +24,8 @@ void keepWith(QWidget *window, QWidget *owner);
 // game (the name dialog for its own 確認), or else the active screen.
 QWidget *messageOwner();
 
+// The screen the game is on: the active screen's, else the primary one.
+QScreen *gameScreen();
 double screenWidth(); // of the screen the game is on
 
 } // namespace Placement

@@ -6,7 +6,6 @@
 #include "Twips.h"
 
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 
@@ -35,17 +34,9 @@ void FullScreenDisplay::load()
     coverGameScreen();
 }
 
-QScreen *FullScreenDisplay::gameScreen()
-{
-    QWidget *active = Placement::activeScreen();
-    if (active && active->screen())
-        return active->screen();
-    return QGuiApplication::primaryScreen();
-}
-
 void FullScreenDisplay::coverGameScreen()
 {
-    QScreen *screen = gameScreen();
+    QScreen *screen = Placement::gameScreen();
     if (!screen)
         return;
     // Full-screen state as well as the screen's geometry: window managers

@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-class QScreen;
-
 // The full-screen number display: a frameless window over the whole screen
 // the game is on, with the flashed number drawn large in its middle.
 class FullScreenDisplay : public QWidget, public SingleScreen<FullScreenDisplay>
@@ -42,7 +40,6 @@ protected:
 
 private:
     void coverGameScreen();
-    static QScreen *gameScreen();
 
     QString m_text;
     QPointF m_at;

@@ -19,6 +19,11 @@ bool belongs(const HistoryRecord &r, const Setting &s)
            && (s.adaptive || r.intervalMs == s.intervalMs);
 }
 
+// The pace line's estimate is the mean interval at the latest six turns
+// (the training screen's Staircase::TurnsForEstimate, a layer above this
+// one); the chart shows the same figure.
+constexpr std::size_t TurnsForPace = 6;
+
 // The turns of the staircase, read back from the intervals it gave: where
 // the interval, having moved one way, moves the other, the interval before
 // the move is a turn.
@@ -31,7 +36,7 @@ public:
             const int direction = intervalMs < m_last ? -1 : 1;
             if (m_direction != 0 && direction != m_direction) {
                 m_turns.push_back(m_last);
-                if (m_turns.size() > 6)
+                if (m_turns.size() > TurnsForPace)
                     m_turns.erase(m_turns.begin());
             }
             m_direction = direction;
@@ -40,7 +45,7 @@ public:
     }
     double pace() const
     {
-        if (m_turns.size() < 6)
+        if (m_turns.size() < TurnsForPace)
             return 0;
         double sum = 0;
         for (int t : m_turns)

@@ -9,6 +9,22 @@
 
 namespace StartChoice {
 
+IntervalReading readInterval(QStringView intervalTyped)
+{
+    const double seconds = TextNumber::leadingNumber(HalfWidth::fold(intervalTyped));
+    // Converting a double past the float range is undefined; such a value
+    // is simply too long an interval.
+    const float interval = std::abs(seconds) <= std::numeric_limits<float>::max()
+                               ? static_cast<float>(seconds)
+                               : std::copysign(std::numeric_limits<float>::infinity(), float(seconds));
+    const double ms = std::isfinite(interval) ? FlashRules::intervalMs(interval) : std::numeric_limits<double>::infinity();
+    if (!(ms >= 1))
+        return {interval, std::nullopt, QStringLiteral("間隔が短すぎます。0.001秒以上の値を入力してください。")};
+    if (ms > std::numeric_limits<int>::max())
+        return {interval, std::nullopt, QStringLiteral("間隔が長すぎます。もっと短い値を入力してください。")};
+    return {interval, static_cast<int>(ms), QString()};
+}
+
 namespace {
 
 // No interval text when the interval box plays no part in the round.
@@ -29,19 +45,11 @@ StartReading read(QStringView digitsTyped, QStringView termsTyped, std::optional
 
     TrainingChoice c;
     if (intervalTyped) {
-        const double seconds = TextNumber::leadingNumber(HalfWidth::fold(*intervalTyped));
-        // Converting a double past the float range is undefined; such a value
-        // is simply too long an interval.
-        const float interval = std::abs(seconds) <= std::numeric_limits<float>::max()
-                                   ? static_cast<float>(seconds)
-                                   : std::copysign(std::numeric_limits<float>::infinity(), float(seconds));
-        const double ms = std::isfinite(interval) ? FlashRules::intervalMs(interval) : std::numeric_limits<double>::infinity();
-        if (!(ms >= 1))
-            return {std::nullopt, QStringLiteral("間隔が短すぎます。0.001秒以上の値を入力してください。")};
-        if (ms > std::numeric_limits<int>::max())
-            return {std::nullopt, QStringLiteral("間隔が長すぎます。もっと短い値を入力してください。")};
-        c.interval = interval;
-        c.intervalMs = static_cast<int>(ms);
+        const IntervalReading interval = readInterval(*intervalTyped);
+        if (!interval.intervalMs)
+            return {std::nullopt, interval.refusal};
+        c.interval = interval.interval;
+        c.intervalMs = *interval.intervalMs;
     }
 
     if (terms > 0 && terms * (std::pow(10.0, digits) - 1) > MaxSum)
@@ -60,7 +68,7 @@ StartReading readStart(QStringView digitsTyped, QStringView termsTyped, QStringV
     return read(digitsTyped, termsTyped, intervalTyped);
 }
 
-StartReading readStartByTotalTime(QStringView digitsTyped, QStringView termsTyped)
+StartReading readStartWithoutInterval(QStringView digitsTyped, QStringView termsTyped)
 {
     return read(digitsTyped, termsTyped, std::nullopt);
 }

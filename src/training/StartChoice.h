@@ -26,9 +26,18 @@ struct StartReading
     QString refusal;
 };
 StartReading readStart(QStringView digitsText, QStringView termsText, QStringView intervalText);
+// The interval box alone, read as START reads it: the interval in single
+// precision and in whole milliseconds, or the refusal.
+struct IntervalReading
+{
+    float interval = 0;
+    std::optional<int> intervalMs;
+    QString refusal;
+};
+IntervalReading readInterval(QStringView intervalText);
 // A round whose interval comes from elsewhere (its total time, or the
 // automatic speed): the interval box is neither read nor checked, whatever
 // it holds; the choice keeps its default interval.
-StartReading readStartByTotalTime(QStringView digitsText, QStringView termsText);
+StartReading readStartWithoutInterval(QStringView digitsText, QStringView termsText);
 
 } // namespace StartChoice

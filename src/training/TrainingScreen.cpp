@@ -148,7 +148,7 @@ void TrainingScreen::showIntervalSource()
     m_intervalBox->setToolTip(adaptive ? QStringLiteral("速さの自動調整が決める間隔です。") : QString());
     if (!adaptive)
         return;
-    const StartChoice::StartReading reading = StartChoice::readStartByTotalTime(m_digitsBox->currentText(), m_termsBox->currentText());
+    const StartChoice::StartReading reading = StartChoice::readStartWithoutInterval(m_digitsBox->currentText(), m_termsBox->currentText());
     if (!reading.choice)
         return;
     if (const auto state = TrainingExtras::loadStaircase(extras.adaptive, reading.choice->digits, reading.choice->terms))
@@ -157,8 +157,7 @@ void TrainingScreen::showIntervalSource()
 
 int TrainingScreen::intervalBoxMs() const
 {
-    const StartChoice::StartReading reading = StartChoice::readStart(u"1", u"1", m_intervalBox->currentText());
-    return reading.choice ? reading.choice->intervalMs : 1000;
+    return StartChoice::readInterval(m_intervalBox->currentText()).intervalMs.value_or(1000);
 }
 
 QList<QWidget *> TrainingScreen::roundControls() const
@@ -173,7 +172,7 @@ void TrainingScreen::start()
     // interval box, so nothing there may stand in its way.
     const bool ownInterval = m_extras.byTotalTime || m_extras.adaptive != TrainingExtras::Adaptive::Off;
     const StartChoice::StartReading reading =
-        ownInterval ? StartChoice::readStartByTotalTime(m_digitsBox->currentText(), m_termsBox->currentText())
+        ownInterval ? StartChoice::readStartWithoutInterval(m_digitsBox->currentText(), m_termsBox->currentText())
                     : StartChoice::readStart(m_digitsBox->currentText(), m_termsBox->currentText(), m_intervalBox->currentText());
     if (!reading.choice) {
         Messages::show(reading.refusal, QStringLiteral("確認"));
